@@ -1,0 +1,38 @@
+// TInteraccion: every point where a command flow shows something to the user or waits
+// for an answer. The Qt forms implement it; tests implement it with a script of answers
+// and a transcript of what was shown. Texts crossing it are Windows-1252.
+#pragma once
+
+#include <optional>
+#include <string>
+
+enum class TIcono { Error, Informacion, Advertencia, Pregunta };
+enum class TBotones { Ok, Reintentar, SiNo, OkCancelar };
+enum class TRespuesta { Ok, Cancelar, Si, No, Reintentar };
+
+// How a common file dialog is prepared: title, filter list ("Texto (*.ext)|*.ext|..."),
+// default extension without dot, 1-based filter index, initial folder (empty: the user's home).
+struct TDialogoArchivo {
+  std::string titulo;
+  std::string filtro;
+  std::string extensionPorDefecto;
+  int indiceFiltro = 1;
+  std::string carpetaInicial;
+  std::string nombreArchivo;
+};
+
+class TInteraccion {
+ public:
+  virtual ~TInteraccion();
+
+  // A modal message box; returns the button that closed it.
+  virtual TRespuesta Mensaje(const std::string& texto, TIcono icono, TBotones botones) = 0;
+
+  // Open and save dialogs; std::nullopt when the user cancels. The path is the file
+  // system's own (UTF-8 on this platform), not Windows-1252.
+  virtual std::optional<std::string> ElegirArchivoAbrir(const TDialogoArchivo& dialogo) = 0;
+  virtual std::optional<std::string> ElegirArchivoGuardar(const TDialogoArchivo& dialogo) = 0;
+
+  // Starts a sound from the "Sonidos" folder ("Execute.wav"...) without waiting.
+  virtual void ReproducirSonido(const std::string& archivo) = 0;
+};

@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "core/Lista.h"
+
 enum class TIcono { Error, Informacion, Advertencia, Pregunta };
 enum class TBotones { Ok, Reintentar, SiNo, OkCancelar };
 enum class TRespuesta { Ok, Cancelar, Si, No, Reintentar };
@@ -35,4 +37,11 @@ class TInteraccion {
 
   // Starts a sound from the "Sonidos" folder ("Execute.wav"...) without waiting.
   virtual void ReproducirSonido(const std::string& archivo) = 0;
+
+  // The sample editor TFnuevMuestra, shown modally and starting empty: its entries in list
+  // order when closed with "Aceptar", std::nullopt with "Cancelar". The default answers
+  // std::nullopt, for implementations that never show it.
+  virtual std::optional<TLista> EditarMuestra() { return std::nullopt; }
+  // The situation/action editor TFnuevaMuestraSA, modal, alike.
+  virtual std::optional<TLista> EditarMuestraSA() { return std::nullopt; }
 };

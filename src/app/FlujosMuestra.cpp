@@ -1,0 +1,132 @@
+// FlujosMuestra: opening, saving, viewing and typing samples.
+#include "app/FlujosMuestra.h"
+
+#include <cstdlib>
+
+#include "core/ArchivoTexto.h"
+#include "core/Texto.h"
+
+namespace {
+
+constexpr const char* kSonidoMuestra = "Command.wav";
+
+// Position of the dot that starts the file name's extension, or npos when it has none.
+std::size_t PuntoDeExtension(const std::string& ruta) {
+  const std::size_t barra = ruta.find_last_of('/');
+  const std::size_t inicioNombre = barra == std::string::npos ? 0 : barra + 1;
+  const std::size_t punto = ruta.find_last_of('.');
+  if (punto == std::string::npos || punto < inicioNombre) return std::string::npos;
+  return punto;
+}
+
+void Error(TInteraccion& interaccion, const std::string& texto) {
+  interaccion.Mensaje(texto, TIcono::Error, TBotones::Ok);
+}
+
+// Asks for a file with `elegir` and applies the dialog's default extension; std::nullopt
+// on cancel or, after its message, on a wrong extension.
+template <typename Elegir>
+std::optional<std::string> ElegirArchivoMuestra(const TSesion& sesion, TInteraccion& interaccion,
+                                                const std::string& titulo, Elegir elegir) {
+  const std::string extension = DatosTipoMuestra(sesion.Tipo()).extension;
+  const auto elegido = elegir(DialogoMuestra(sesion.Tipo(), titulo));
+  if (!elegido) return std::nullopt;
+  std::string ruta = ConExtensionPorDefecto(*elegido, extension);
+  if (!TieneExtension(ruta, extension)) {
+    Error(interaccion, kExtensionIncorrecta);
+    return std::nullopt;
+  }
+  return ruta;
+}
+
+}  // namespace
+
+std::string FiltroMuestras() {
+  return "Archivos de muestra positiva (*.pos)|*.pos|"
+         "Archivos de muestra negativa (*.neg)|*.neg|"
+         "Archivos de muestra test (*.tst)|*.tst|"
+         "Archivos de muestra situaci\xF3n/acci\xF3n (*.sya)|*.sya";
+}
+
+TDialogoArchivo DialogoMuestra(TTipoMuestra tipo, const std::string& titulo) {
+  const auto& datos = DatosTipoMuestra(tipo);
+  TDialogoArchivo dialogo;
+  dialogo.titulo = titulo;
+  dialogo.filtro = FiltroMuestras();
+  dialogo.extensionPorDefecto = datos.extension;
+  dialogo.indiceFiltro = datos.indiceFiltro;
+  const char* casa = std::getenv("HOME");
+  dialogo.carpetaInicial = casa ? casa : "";
+  return dialogo;
+}
+
+std::string ConExtensionPorDefecto(const std::string& ruta, const std::string& extension) {
+  if (ruta.empty() || ruta.back() == '/' || PuntoDeExtension(ruta) != std::string::npos) return ruta;
+  return ruta + "." + extension;
+}
+
+bool TieneExtension(const std::string& ruta, const std::string& extension) {
+  const std::size_t punto = PuntoDeExtension(ruta);
+  return punto != std::string::npos && IgualesSinMayusculas(ruta.substr(punto + 1), extension);
+}
+
+std::optional<TTipoMuestra> TipoPorExtension(const std::string& ruta) {
+  for (const auto tipo : kTiposMuestra)
+    if (TieneExtension(ruta, DatosTipoMuestra(tipo).extension)) return tipo;
+  return std::nullopt;
+}
+
+bool Abrir1Click(TSesion& sesion, TInteraccion& interaccion) {
+  const auto ruta = ElegirArchivoMuestra(sesion, interaccion, kTituloAbrir, [&](const auto& d) {
+    return interaccion.ElegirArchivoAbrir(d);
+  });
+  if (!ruta) return false;
+  TLecturaTexto lectura = LeerArchivoTexto(*ruta);
+  if (!lectura.Correcta()) {
+    Error(interaccion, lectura.error);
+    return false;
+  }
+  sesion.PonerMemo(lectura.lineas);
+  return sesion.DarValoresSegunTipo(lectura.lineas, interaccion);
+}
+
+bool GuardarComoClick(TSesion& sesion, TInteraccion& interaccion) {
+  const auto ruta = ElegirArchivoMuestra(sesion, interaccion, kTituloGuardar, [&](const auto& d) {
+    return interaccion.ElegirArchivoGuardar(d);
+  });
+  if (!ruta) return false;
+  const std::string error = EscribirArchivoTexto(*ruta, sesion.LineasAGuardar());
+  if (!error.empty()) {
+    Error(interaccion, error);
+    return false;
+  }
+  return true;
+}
+
+void VerMuestraClick(TSesion& sesion) { sesion.MostrarMuestraActual(); }
+
+void NuevaMuestraClick(TSesion& sesion, TInteraccion& interaccion) {
+  const auto lineas = sesion.Tipo() == TTipoMuestra::TipoM_SA ? interaccion.EditarMuestraSA()
+                                                             : interaccion.EditarMuestra();
+  if (lineas) sesion.DarValoresSegunTipo(*lineas, interaccion);
+}
+
+void BotonAbrirClick(TSesion& sesion, TInteraccion& interaccion) {
+  interaccion.ReproducirSonido(kSonidoMuestra);
+  Abrir1Click(sesion, interaccion);
+}
+
+void BotonGuardarClick(TSesion& sesion, TInteraccion& interaccion) {
+  interaccion.ReproducirSonido(kSonidoMuestra);
+  GuardarComoClick(sesion, interaccion);
+}
+
+void BotonVerClick(TSesion& sesion, TInteraccion& interaccion) {
+  interaccion.ReproducirSonido(kSonidoMuestra);
+  VerMuestraClick(sesion);
+}
+
+void BotonNuevaClick(TSesion& sesion, TInteraccion& interaccion) {
+  interaccion.ReproducirSonido(kSonidoMuestra);
+  NuevaMuestraClick(sesion, interaccion);
+}

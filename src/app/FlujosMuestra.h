@@ -1,0 +1,64 @@
+// FlujosMuestra: the main window's sample commands (open, save, view, new), as flows that
+// talk to the user only through TInteraccion.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "app/Interaccion.h"
+#include "app/Sesion.h"
+
+// Title of the open dialog.
+inline constexpr const char* kTituloAbrir = "Abrir";
+// Title of the save dialog.
+inline constexpr const char* kTituloGuardar = "Guardar como";
+// The message of a chosen file whose extension is not the checked kind's.
+inline constexpr const char* kExtensionIncorrecta =
+    "El archivo especificado no tiene extensi\xF3n correcta";
+
+// The filter of both sample dialogs, the four kinds in order
+// ("Archivos de muestra positiva (*.pos)|*.pos|...").
+std::string FiltroMuestras();
+
+// The dialog for a kind: the given title, FiltroMuestras, the kind's extension as default
+// extension and its filter index, no file name, the user's home ($HOME; empty when unset,
+// which the interface also reads as the home) as initial folder.
+TDialogoArchivo DialogoMuestra(TTipoMuestra tipo, const std::string& titulo);
+
+// What the common dialogs do with a default extension: a file name without any extension
+// gets "." + `extension` appended; other paths are returned unchanged.
+std::string ConExtensionPorDefecto(const std::string& ruta, const std::string& extension);
+
+// True when the file name in `ruta` ends in "." + `extension`, letter case ignored.
+bool TieneExtension(const std::string& ruta, const std::string& extension);
+
+// The sample kind whose extension `ruta` has (letter case ignored), if any.
+std::optional<TTipoMuestra> TipoPorExtension(const std::string& ruta);
+
+// "&Abrir...": asks for a file of the checked kind. Cancel: nothing happens. A file of
+// another extension: "El archivo especificado no tiene extensión correcta" and nothing is
+// loaded. A file that cannot be read or decoded: the file layer's message, nothing changes.
+// Otherwise the file's lines go into the viewer memo as they stand and then to
+// DarValoresSegunTipo. Every box has the error icon and the OK button. Returns true when a
+// sample was taken.
+bool Abrir1Click(TSesion& sesion, TInteraccion& interaccion);
+
+// "&Guardar como...": asks where to save (same dialog data as opening). Cancel: nothing.
+// Wrong extension: the extension message, nothing written. Otherwise the memo's lines
+// (TSesion::LineasAGuardar) are written in Windows-1252 with CR LF, overwriting without a
+// question; a write failure shows its message. Returns true when the file was written.
+bool GuardarComoClick(TSesion& sesion, TInteraccion& interaccion);
+
+// The viewer's FormShow as "&Ver" runs it: fills the memo from the checked kind. The window
+// then shows the viewer (not modal).
+void VerMuestraClick(TSesion& sesion);
+
+// "&Nueva...": the situation/action editor for TipoM_SA, the sample editor otherwise; on
+// "Aceptar" its lines go to DarValoresSegunTipo, on "Cancelar" nothing is taken.
+void NuevaMuestraClick(TSesion& sesion, TInteraccion& interaccion);
+
+// The four sample buttons: the sound "Command.wav", then the command above.
+void BotonAbrirClick(TSesion& sesion, TInteraccion& interaccion);
+void BotonGuardarClick(TSesion& sesion, TInteraccion& interaccion);
+void BotonVerClick(TSesion& sesion, TInteraccion& interaccion);
+void BotonNuevaClick(TSesion& sesion, TInteraccion& interaccion);

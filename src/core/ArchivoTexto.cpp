@@ -15,9 +15,9 @@ struct TCerrarArchivo {
 using TArchivo = std::unique_ptr<std::FILE, TCerrarArchivo>;
 
 // The reason behind an errno value, in Spanish, or the empty text for unusual ones.
-std::string Motivo(int numero) {
+std::string Motivo(int numero, bool escribiendo) {
   switch (numero) {
-    case ENOENT: return "no existe";
+    case ENOENT: return escribiendo ? "la carpeta no existe" : "no existe";
     case EACCES:
     case EPERM: return "no hay permiso";
     case EISDIR: return "es una carpeta";
@@ -28,8 +28,8 @@ std::string Motivo(int numero) {
   }
 }
 
-std::string ConMotivo(std::string mensaje, int numero) {
-  const std::string motivo = Motivo(numero);
+std::string ConMotivo(std::string mensaje, int numero, bool escribiendo = false) {
+  const std::string motivo = Motivo(numero, escribiendo);
   if (!motivo.empty()) mensaje += " (" + motivo + ")";
   return mensaje;
 }
@@ -121,7 +121,7 @@ std::string EscribirArchivoTexto(const std::string& ruta, const TLista& lineas) 
   const std::string mensaje = "No se puede escribir el archivo \"" + RutaVisible(ruta) + "\"";
   errno = 0;
   TArchivo archivo(std::fopen(ruta.c_str(), "wb"));
-  if (!archivo) return ConMotivo(mensaje, errno);
+  if (!archivo) return ConMotivo(mensaje, errno, true);
   std::string texto;
   for (const auto& linea : lineas) {
     texto += linea;
@@ -131,7 +131,7 @@ std::string EscribirArchivoTexto(const std::string& ruta, const TLista& lineas) 
   const int numero = errno;
   // fclose flushes the buffer: a full disk may only show here
   const bool cerrado = std::fclose(archivo.release()) == 0;
-  if (!escrito || !cerrado) return ConMotivo(mensaje, escrito ? errno : numero);
+  if (!escrito || !cerrado) return ConMotivo(mensaje, escrito ? errno : numero, true);
   return "";
 }
 

@@ -1,0 +1,208 @@
+// Opening, saving and typing samples, with a scripted user.
+#include "app/FlujosMuestra.h"
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include <gtest/gtest.h>
+
+#include "InteraccionGuion.h"
+
+namespace fs = std::filesystem;
+using Transcripcion = std::vector<std::string>;
+
+namespace {
+
+const std::string kMensajeExtension =
+    "Mensaje Error Ok: El archivo especificado no tiene extensi\xF3n correcta";
+
+class FlujosMuestra : public testing::Test {
+ protected:
+  void SetUp() override {
+    carpeta = fs::temp_directory_path() /
+              ("telar-flujos-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+               "-" + testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(carpeta);
+    fs::create_directories(carpeta);
+  }
+  void TearDown() override { fs::remove_all(carpeta); }
+
+  std::string Escribir(const std::string& nombre, const std::string& bytes) {
+    const auto ruta = (carpeta / nombre).string();
+    std::ofstream(ruta, std::ios::binary) << bytes;
+    return ruta;
+  }
+  std::string Leer(const std::string& nombre) {
+    std::ifstream f(carpeta / nombre, std::ios::binary);
+    std::stringstream s;
+    s << f.rdbuf();
+    return s.str();
+  }
+  bool Abrir(const std::string& ruta) {
+    guion.archivos.push_back(ruta);
+    return Abrir1Click(sesion, guion);
+  }
+
+  fs::path carpeta;
+  TSesion sesion;
+  TInteraccionGuion guion;
+};
+
+}  // namespace
+
+TEST_F(FlujosMuestra, OpeningAPositiveFileTakesItAndEnablesEverything) {
+  EXPECT_TRUE(Abrir(Escribir("m.pos", "ab\r\n&\r\nBA\r\n")));
+  EXPECT_EQ(sesion.MuestraPositiva, (TLista{"ab", "", "ba"}));
+  EXPECT_EQ(sesion.MemoMuestra(), (TLista{"ab", "&", "ba"}));
+  EXPECT_TRUE(sesion.Habilitado(TAlgoritmo::IM1));
+  EXPECT_TRUE(sesion.Habilitado(TAlgoritmo::KR));
+  EXPECT_TRUE(sesion.Habilitado(TAlgoritmo::KC));
+  EXPECT_EQ(guion.transcripcion, Transcripcion{"Abrir: Abrir"});
+}
+
+TEST_F(FlujosMuestra, DialogIsPreparedForTheCheckedKind) {
+  const int indices[] = {1, 2, 3, 4};
+  const char* extensiones[] = {"pos", "neg", "tst", "sya"};
+  for (int i = 0; i < 4; ++i) {
+    sesion.ElegirTipo(kTiposMuestra[i]);
+    Abrir1Click(sesion, guion);
+    GuardarComoClick(sesion, guion);
+  }
+  ASSERT_EQ(guion.dialogos.size(), 8u);
+  for (std::size_t i = 0; i < 8; ++i) {
+    const auto& d = guion.dialogos[i];
+    EXPECT_EQ(d.titulo, i % 2 ? "Guardar como" : "Abrir");
+    EXPECT_EQ(d.indiceFiltro, indices[i / 2]);
+    EXPECT_EQ(d.extensionPorDefecto, extensiones[i / 2]);
+    EXPECT_EQ(d.nombreArchivo, "");
+    EXPECT_EQ(d.filtro,
+              "Archivos de muestra positiva (*.pos)|*.pos|Archivos de muestra negativa (*.neg)|*.neg|"
+              "Archivos de muestra test (*.tst)|*.tst|"
+              "Archivos de muestra situaci\xF3n/acci\xF3n (*.sya)|*.sya");
+    EXPECT_NE(d.carpetaInicial, "c:");
+  }
+  // cancelling every dialog changed nothing and showed nothing else
+  EXPECT_EQ(guion.transcripcion.size(), 8u);
+  EXPECT_EQ(sesion.MemoMuestra(), TLista{"[No hay muestra]"});
+}
+
+TEST_F(FlujosMuestra, WrongExtensionIsRefusedBeforeReading) {
+  Abrir(Escribir("m.pos", "a\r\nb\r\n"));
+  const auto antes = sesion.MemoMuestra();
+  EXPECT_FALSE(Abrir(Escribir("m.neg", "x\r\n")));
+  EXPECT_FALSE(Abrir((carpeta / "no-existe.txt").string()));
+  EXPECT_EQ(guion.transcripcion,
+            (Transcripcion{"Abrir: Abrir", "Abrir: Abrir", kMensajeExtension, "Abrir: Abrir",
+                           kMensajeExtension}));
+  EXPECT_EQ(sesion.MuestraPositiva, (TLista{"a", "b"}));
+  EXPECT_EQ(sesion.MemoMuestra(), antes);
+}
+
+TEST_F(FlujosMuestra, ExtensionIgnoresLetterCaseAndDefaultsWhenMissing) {
+  EXPECT_TRUE(Abrir(Escribir("M.POS", "a\n")));
+  Escribir("sin.pos", "b\n");
+  EXPECT_TRUE(Abrir((carpeta / "sin").string()));
+  EXPECT_EQ(sesion.MuestraPositiva, TLista{"b"});
+  // a dot in a folder name is no extension of the file
+  fs::create_directories(carpeta / "d.neg");
+  Escribir("d.neg/m.Pos", "c\n");
+  EXPECT_TRUE(Abrir((carpeta / "d.neg" / "m.Pos").string()));
+  EXPECT_EQ(sesion.MuestraPositiva, TLista{"c"});
+}
+
+TEST_F(FlujosMuestra, BlankLineMakesTheFileInvalidButTheMemoKeepsItsText) {
+  Abrir(Escribir("buena.pos", "a\r\nb\r\n"));
+  EXPECT_FALSE(Abrir(Escribir("mala.pos", "c\r\nd\r\n\r\n")));
+  EXPECT_EQ(guion.transcripcion.back(), "Mensaje Error Ok: Muestra No v\xE1lida");
+  EXPECT_EQ(sesion.MuestraPositiva, (TLista{"a", "b"}));
+  EXPECT_EQ(sesion.MemoMuestra(), (TLista{"c", "d", ""}));
+  sesion.MostrarMuestraActual();
+  EXPECT_EQ(sesion.MemoMuestra(), (TLista{"a", "b"}));
+}
+
+TEST_F(FlujosMuestra, UnreadableFileShowsTheFileLayerMessageAndChangesNothing) {
+  Abrir(Escribir("buena.pos", "a\n"));
+  EXPECT_FALSE(Abrir((carpeta / "falta.pos").string()));
+  ASSERT_EQ(guion.transcripcion.size(), 3u);
+  EXPECT_NE(guion.transcripcion[2].find("Mensaje Error Ok: No se puede leer el archivo"), std::string::npos);
+  EXPECT_NE(guion.transcripcion[2].find("falta.pos"), std::string::npos);
+  EXPECT_FALSE(Abrir(Escribir("binario.pos", std::string("a\nb\0c\n", 6))));
+  EXPECT_NE(guion.transcripcion.back().find("l\xEDnea 2"), std::string::npos);
+  EXPECT_EQ(sesion.MuestraPositiva, TLista{"a"});
+  EXPECT_EQ(sesion.MemoMuestra(), TLista{"a"});
+}
+
+TEST_F(FlujosMuestra, SituationActionFileIsTakenWhateverItHolds) {
+  sesion.ElegirTipo(TTipoMuestra::TipoM_SA);
+  EXPECT_TRUE(Abrir(Escribir("m.sya", "\r\nnada/que ver\r\n\r\n")));
+  EXPECT_EQ(sesion.MuestraSA, (TLista{"", "NADA/QUE VER", ""}));
+  EXPECT_TRUE(sesion.Habilitado(TAlgoritmo::SKR));
+  EXPECT_TRUE(sesion.Habilitado(TAlgoritmo::SKC));
+  EXPECT_FALSE(sesion.Habilitado(TAlgoritmo::KC));
+}
+
+TEST_F(FlujosMuestra, SavingWritesTheShownSampleInWindowsCodePage) {
+  Abrir(Escribir("m.pos", "AB\n&\r\xD1" "a\r\n"));
+  guion.archivos.push_back((carpeta / "copia.pos").string());
+  EXPECT_TRUE(GuardarComoClick(sesion, guion));
+  EXPECT_EQ(Leer("copia.pos"), "ab\r\n&\r\n\xF1" "a\r\n");
+  // overwriting asks nothing
+  guion.archivos.push_back((carpeta / "copia").string());
+  EXPECT_TRUE(GuardarComoClick(sesion, guion));
+  EXPECT_EQ(guion.transcripcion, (Transcripcion{"Abrir: Abrir", "Guardar: Guardar como",
+                                                "Guardar: Guardar como"}));
+}
+
+TEST_F(FlujosMuestra, SavingRoundTripsAUtf8File) {
+  Abrir(Escribir("u.pos", "\xC3\xB1u\n\xC3\x91U\n"));  // UTF-8 for "ñu", "ÑU"
+  EXPECT_EQ(sesion.MuestraPositiva, (TLista{"\xF1u", "\xF1u"}));
+  guion.archivos.push_back((carpeta / "c.pos").string());
+  GuardarComoClick(sesion, guion);
+  EXPECT_EQ(Leer("c.pos"), "\xF1u\r\n\xF1u\r\n");
+}
+
+TEST_F(FlujosMuestra, SavingBeforeAnySampleWritesNoPlaceholder) {
+  guion.archivos.push_back((carpeta / "vacia.pos").string());
+  EXPECT_TRUE(GuardarComoClick(sesion, guion));
+  EXPECT_EQ(Leer("vacia.pos"), "");
+}
+
+TEST_F(FlujosMuestra, SavingFailuresWriteNothing) {
+  Abrir(Escribir("m.pos", "a\n"));
+  guion.archivos.push_back((carpeta / "m.tst").string());
+  EXPECT_FALSE(GuardarComoClick(sesion, guion));
+  EXPECT_EQ(guion.transcripcion.back(), kMensajeExtension);
+  EXPECT_FALSE(fs::exists(carpeta / "m.tst"));
+  guion.archivos.push_back((carpeta / "no" / "hay.pos").string());
+  EXPECT_FALSE(GuardarComoClick(sesion, guion));
+  EXPECT_NE(guion.transcripcion.back().find("No se puede escribir el archivo"), std::string::npos);
+}
+
+TEST_F(FlujosMuestra, SampleButtonsPlayTheirSoundFirst) {
+  BotonAbrirClick(sesion, guion);
+  BotonGuardarClick(sesion, guion);
+  BotonVerClick(sesion, guion);
+  BotonNuevaClick(sesion, guion);
+  EXPECT_EQ(guion.transcripcion,
+            (Transcripcion{"Sonido: Command.wav", "Abrir: Abrir", "Sonido: Command.wav",
+                           "Guardar: Guardar como", "Sonido: Command.wav", "Sonido: Command.wav",
+                           "Editor"}));
+  EXPECT_TRUE(sesion.MemoMuestra().empty());  // viewing showed the empty positive sample
+}
+
+TEST_F(FlujosMuestra, NewSampleUsesTheEditorOfTheKind) {
+  guion.ediciones = {TLista{"&", "A"}, std::nullopt, TLista{}, TLista{"s1/a1", ""}};
+  NuevaMuestraClick(sesion, guion);
+  EXPECT_EQ(sesion.MuestraPositiva, (TLista{"", "a"}));
+  EXPECT_EQ(sesion.MemoMuestra(), (TLista{"&", "a"}));
+  NuevaMuestraClick(sesion, guion);  // cancelled
+  NuevaMuestraClick(sesion, guion);  // accepted empty
+  EXPECT_EQ(sesion.MuestraPositiva, (TLista{"", "a"}));
+  sesion.ElegirTipo(TTipoMuestra::TipoM_SA);
+  NuevaMuestraClick(sesion, guion);
+  EXPECT_EQ(sesion.MuestraSA, (TLista{"S1/A1", ""}));
+  EXPECT_EQ(guion.transcripcion,
+            (Transcripcion{"Editor", "Editor", "Editor", "Mensaje Error Ok: Muestra No v\xE1lida",
+                           "EditorSA"}));
+}

@@ -1,0 +1,49 @@
+// Informe: report lines, as the windows' "Guardar" writes them.
+#include "results/Informe.h"
+
+#include "core/Automata.h"
+#include "core/Utilidades.h"
+
+TLista LineasDeTabla(const TTablaTexto& tabla, TFormatoTabla formato) {
+  const bool a = formato == TFormatoTabla::A;
+  const std::string esquina = a ? " E/A " : " E/A      ";
+  const std::string separador = a ? "  " : "    ";
+  const std::string vacia = a ? " -" : "-";
+  TLista lineas;
+  lineas.reserve(tabla.Filas());
+  for (std::size_t f = 0; f < tabla.Filas(); ++f) {
+    std::string linea;
+    for (std::size_t c = 0; c < tabla.Columnas(); ++c) {
+      const std::string& texto = tabla.Celda(f, c);
+      if (f == 0 && c == 0) {
+        linea = esquina;
+      } else {
+        linea += separador;
+        linea += texto;
+      }
+      if (texto.empty()) linea += vacia;
+    }
+    lineas.push_back(std::move(linea));
+  }
+  return lineas;
+}
+
+TLista LineasDeInforme(const TLista& cabecera, const TTablaTexto& tabla, TFormatoTabla formato) {
+  TLista lineas = cabecera;
+  const TLista filas = LineasDeTabla(tabla, formato);
+  lineas.insert(lineas.end(), filas.begin(), filas.end());
+  return lineas;
+}
+
+TLista InformeAceptor(const std::string& titulo, const TLista& muestraPositiva, const TAutomata& aceptor) {
+  const TLista cabecera = {
+      titulo,
+      "Muestra: " + ConjuntoATexto(muestraPositiva),
+      "Alfabeto: " + ConjuntoATexto(aceptor.Alfabeto),
+      "Estado Inicial: " + ConjuntoATexto(ConjuntoUnitario("")),
+      "Estados Finales: " + ConjuntoATexto(aceptor.Finales),
+      "Conjunto de Estados: " + ConjuntoATexto(aceptor.Estados),
+      "Funci\xF3n de Transici\xF3n: ",
+  };
+  return LineasDeInforme(cabecera, aceptor.RejillaAceptor(), TFormatoTabla::A);
+}

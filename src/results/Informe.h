@@ -1,0 +1,29 @@
+// Informe: the lines of the text reports that result windows show and save. Every report
+// (the window's "Guardar", the command-line tool) is built here, so all write the same lines.
+#pragma once
+
+#include <string>
+
+#include "core/Lista.h"
+#include "core/TablaTexto.h"
+
+class TAutomata;
+
+// The two layouts of a transition table in a report.
+//  A (automaton and acceptor windows): the corner writes " E/A ", other cells "  " + text.
+//  B (deterministic window): the corner writes " E/A      ", other cells "    " + text.
+// After an empty cell (the corner included) A appends " -" and B appends "-".
+enum class TFormatoTabla { A, B };
+
+// One line per table row, row 0 first, cells column by column. The corner's own text is
+// never written.
+TLista LineasDeTabla(const TTablaTexto& tabla, TFormatoTabla formato);
+
+// The header lines followed by the table's lines.
+TLista LineasDeInforme(const TLista& cabecera, const TTablaTexto& tabla, TFormatoTabla formato);
+
+// The report of the prefix acceptor window: its caption, "Muestra: " with the positive
+// sample as the user gave it (without end markers), the alphabet, the initial state
+// "{ & }", the final states and the states as set texts, then the acceptor's grid in
+// format A. Every text is Windows-1252.
+TLista InformeAceptor(const std::string& titulo, const TLista& muestraPositiva, const TAutomata& aceptor);

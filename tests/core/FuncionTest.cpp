@@ -1,0 +1,143 @@
+// Transition tables of the four kinds, their row building and acceptance.
+#include "core/Funcion.h"
+
+#include <functional>
+
+#include <gtest/gtest.h>
+
+#include "core/Automata.h"
+#include "core/ErrorInterno.h"
+
+namespace {
+
+const TLista kNo = {"-"};
+
+std::string CodigoDe(const std::function<void()>& operacion) {
+  try {
+    operacion();
+  } catch (const TErrorInterno& e) {
+    return e.Codigo();
+  }
+  return "no error";
+}
+
+TEST(Funcion, ForwardTableOfTheAcceptor) {
+  const TAutomata aceptor({"ab", "b"}, 'N');
+  const TFuncion f(aceptor, FuncionAceptor);
+  EXPECT_EQ(f.Bloques(), (std::vector<TLista>{{""}, {"a"}, {"ab"}, {"b"}}));
+  EXPECT_EQ(f.Alfabeto().Lista(), (TLista{"a", "b"}));
+  EXPECT_EQ(f.Transiciones(), (std::vector<TFuncion::TFila>{
+                                  {{"a"}, {"b"}}, {kNo, {"ab"}}, {kNo, kNo}, {kNo, kNo}}));
+}
+
+TEST(Funcion, ReverseTableOfTheAcceptor) {
+  const TAutomata aceptor({"ab", "b"}, 'N');
+  const TFuncion f(aceptor, FuncionInversa);
+  EXPECT_EQ(f.Transiciones(), (std::vector<TFuncion::TFila>{
+                                  {kNo, kNo}, {{""}, kNo}, {kNo, {"a"}}, {kNo, {""}}}));
+  EXPECT_EQ(f.Predecesores("ab", "b"), (TLista{"a"}));
+  EXPECT_EQ(f.Predecesores("aB", "B"), (TLista{"a"}));  // aB is a state ignoring case
+  EXPECT_EQ(f.Predecesores("ab", "B"), kNo);            // ab does not end in B exactly
+  EXPECT_EQ(f.Predecesores("zb", "b"), kNo);  // not a state
+}
+
+TEST(Funcion, Acceptance) {
+  struct {
+    const char* nombre;
+    TLista muestra;
+    const char* cadena;
+    bool aceptada;
+  } casos[] = {
+      {"empty_string_in_sample", {"", "a"}, "", true},
+      {"empty_string_not_in_sample", {"a"}, "", false},
+      {"stops_at_no_transition", {"ab", "b"}, "ba", false},
+      {"prefix_not_final", {"ab", "b"}, "a", false},
+      {"example", {"ab", "b"}, "ab", true},
+      {"case_of_symbols_ignored", {"ab", "b"}, "AB", true},
+  };
+  for (const auto& c : casos) {
+    SCOPED_TRACE(c.nombre);
+    const TAutomata aceptor(c.muestra, 'N');
+    EXPECT_EQ(TFuncion(aceptor, FuncionAceptor).Acepta(c.cadena), c.aceptada);
+  }
+}
+
+TEST(Funcion, UnknownSymbolIsAnInternalError) {
+  const TAutomata aceptor({"ab"}, 'N');
+  const TFuncion f(aceptor, FuncionAceptor);
+  EXPECT_EQ(CodigoDe([&] { f.IndiceSimbolo("c"); }), "ERROR INT0FUNC01");
+  EXPECT_EQ(CodigoDe([&] { f.Acepta("ac"); }), "ERROR INT0FUNC01");
+  EXPECT_EQ(CodigoDe([&] { f.IndiceBloque({"x"}); }), "ERROR INT0FUNC02");
+  EXPECT_FALSE(CadenaAceptada("ac", f, aceptor.Alfabeto));  // guarded: no table lookup
+  EXPECT_TRUE(CadenaAceptada("ab", f, aceptor.Alfabeto));
+}
+
+TEST(Funcion, BlockOfState) {
+  TAutomata aceptor({"ab", "b"}, 'N');
+  aceptor.Bloques = {{"", "b"}, {"a", "AB"}, {"ab"}};
+  const TFuncion f(aceptor, FuncionCociente);
+  EXPECT_EQ(f.BloqueDeEstado("ab"), (TLista{"a", "AB"}));  // first key, ignoring case
+  EXPECT_EQ(f.BloqueDeEstado("zz"), TLista{});           // empty, never [-]
+  EXPECT_EQ(f.IndiceBloque({"ab"}), 2u);                  // keys compare exactly
+  EXPECT_TRUE(f.ContieneFinal({"x", "AB"}));
+  EXPECT_FALSE(f.ContieneFinal({"", "a"}));
+}
+
+TEST(Funcion, QuotientTargetIsDecidedByTheFirstMemberWithASuccessor) {
+  TAutomata aceptor({"aa", "ba", "bb"}, 'N');  // states: "", a, aa, b, ba, bb
+  aceptor.Bloques = {{"", "aa"}, {"a", "b"}, {"ba"}, {"bb"}};
+  const TFuncion f(aceptor, FuncionCociente);
+  EXPECT_EQ(f.DestinoCociente("a", {"a", "b"}), (TLista{"", "aa"}));  // from a alone
+  EXPECT_EQ(f.DestinoCociente("b", {"a", "b"}), (TLista{"bb"}));      // a has no b: b decides
+  EXPECT_EQ(f.DestinoCociente("a", {"bb"}), kNo);
+  EXPECT_EQ(f.Transiciones()[0], (TFuncion::TFila{{"a", "b"}, {"a", "b"}}));
+  EXPECT_TRUE(f.Acepta("aaaa"));
+  EXPECT_TRUE(f.Acepta("bb"));
+  EXPECT_FALSE(f.Acepta("bab"));
+}
+
+TEST(Funcion, EmptyTableRowsAreBuiltByInsertion) {
+  const TAutomata aceptor({"abc"}, 'N');
+  TFuncion f(aceptor, FuncionVacia);
+  EXPECT_EQ(f.NumeroDeFilas(), 0u);
+  EXPECT_TRUE(f.Alfabeto().empty());
+  EXPECT_FALSE(f.Acepta(""));  // no initial state: nothing accepted
+  f.CargarAlfabeto();
+
+  const TLista p = {"0"}, q = {"1"}, r = {"2"};
+  f.AnadirBloque(p);
+  f.PonerTransicion(q, p, "a");
+  f.PonerTransicion(r, p, "b");
+  f.PonerTransicion(kNo, p, "c");
+  EXPECT_EQ(f.Transiciones()[0], (TFuncion::TFila{q, r, kNo}));
+  f.PonerTransicion(p, p, "a");  // insert, never overwrite
+  EXPECT_EQ(f.Transiciones()[0], (TFuncion::TFila{p, q, r, kNo}));
+
+  // out of symbol order: cells stay in insertion order
+  f.AnadirBloque(q);
+  f.PonerTransicion(r, q, "c");
+  f.PonerTransicion(p, q, "b");
+  EXPECT_EQ(f.Transiciones()[1], (TFuncion::TFila{r, p}));
+
+  // copies and unions read other rows
+  f.AnadirBloque(r);
+  f.CopiarTransicion(r, p, "b");
+  f.UnirTransiciones(r, p, q, "b");
+  EXPECT_EQ(f.Transiciones()[2], (TFuncion::TFila{q, {"1", "0"}}));
+  EXPECT_EQ(CodigoDe([&] { f.Transicion(q, "c"); }), "ERROR INT0FUNC03");  // row too short
+  EXPECT_EQ(CodigoDe([&] { f.PonerTransicion(p, {"9"}, "a"); }), "ERROR INT0FUNC02");
+}
+
+TEST(Funcion, RepeatedKeysFindTheFirstRow) {
+  const TAutomata aceptor({"a"}, 'N');
+  TFuncion f(aceptor, FuncionVacia);
+  f.CargarAlfabeto();
+  f.AnadirBloque({"x"});
+  f.AnadirBloque({"y", "X"});
+  f.AnadirBloque({"x"});
+  EXPECT_EQ(f.IndiceBloque({"x"}), 0u);
+  EXPECT_EQ(f.IndiceBloque({"y", "X"}), 1u);
+  EXPECT_EQ(f.BloqueDeEstado("X"), (TLista{"x"}));
+}
+
+}  // namespace

@@ -1,0 +1,123 @@
+// Argumentos: reading an order's options and files, and its output and error channels.
+#include "cli/Argumentos.h"
+
+#include <algorithm>
+#include <iostream>
+
+#include "cli/Orden.h"
+#include "core/ArchivoTexto.h"
+#include "core/Texto.h"
+
+std::optional<std::string> TArgumentos::Valor(const std::string& opcion) const {
+  const auto it = opciones.find(opcion);
+  if (it == opciones.end() || it->second.empty()) return std::nullopt;
+  return it->second.back();
+}
+
+std::vector<std::string> TArgumentos::Valores(const std::string& opcion) const {
+  const auto it = opciones.find(opcion);
+  return it == opciones.end() ? std::vector<std::string>{} : it->second;
+}
+
+int ErrorDeUso(const TSintaxisOrden& sintaxis, const std::string& problema) {
+  std::cerr << "telar-cli " << sintaxis.orden << ": " << problema << "\n"
+            << "Uso: " << sintaxis.uso << "\n"
+            << "Use telar-cli " << sintaxis.orden << " --help para m\xC3\xA1s detalles.\n";
+  return kSalidaEntradaIncorrecta;
+}
+
+int ErrorDeEntrada(const std::string& mensaje) {
+  std::cerr << Cp1252AUtf8(mensaje) << "\n";
+  return kSalidaEntradaIncorrecta;
+}
+
+TAnalisis AnalizarArgumentos(const TSintaxisOrden& sintaxis, const std::vector<std::string>& argumentos) {
+  TAnalisis analisis;
+  auto& leidos = analisis.argumentos;
+  if (std::find_if(argumentos.begin(), argumentos.end(), [](const std::string& a) {
+        return a == "--help" || a == "-h";
+      }) != argumentos.end()) {
+    std::cout << "Uso: " << sintaxis.uso << "\n" << sintaxis.ayuda;
+    analisis.salida = kSalidaResultado;
+    return analisis;
+  }
+  bool soloFicheros = false;
+  for (std::size_t i = 0; i < argumentos.size(); ++i) {
+    const std::string& argumento = argumentos[i];
+    if (soloFicheros || argumento.size() < 2 || argumento[0] != '-') {
+      leidos.ficheros.push_back(argumento);
+      continue;
+    }
+    if (argumento == "--") {
+      soloFicheros = true;
+      continue;
+    }
+    std::string nombre = argumento;
+    std::optional<std::string> valor;
+    const std::size_t igual = argumento.find('=');
+    if (argumento.rfind("--", 0) == 0 && igual != std::string::npos) {
+      nombre = argumento.substr(0, igual);
+      valor = argumento.substr(igual + 1);
+    }
+    const auto opcion = std::find_if(sintaxis.opciones.begin(), sintaxis.opciones.end(),
+                                     [&](const TOpcionCli& o) { return o.nombre == nombre; });
+    if (opcion == sintaxis.opciones.end()) {
+      analisis.salida = ErrorDeUso(sintaxis, "opci\xC3\xB3n desconocida \"" + nombre + "\"");
+      return analisis;
+    }
+    if (!opcion->conValor && valor) {
+      analisis.salida = ErrorDeUso(sintaxis, "la opci\xC3\xB3n " + nombre + " no lleva valor");
+      return analisis;
+    }
+    if (opcion->conValor && !valor) {
+      if (i + 1 >= argumentos.size()) {
+        analisis.salida = ErrorDeUso(sintaxis, "falta el valor de la opci\xC3\xB3n " + nombre);
+        return analisis;
+      }
+      valor = argumentos[++i];
+    }
+    if (!opcion->repetible && leidos.Tiene(nombre)) {
+      analisis.salida = ErrorDeUso(sintaxis, "la opci\xC3\xB3n " + nombre + " aparece dos veces");
+      return analisis;
+    }
+    leidos.opciones[nombre].push_back(valor.value_or(""));
+  }
+  const std::size_t n = leidos.ficheros.size();
+  if (n < sintaxis.minimoFicheros)
+    analisis.salida = ErrorDeUso(sintaxis, "falta el fichero");
+  else if (n > sintaxis.maximoFicheros)
+    analisis.salida = ErrorDeUso(sintaxis, "sobra el argumento \"" + leidos.ficheros[sintaxis.maximoFicheros] + "\"");
+  return analisis;
+}
+
+std::optional<long> LeerEntero(const std::string& texto, long minimo, long maximo) {
+  if (texto.empty() || texto.size() > 9 ||
+      !std::all_of(texto.begin(), texto.end(), [](char c) { return c >= '0' && c <= '9'; }))
+    return std::nullopt;
+  const long valor = std::stol(texto);
+  if (valor < minimo || valor > maximo) return std::nullopt;
+  return valor;
+}
+
+int EmitirInforme(const std::vector<std::string>& lineas, const std::optional<std::string>& fichero) {
+  if (fichero) {
+    const std::string error = EscribirArchivoTexto(*fichero, lineas);
+    return error.empty() ? kSalidaResultado : ErrorDeEntrada(error);
+  }
+  std::string texto;
+  for (const auto& linea : lineas) texto += Cp1252AUtf8(linea) + "\n";
+  std::cout << texto << std::flush;
+  return kSalidaResultado;
+}
+
+TOrden OrdenConSintaxis(TSintaxisOrden sintaxis, std::function<int(const TArgumentos&)> ejecutar) {
+  TOrden orden;
+  orden.nombre = sintaxis.orden;
+  orden.ayuda = sintaxis.ayuda;
+  orden.ejecutar = [sintaxis = std::move(sintaxis), ejecutar = std::move(ejecutar)](
+                       const std::vector<std::string>& argumentos) {
+    const TAnalisis analisis = AnalizarArgumentos(sintaxis, argumentos);
+    return analisis.salida ? *analisis.salida : ejecutar(analisis.argumentos);
+  };
+  return orden;
+}

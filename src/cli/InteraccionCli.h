@@ -1,0 +1,31 @@
+// TInteraccionCli: the user's side of a flow when telar-cli runs it: files come from the
+// command line, messages go to stderr, nothing is played or shown.
+#pragma once
+
+#include <deque>
+#include <optional>
+#include <string>
+
+#include "app/Interaccion.h"
+
+class TInteraccionCli : public TInteraccion {
+ public:
+  // The file that the next open and save dialogs answer; std::nullopt answers "cancel".
+  std::optional<std::string> archivoAbrir;
+  std::optional<std::string> archivoGuardar;
+  // Answers to message boxes, in order; when none is left a box answers Ok, or No for a
+  // yes/no question.
+  std::deque<TRespuesta> respuestas;
+
+  // Prints the message (Windows-1252) to stderr in UTF-8 and counts error boxes.
+  TRespuesta Mensaje(const std::string& texto, TIcono icono, TBotones botones) override;
+  std::optional<std::string> ElegirArchivoAbrir(const TDialogoArchivo& dialogo) override;
+  std::optional<std::string> ElegirArchivoGuardar(const TDialogoArchivo& dialogo) override;
+  void ReproducirSonido(const std::string& archivo) override;
+
+  // How many error boxes the flow showed.
+  int Errores() const { return m_errores; }
+
+ private:
+  int m_errores = 0;
+};

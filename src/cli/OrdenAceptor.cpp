@@ -1,0 +1,52 @@
+// telar-cli aceptor [--kr|--im1] FICHERO.pos [-o FICHERO]: the report that the prefix
+// acceptor window's "Guardar" writes, for the acceptor that KC, KR or IM1 shows first.
+#include "app/FlujosMuestra.h"
+#include "app/Sesion.h"
+#include "cli/Argumentos.h"
+#include "cli/InteraccionCli.h"
+#include "cli/Orden.h"
+#include "core/Automata.h"
+#include "results/Informe.h"
+
+namespace {
+
+// Every example followed by the end marker "$", as KR builds its acceptor.
+// TODO(app): use MarcarMuestra of the KR algorithm once it is on main.
+TLista MarcarEjemplos(const TLista& muestra) {
+  TLista marcada;
+  marcada.reserve(muestra.size());
+  for (const auto& ejemplo : muestra) marcada.push_back(ejemplo + "$");
+  return marcada;
+}
+
+const TSintaxisOrden kSintaxis = {
+    .orden = "aceptor",
+    .uso = "telar-cli aceptor [--kr|--im1] FICHERO.pos [-o FICHERO]",
+    .ayuda = "  aceptor [--kr|--im1] FICHERO.pos [-o FICHERO]\n"
+             "      Informe del árbol aceptor de prefijos de la muestra positiva, como lo\n"
+             "      guarda \"Guardar\" en la ventana del aceptor. Sin opción, el de KC; con\n"
+             "      --kr, el de la muestra marcada con \"$\" tras cada ejemplo; con --im1, el\n"
+             "      de IM1. -o FICHERO lo escribe en Windows-1252 con CR LF.\n",
+    .opciones = {{"--kr"}, {"--im1"}, {"-o", true}},
+    .minimoFicheros = 1,
+    .maximoFicheros = 1};
+
+int Aceptor(const TArgumentos& argumentos) {
+  if (argumentos.Tiene("--kr") && argumentos.Tiene("--im1"))
+    return ErrorDeUso(kSintaxis, "--kr y --im1 no pueden ir juntas");
+  TSesion sesion;
+  TInteraccionCli interaccion;
+  interaccion.archivoAbrir = argumentos.ficheros.front();
+  if (!Abrir1Click(sesion, interaccion)) return kSalidaEntradaIncorrecta;
+
+  const TLista& muestra = sesion.MuestraPositiva;
+  std::string titulo = "Aceptor de prefijos  (KC)";
+  if (argumentos.Tiene("--kr")) titulo = "Aceptor de prefijos  (KR)";
+  if (argumentos.Tiene("--im1")) titulo = "Aceptor de prefijos  (IM1)";
+  const TAutomata aceptor(argumentos.Tiene("--kr") ? MarcarEjemplos(muestra) : muestra, 'N');
+  return EmitirInforme(InformeAceptor(titulo, muestra, aceptor), argumentos.Valor("-o"));
+}
+
+const TRegistroOrden registro(OrdenConSintaxis(kSintaxis, Aceptor));
+
+}  // namespace

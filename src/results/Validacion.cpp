@@ -1,0 +1,25 @@
+// Validacion: percentage with banker's rounding, done in integers so that halves are exact.
+#include "results/Validacion.h"
+
+int PorcentajeAciertos(int aceptados, int total) {
+  if (total <= 0) return 0;
+  const long long numerador = 100LL * aceptados;
+  long long cociente = numerador / total;
+  const long long resto2 = 2 * (numerador % total);
+  if (resto2 > total || (resto2 == total && cociente % 2 != 0)) ++cociente;
+  return static_cast<int>(cociente);
+}
+
+std::string TextoAciertos(int porcentaje) {
+  return "Aciertos: " + std::to_string(porcentaje) + "%";
+}
+
+void TFgraficosLogica::MostrarCuentas(const TCuentasValidacion& cuentas) {
+  m_cuentas = cuentas;
+  m_series[0].valor = cuentas.entrenamiento;
+  m_series[1].valor = cuentas.total;
+  m_series[2].valor = cuentas.aceptados;
+  m_series[3].valor = cuentas.rechazados;
+  m_porcentaje = PorcentajeAciertos(cuentas.aceptados, cuentas.total);
+  m_aciertos = TextoAciertos(m_porcentaje) + "      ";
+}

@@ -3,6 +3,8 @@
 
 #include "core/Automata.h"
 #include "core/Utilidades.h"
+#include "results/DatosDeterminista.h"
+#include "results/DatosResultado.h"
 
 TLista LineasDeTabla(const TTablaTexto& tabla, TFormatoTabla formato) {
   const bool a = formato == TFormatoTabla::A;
@@ -46,4 +48,36 @@ TLista InformeAceptor(const std::string& titulo, const TLista& muestraPositiva, 
       "Funci\xF3n de Transici\xF3n: ",
   };
   return LineasDeInforme(cabecera, aceptor.RejillaAceptor(), TFormatoTabla::A);
+}
+
+namespace {
+
+constexpr const char* kLineaFuncion = "Funci\xF3n de Transici\xF3n: ";
+
+}  // namespace
+
+TLista CabeceraInformeResultado(const std::string& titulo, const TLista& muestraPositiva,
+                                const TLista* ejemplosAnadidos, const TDatosResultado& datos) {
+  TLista lineas = {titulo, "Muestra: " + ConjuntoATexto(muestraPositiva)};
+  if (ejemplosAnadidos != nullptr)
+    lineas.push_back("Ejemplos a\xF1" "adidos: " + ConjuntoATexto(*ejemplosAnadidos));
+  lineas.push_back("Alfabeto: " + datos.Alfabeto);
+  lineas.push_back("Estado Inicial: " + datos.Einicial);
+  lineas.push_back("Estados Finales: " + datos.Efinales);
+  lineas.push_back("Conjunto de Estados: " + datos.Estados);
+  lineas.push_back(kLineaFuncion);
+  return lineas;
+}
+
+TLista CabeceraInformeDeterminista(const std::string& titulo, const TLista& muestraPositiva,
+                                   const TDatosDeterminista& datos) {
+  return {
+      titulo,
+      "Muestra: " + ConjuntoATexto(muestraPositiva),
+      "Alfabeto: " + datos.Alfabeto,
+      "Estado Inicial: {" + datos.Einicial + "}",
+      "Estados Finales: {" + datos.Efinales + "}",
+      "Conjunto de Estados: {" + datos.Estados + "}",
+      kLineaFuncion,
+  };
 }

@@ -8,6 +8,8 @@
 #include "core/TablaTexto.h"
 
 class TAutomata;
+struct TDatosResultado;
+struct TDatosDeterminista;
 
 // The two layouts of a transition table in a report.
 //  A (automaton and acceptor windows): the corner writes " E/A ", other cells "  " + text.
@@ -27,3 +29,18 @@ TLista LineasDeInforme(const TLista& cabecera, const TTablaTexto& tabla, TFormat
 // "{ & }", the final states and the states as set texts, then the acceptor's grid in
 // format A. Every text is Windows-1252.
 TLista InformeAceptor(const std::string& titulo, const TLista& muestraPositiva, const TAutomata& aceptor);
+
+// The header lines of the automaton result window's report: its caption; "Muestra: " with
+// the positive sample; only for the incremental window (`ejemplosAnadidos` given),
+// "Ejemplos añadidos: " with the examples entered there; "Alfabeto: "; "Estado Inicial: ",
+// "Estados Finales: " and "Conjunto de Estados: " with the window's texts as they stand
+// (the last two begin with two blanks); "Función de Transición: ". The table follows in
+// format A.
+TLista CabeceraInformeResultado(const std::string& titulo, const TLista& muestraPositiva,
+                                const TLista* ejemplosAnadidos, const TDatosResultado& datos);
+
+// The header lines of the deterministic window's report: as above without the examples
+// line, the three state texts between braces ("Estado Inicial: {[q0]}", "Estados Finales:
+// {}" when none is final). The table follows in format B.
+TLista CabeceraInformeDeterminista(const std::string& titulo, const TLista& muestraPositiva,
+                                   const TDatosDeterminista& datos);

@@ -2,7 +2,10 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string>
+
+#include "core/Lista.h"
 
 // The four counts of one validation. `total` is the number of test lines, `rechazados`
 // is `total - aceptados`, `entrenamiento` the number of examples of the positive sample.
@@ -12,6 +15,19 @@ struct TCuentasValidacion {
   int aceptados = 0;
   int rechazados = 0;
 };
+
+// Counts a validation: every line of `test` is one example (an empty line is the empty
+// string) and `acepta(ejemplo)` decides it; `entrenamiento` is the training sample's size.
+template <typename Acepta>
+TCuentasValidacion ContarValidacion(const TLista& test, std::size_t entrenamiento, Acepta&& acepta) {
+  TCuentasValidacion cuentas;
+  cuentas.entrenamiento = static_cast<int>(entrenamiento);
+  cuentas.total = static_cast<int>(test.size());
+  for (const auto& ejemplo : test)
+    if (acepta(ejemplo)) ++cuentas.aceptados;
+  cuentas.rechazados = cuentas.total - cuentas.aceptados;
+  return cuentas;
+}
 
 // Hit percentage: aceptados / total * 100 rounded to the nearest integer, a value exactly
 // halfway going to the even integer (1 of 8 gives 12, 3 of 8 gives 38). A test sample with

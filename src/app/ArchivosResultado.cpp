@@ -1,0 +1,54 @@
+// ArchivosResultado: the result windows' file dialogs over the shared file layer.
+#include "app/ArchivosResultado.h"
+
+#include "app/FlujosMuestra.h"
+#include "core/ArchivoTexto.h"
+
+namespace {
+
+constexpr const char* kExtensionTest = "tst";
+constexpr const char* kExtensionInforme = "aut";
+
+}  // namespace
+
+TDialogoArchivo DialogoValidacion() {
+  TDialogoArchivo dialogo;
+  dialogo.filtro = "Archivos de muestra test (*.tst)|*.tst";
+  dialogo.extensionPorDefecto = kExtensionTest;
+  return dialogo;
+}
+
+TDialogoArchivo DialogoInforme() {
+  TDialogoArchivo dialogo;
+  dialogo.filtro = "Archivos de resultados (*.aut)|*.aut|Archivos de texto (*.txt)|*.txt";
+  dialogo.extensionPorDefecto = kExtensionInforme;
+  return dialogo;
+}
+
+bool ElegirMuestraValidacion(TInteraccion& interaccion, TLista& muestraValidacion) {
+  const auto elegido = interaccion.ElegirArchivoAbrir(DialogoValidacion());
+  if (!elegido) return false;
+  const std::string ruta = ConExtensionPorDefecto(*elegido, kExtensionTest);
+  if (!TieneExtension(ruta, kExtensionTest)) {
+    interaccion.Mensaje(kExtensionIncorrecta, TIcono::Error, TBotones::Ok);
+    return false;
+  }
+  TLecturaTexto lectura = LeerArchivoTexto(ruta);
+  if (!lectura.Correcta()) {
+    interaccion.Mensaje(lectura.error, TIcono::Error, TBotones::Ok);
+    return false;
+  }
+  muestraValidacion = std::move(lectura.lineas);
+  return true;
+}
+
+bool GuardarInforme(TInteraccion& interaccion, const TLista& informe) {
+  const auto elegido = interaccion.ElegirArchivoGuardar(DialogoInforme());
+  if (!elegido) return false;
+  const std::string error = EscribirArchivoTexto(ConExtensionPorDefecto(*elegido, kExtensionInforme), informe);
+  if (!error.empty()) {
+    interaccion.Mensaje(error, TIcono::Error, TBotones::Ok);
+    return false;
+  }
+  return true;
+}

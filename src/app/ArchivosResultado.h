@@ -1,0 +1,30 @@
+// ArchivosResultado: the two file flows every result window offers: choosing a test sample
+// for "Validar" and saving the window's report with "Guardar".
+#pragma once
+
+#include <string>
+
+#include "app/Interaccion.h"
+#include "core/Lista.h"
+
+// The open dialog of "Validar": default extension "tst", filter
+// "Archivos de muestra test (*.tst)|*.tst", no file name.
+TDialogoArchivo DialogoValidacion();
+// The save dialog of "Guardar": default extension "aut", filter
+// "Archivos de resultados (*.aut)|*.aut|Archivos de texto (*.txt)|*.txt", no file name.
+// The file is replaced without asking.
+TDialogoArchivo DialogoInforme();
+
+// Asks for a test file. Cancel: false, nothing changes. A name whose extension is not "tst"
+// (letter case ignored; a name without extension gets ".tst"): the error box "El archivo
+// especificado no tiene extensión correcta", false, nothing changes. A file that cannot
+// be read: the file layer's message in an error box, false. Otherwise `muestraValidacion`
+// is replaced by the file's lines exactly as read (not lowercased, "&" kept as "&", an
+// empty line being the empty string) and the result is true.
+bool ElegirMuestraValidacion(TInteraccion& interaccion, TLista& muestraValidacion);
+
+// Asks where to save `informe` and writes it there in Windows-1252, each line ended by
+// CR LF, replacing any file of that name (a name without extension gets ".aut"). Cancel
+// writes nothing. A file that cannot be written gives an error box with the file layer's
+// message and nothing else changes. True when the file was written.
+bool GuardarInforme(TInteraccion& interaccion, const TLista& informe);

@@ -1,0 +1,29 @@
+// TFmostrarAutomata1Logica: the example box of the incremental result window.
+#include "app/MostrarAutomata1Logica.h"
+
+#include "app/Interaccion.h"
+#include "core/Texto.h"
+#include "core/Utilidades.h"
+
+TFmostrarAutomata1Logica::TFmostrarAutomata1Logica(const TAutomata& automata, TSesion& sesion)
+    : TFmostrarAutomataLogica(automata, sesion) {
+  PonerCaption(" Aut\xF3mata Resultado");
+}
+
+void TFmostrarAutomata1Logica::ReiniciarEjemplo() {
+  m_textoEjemplo.clear();
+  m_ejemplos.clear();
+  m_texto.clear();
+}
+
+bool TFmostrarAutomata1Logica::BotonInsertarEjemploClick(TInteraccion& interaccion) {
+  if (m_textoEjemplo.empty()) {
+    interaccion.Mensaje(kDebeInsertarEjemplo, TIcono::Error, TBotones::Ok);
+    return false;
+  }
+  m_nuevoEjemplo = AMinusculas(m_textoEjemplo);
+  if (!EsMiembro(m_textoEjemplo, m_ejemplos)) m_ejemplos.push_back(m_textoEjemplo);
+  return true;
+}
+
+void TFmostrarAutomata1Logica::FormActivate(TInteraccionResultados&) {}

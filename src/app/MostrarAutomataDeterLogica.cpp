@@ -1,0 +1,74 @@
+// TFmostrarAutomataDeterLogica: the deterministic window's handlers over the results
+// layer's subset construction.
+#include "app/MostrarAutomataDeterLogica.h"
+
+#include "app/ArchivosResultado.h"
+#include "app/InteraccionResultados.h"
+#include "app/MostrarAutomataLogica.h"
+#include "app/Sesion.h"
+#include "core/Automata.h"
+#include "core/ErrorInterno.h"
+#include "results/Informe.h"
+
+namespace {
+
+constexpr const char* kSonidoResultado = "Result.wav";
+
+// The conversion starts from the initial block; a partition without one breaks the result
+// window's contract.
+int BloqueInicialDe(const TFmostrarAutomataLogica& resultado) {
+  if (resultado.BloqueInicial() < 0) throw TErrorInterno("ERROR INT0DET01");
+  return resultado.BloqueInicial();
+}
+
+}  // namespace
+
+TFmostrarAutomataDeterLogica::TFmostrarAutomataDeterLogica(const TFmostrarAutomataLogica& resultado)
+    : m_automata(resultado.Automata()),
+      m_sesion(resultado.Sesion()),
+      m_bloqueInicial(BloqueInicialDe(resultado)),
+      m_bloquesFinales(resultado.BloquesFinales()),
+      m_determinista(ConstruirDeterminista(resultado.TablaDestinos(), m_bloqueInicial,
+                                           resultado.Automata().Alfabeto)) {}
+
+void TFmostrarAutomataDeterLogica::FormShow(TInteraccion& interaccion) {
+  m_informe.clear();
+  interaccion.ReproducirSonido(kSonidoResultado);
+  m_datos = CalcularDatosDeterminista(m_automata, m_determinista, m_bloqueInicial, m_bloquesFinales);
+}
+
+TCuentasValidacion TFmostrarAutomataDeterLogica::CuentasValidacion(const TLista& test) const {
+  const TAceptadorDeterminista aceptador(m_determinista, ::FilasFinales(m_determinista, m_bloquesFinales));
+  return ContarValidacion(test, m_sesion.MuestraPositiva.size(),
+                          [&](const std::string& ejemplo) { return aceptador.Acepta(ejemplo); });
+}
+
+void TFmostrarAutomataDeterLogica::BotonValidarClick(TInteraccionResultados& interaccion) {
+  if (!ElegirMuestraValidacion(interaccion, m_sesion.MuestraValidacion)) return;
+  EstadisticaValidacion(interaccion);
+}
+
+void TFmostrarAutomataDeterLogica::EstadisticaValidacion(TInteraccionResultados& interaccion) {
+  m_graficos.MostrarCuentas(CuentasValidacion(m_sesion.MuestraValidacion));
+  interaccion.MostrarGraficos(m_graficos);
+}
+
+void TFmostrarAutomataDeterLogica::BotonGuardarClick(TInteraccion& interaccion) {
+  GuardarResultados();
+  GuardarInforme(interaccion, m_informe);
+}
+
+void TFmostrarAutomataDeterLogica::GuardarResultados() {
+  m_informe = CabeceraInformeDeterminista(m_caption, m_sesion.MuestraPositiva, m_datos);
+  GuardarFuncionTransicion();
+}
+
+void TFmostrarAutomataDeterLogica::GuardarFuncionTransicion() {
+  const TLista lineas = LineasDeTabla(m_datos.Tabla, TFormatoTabla::B);
+  m_informe.insert(m_informe.end(), lineas.begin(), lineas.end());
+}
+
+void TFmostrarAutomataDeterLogica::FormClose() {
+  m_informe.clear();
+  m_datos.FilasFinales.clear();
+}

@@ -1,0 +1,88 @@
+// TFmostrarAutomataLogica: the window's handlers over the results layer's data.
+#include "app/MostrarAutomataLogica.h"
+
+#include <cassert>
+
+#include "app/ArchivosResultado.h"
+#include "app/InteraccionResultados.h"
+#include "app/MostrarAutomataDeterLogica.h"
+#include "app/Sesion.h"
+#include "core/Automata.h"
+#include "core/Funcion.h"
+#include "core/Utilidades.h"
+#include "results/Informe.h"
+
+namespace {
+
+constexpr const char* kSonidoResultado = "Result.wav";
+
+}  // namespace
+
+TFmostrarAutomataLogica::TFmostrarAutomataLogica(const TAutomata& automata, TSesion& sesion)
+    : m_automata(&automata), m_sesion(sesion) {}
+
+TFmostrarAutomataLogica::~TFmostrarAutomataLogica() = default;
+
+void TFmostrarAutomataLogica::MostrarTextoK(int k) {
+  m_textoK = std::string(kTextoK) + std::to_string(k);
+  m_textoKVisible = true;
+}
+
+void TFmostrarAutomataLogica::FormShow(TInteraccion& interaccion) {
+  m_botonValidar = true;
+  interaccion.ReproducirSonido(kSonidoResultado);
+  m_informe.clear();
+  m_funcion = std::make_unique<TFuncion>(*m_automata, FuncionCociente);
+  m_datos = CalcularDatosResultado(*m_automata);
+}
+
+void TFmostrarAutomataLogica::FormActivate(TInteraccionResultados& interaccion) {
+  if (m_datos.EsDeterminista()) return;
+  m_botonValidar = false;
+  if (interaccion.Avisos1(kAvisoNoDeterminista, kPreguntaConvertir) == TRespuesta::No) return;
+  TFmostrarAutomataDeterLogica determinista(*this);
+  determinista.PonerCaption(m_caption);
+  interaccion.MostrarDeterminista(determinista);
+}
+
+void TFmostrarAutomataLogica::BotonValidarClick(TInteraccionResultados& interaccion) {
+  if (!m_botonValidar) return;
+  if (!ElegirMuestraValidacion(interaccion, m_sesion.MuestraValidacion)) return;
+  EstadisticaValidacion(interaccion);
+}
+
+TCuentasValidacion TFmostrarAutomataLogica::CuentasValidacion(const TLista& test) const {
+  assert(m_funcion && "validation needs the function built on show");
+  const TLista& alfabeto = m_automata->Alfabeto;
+  return ContarValidacion(test, m_sesion.MuestraPositiva.size(), [&](const std::string& ejemplo) {
+    return CadenaAceptada(ejemplo, *m_funcion, alfabeto);
+  });
+}
+
+void TFmostrarAutomataLogica::EstadisticaValidacion(TInteraccionResultados& interaccion) {
+  m_graficos.MostrarCuentas(CuentasValidacion(m_sesion.MuestraValidacion));
+  interaccion.MostrarGraficos(m_graficos);
+}
+
+void TFmostrarAutomataLogica::BotonGuardarClick(TInteraccion& interaccion) {
+  GuardarResultados();
+  GuardarInforme(interaccion, m_informe);
+}
+
+void TFmostrarAutomataLogica::GuardarResultados() {
+  m_informe = CabeceraInformeResultado(m_caption, m_sesion.MuestraPositiva, EjemplosAnadidos(), m_datos);
+  GuardarFuncionTransicion();
+}
+
+void TFmostrarAutomataLogica::GuardarFuncionTransicion() {
+  const TLista lineas = LineasDeTabla(m_datos.Tabla, TFormatoTabla::A);
+  m_informe.insert(m_informe.end(), lineas.begin(), lineas.end());
+}
+
+void TFmostrarAutomataLogica::FormClose() {
+  m_informe.clear();
+  m_funcion.reset();
+  m_datos.TablaDestinos.clear();
+  m_datos.BloquesFinales.clear();
+  m_textoKVisible = false;
+}

@@ -9,7 +9,7 @@
 
 #include "app/Interaccion.h"
 
-class TInteraccionGuion : public TInteraccion {
+class TInteraccionGuion : public virtual TInteraccion {
  public:
   // Answers, consumed in order; an exhausted queue answers Ok / cancel.
   std::deque<TRespuesta> respuestas;

@@ -2,6 +2,7 @@
 #include "app/FlujosMuestra.h"
 
 #include <cstdlib>
+#include <filesystem>
 
 #include "core/ArchivoTexto.h"
 #include "core/Texto.h"
@@ -23,15 +24,19 @@ void Error(TInteraccion& interaccion, const std::string& texto) {
   interaccion.Mensaje(texto, TIcono::Error, TBotones::Ok);
 }
 
-// Asks for a file with `elegir` and applies the dialog's default extension; std::nullopt
-// on cancel or, after its message, on a wrong extension.
+// Asks for a file with `elegir` and applies the dialog's default extension (when opening,
+// only to a name that is not an existing file); std::nullopt on cancel or, after its
+// message, on a wrong extension.
 template <typename Elegir>
 std::optional<std::string> ElegirArchivoMuestra(const TSesion& sesion, TInteraccion& interaccion,
-                                                const std::string& titulo, Elegir elegir) {
+                                                const std::string& titulo, bool abriendo,
+                                                Elegir elegir) {
   const std::string extension = DatosTipoMuestra(sesion.Tipo()).extension;
   const auto elegido = elegir(DialogoMuestra(sesion.Tipo(), titulo));
   if (!elegido) return std::nullopt;
-  std::string ruta = ConExtensionPorDefecto(*elegido, extension);
+  std::error_code error;
+  const bool existe = abriendo && std::filesystem::is_regular_file(*elegido, error);
+  const std::string ruta = existe ? *elegido : ConExtensionPorDefecto(*elegido, extension);
   if (!TieneExtension(ruta, extension)) {
     Error(interaccion, kExtensionIncorrecta);
     return std::nullopt;
@@ -77,7 +82,7 @@ std::optional<TTipoMuestra> TipoPorExtension(const std::string& ruta) {
 }
 
 bool Abrir1Click(TSesion& sesion, TInteraccion& interaccion) {
-  const auto ruta = ElegirArchivoMuestra(sesion, interaccion, kTituloAbrir, [&](const auto& d) {
+  const auto ruta = ElegirArchivoMuestra(sesion, interaccion, kTituloAbrir, true, [&](const auto& d) {
     return interaccion.ElegirArchivoAbrir(d);
   });
   if (!ruta) return false;
@@ -91,7 +96,7 @@ bool Abrir1Click(TSesion& sesion, TInteraccion& interaccion) {
 }
 
 bool GuardarComoClick(TSesion& sesion, TInteraccion& interaccion) {
-  const auto ruta = ElegirArchivoMuestra(sesion, interaccion, kTituloGuardar, [&](const auto& d) {
+  const auto ruta = ElegirArchivoMuestra(sesion, interaccion, kTituloGuardar, false, [&](const auto& d) {
     return interaccion.ElegirArchivoGuardar(d);
   });
   if (!ruta) return false;

@@ -35,7 +35,8 @@ bool TieneExtension(const std::string& ruta, const std::string& extension);
 // The sample kind whose extension `ruta` has (letter case ignored), if any.
 std::optional<TTipoMuestra> TipoPorExtension(const std::string& ruta);
 
-// "&Abrir...": asks for a file of the checked kind. Cancel: nothing happens. A file of
+// "&Abrir...": asks for a file of the checked kind; a name without extension that is not an
+// existing file gets the kind's extension. Cancel: nothing happens. A file of
 // another extension: "El archivo especificado no tiene extensión correcta" and nothing is
 // loaded. A file that cannot be read or decoded: the file layer's message, nothing changes.
 // Otherwise the file's lines go into the viewer memo as they stand and then to
@@ -43,7 +44,8 @@ std::optional<TTipoMuestra> TipoPorExtension(const std::string& ruta);
 // sample was taken.
 bool Abrir1Click(TSesion& sesion, TInteraccion& interaccion);
 
-// "&Guardar como...": asks where to save (same dialog data as opening). Cancel: nothing.
+// "&Guardar como...": asks where to save (same dialog data as opening); a name without
+// extension gets the kind's extension. Cancel: nothing.
 // Wrong extension: the extension message, nothing written. Otherwise the memo's lines
 // (TSesion::LineasAGuardar) are written in Windows-1252 with CR LF, overwriting without a
 // question; a write failure shows its message. Returns true when the file was written.

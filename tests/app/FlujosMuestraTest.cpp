@@ -104,6 +104,9 @@ TEST_F(FlujosMuestra, ExtensionIgnoresLetterCaseAndDefaultsWhenMissing) {
   Escribir("sin.pos", "b\n");
   EXPECT_TRUE(Abrir((carpeta / "sin").string()));
   EXPECT_EQ(sesion.MuestraPositiva, TLista{"b"});
+  // an existing file without extension is of no kind
+  EXPECT_FALSE(Abrir(Escribir("sin", "c\n")));
+  EXPECT_EQ(guion.transcripcion.back(), kMensajeExtension);
   // a dot in a folder name is no extension of the file
   fs::create_directories(carpeta / "d.neg");
   Escribir("d.neg/m.Pos", "c\n");

@@ -1,0 +1,87 @@
+// SalidaResultado: runs the result windows' logic without a window. The test file is read
+// first, so a bad one leaves stdout and the output file untouched.
+#include "cli/SalidaResultado.h"
+
+#include <iostream>
+
+#include "app/ArchivosResultado.h"
+#include "app/MostrarAutomata1Logica.h"
+#include "app/MostrarAutomataDeterLogica.h"
+#include "app/MostrarAutomataLogica.h"
+#include "app/Sesion.h"
+#include "cli/InteraccionCli.h"
+#include "cli/Orden.h"
+#include "results/Validacion.h"
+
+const char* const kAyudaSalidaResultado =
+    "      --determinista: si el resultado no es determinista, el informe de la ventana\n"
+    "      del autómata determinista. --validar TEST.tst: tras el informe, las cuentas de\n"
+    "      la validación. -o FICHERO escribe el informe en Windows-1252 con CR LF.\n";
+
+std::vector<TOpcionCli> OpcionesSalidaResultado() {
+  return {{"--determinista"}, {"--validar", true}, {"-o", true}};
+}
+
+TOpcionesSalida LeerOpcionesSalida(const TArgumentos& argumentos) {
+  TOpcionesSalida opciones;
+  opciones.determinista = argumentos.Tiene("--determinista");
+  opciones.validar = argumentos.Valor("--validar");
+  opciones.fichero = argumentos.Valor("-o");
+  return opciones;
+}
+
+int SalidaResultado(TFmostrarAutomataLogica& ventana, const TOpcionesSalida& opciones) {
+  TSesion& sesion = ventana.Sesion();
+  TInteraccionCli interaccion;
+  if (opciones.validar) {
+    interaccion.archivoAbrir = *opciones.validar;
+    if (!ElegirMuestraValidacion(interaccion, sesion.MuestraValidacion)) return kSalidaEntradaIncorrecta;
+  }
+  ventana.FormShow(interaccion);
+
+  TLista informe;
+  TCuentasValidacion cuentas;
+  if (opciones.determinista && !ventana.EsDeterminista()) {
+    TFmostrarAutomataDeterLogica determinista(ventana);
+    determinista.PonerCaption(ventana.Caption());
+    determinista.FormShow(interaccion);
+    determinista.GuardarResultados();
+    informe = determinista.Informe();
+    cuentas = determinista.CuentasValidacion(sesion.MuestraValidacion);
+  } else {
+    ventana.GuardarResultados();
+    informe = ventana.Informe();
+    cuentas = ventana.CuentasValidacion(sesion.MuestraValidacion);
+  }
+
+  if (const int codigo = EmitirInforme(informe, opciones.fichero); codigo != kSalidaResultado) return codigo;
+  if (opciones.validar) {
+    std::cout << "Muestra Entrenamiento: " << cuentas.entrenamiento << "\n"
+              << "Muestra Test: " << cuentas.total << "\n"
+              << "Ejemplos Aceptados: " << cuentas.aceptados << "\n"
+              << "Ejemplos Rechazados: " << cuentas.rechazados << "\n"
+              << TextoAciertos(PorcentajeAciertos(cuentas.aceptados, cuentas.total)) << "\n"
+              << std::flush;
+  }
+  return kSalidaResultado;
+}
+
+int SalidaResultado(const TAutomata& automata, const TLista& muestraPositiva, const std::string& caption,
+                    const TLista* ejemplosAnadidos, const TOpcionesSalida& opciones) {
+  TSesion sesion;
+  sesion.MuestraPositiva = muestraPositiva;
+  if (ejemplosAnadidos == nullptr) {
+    TFmostrarAutomataLogica ventana(automata, sesion);
+    ventana.PonerCaption(caption);
+    return SalidaResultado(ventana, opciones);
+  }
+  TFmostrarAutomata1Logica ventana(automata, sesion);
+  TInteraccionCli interaccion;
+  for (const auto& ejemplo : *ejemplosAnadidos) {
+    if (ejemplo.empty()) continue;
+    ventana.PonerTextoEjemplo(ejemplo);
+    ventana.BotonInsertarEjemploClick(interaccion);
+  }
+  ventana.PonerCaption(caption);
+  return SalidaResultado(ventana, opciones);
+}

@@ -1,0 +1,52 @@
+// SalidaResultado: what the result orders (kr, kc, im1) print once their automaton is
+// inferred: the result window's report, or the deterministic window's, and the validation
+// counts, exactly as the windows compute them.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "cli/Argumentos.h"
+#include "core/Lista.h"
+
+class TAutomata;
+class TFmostrarAutomataLogica;
+
+// The options the result orders share.
+struct TOpcionesSalida {
+  bool determinista = false;            // --determinista
+  std::optional<std::string> validar;   // --validar TEST.tst
+  std::optional<std::string> fichero;   // -o FICHERO
+};
+
+// "--determinista", "--validar" (with a value) and "-o" (with a value), for an order's syntax.
+std::vector<TOpcionCli> OpcionesSalidaResultado();
+// Their lines for --help (UTF-8, each ending in "\n").
+extern const char* const kAyudaSalidaResultado;
+// The options above as given in `argumentos`.
+TOpcionesSalida LeerOpcionesSalida(const TArgumentos& argumentos);
+
+// Prints the result of an inference. `automata` holds the acceptor and its partition
+// (Bloques), `muestraPositiva` the positive sample as taken (for the report's "Muestra: "
+// line and the training count), `caption` the result window's caption. With
+// `ejemplosAnadidos` the window is the incremental one: each non-empty example is entered
+// in its box as "&Añadir Ejemplo" takes it (each once, letter case ignored), and the
+// report lists them after "Ejemplos añadidos: ".
+//  - The report is the result window's (format A); with --determinista and a result that
+//    is not deterministic, the deterministic window's (format B) with the same caption.
+//  - It goes to stdout in UTF-8 with LF, or with -o to the file byte for byte as "Guardar"
+//    writes it (Windows-1252, CR LF).
+//  - With --validar, five lines follow on stdout (also with -o): "Muestra Entrenamiento: N",
+//    "Muestra Test: N", "Ejemplos Aceptados: N", "Ejemplos Rechazados: N", "Aciertos: P%",
+//    counted on the deterministic automaton when --determinista converted the result, else
+//    with the quotient walk. The test file is read as "Validar" reads it; a wrong extension
+//    or an unreadable file prints its message on stderr and nothing else.
+// Returns 0, or 2 after a message on stderr.
+int SalidaResultado(const TAutomata& automata, const TLista& muestraPositiva, const std::string& caption,
+                    const TLista* ejemplosAnadidos, const TOpcionesSalida& opciones);
+
+// The same for a result window the caller already holds (the incremental window after its
+// passes, with its caption, automaton, session and example list): shows it (FormShow) and
+// prints as above. The session's MuestraValidacion is replaced by the test file's lines.
+int SalidaResultado(TFmostrarAutomataLogica& ventana, const TOpcionesSalida& opciones);

@@ -1,0 +1,318 @@
+// AlgoritmoKR: k-reversible state merging.
+//
+// Method. Every state of the prefix-tree acceptor starts alone in its block. The marked
+// examples are queued in pairs (first example, i-th example); then, pair by pair from the
+// front of a FIFO queue, the blocks B1 of p and B2 of q are joined into B = B1 followed by
+// B2, which goes to the end of the partition. For every symbol a, in alphabet order, the
+// join queues first the forward pair (the successors by a of B1 and of B2, when both
+// exist) and then the backward pairs: each predecessor x of B1 by a with each predecessor y
+// of B2 by a whose last k symbols equal x's, x outer and y inner. When the queue is empty
+// the partition is closed under both rules; the block of the marked examples is removed.
+//
+// Representation. States and symbols are integer ids; blocks are union-find classes whose
+// states form a linked list in block order; B1 followed by B2 is a splice. For each block
+// and symbol we keep one representative successor (that of the first state in block order
+// that has one, which is what copying B1's cell, else B2's, yields) and the predecessors
+// grouped by their k-suffix, each group reduced to its first predecessor and its position.
+//
+// Why the reduction gives the same partition. Take any block at the time it is joined:
+// every two of its predecessors by one symbol with equal k-suffixes were already queued
+// together (directly or through a chain) when its own parts were joined, and all of those
+// pairs are processed before the pairs that this join queues (the queue is FIFO). So when
+// this join's backward pairs are reached, the predecessors of B1 with suffix K lie in one
+// block, and those of B2 with suffix K in another; the first pair with suffix K (first x
+// of B1 with K, first y of B2 with K) joins them and every later pair with K would be
+// dropped as lying inside one block. Queuing only the first pair of each suffix, in the
+// order of its x in B1's predecessor list, changes nothing but the number of dropped pairs;
+// without it a run on n examples with k = 0 queues n^2/2 pairs.
+#include "inference/AlgoritmoKR.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <deque>
+#include <memory>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+#include "core/Automata.h"
+#include "core/ErrorInterno.h"
+#include "core/Utilidades.h"
+
+TLista MarcarMuestra(const TLista& muestra) {
+  TLista marcada;
+  marcada.reserve(muestra.size());
+  for (const auto& ejemplo : muestra) marcada.push_back(ejemplo + kMarcaFinal);
+  return marcada;
+}
+
+bool UsaMarcaFinal(const TLista& muestra) {
+  return std::any_of(muestra.begin(), muestra.end(), [](const std::string& ejemplo) {
+    return ejemplo.find(kMarcaFinal) != std::string::npos;
+  });
+}
+
+std::string MensajeMarcaFinalEnMuestra() {
+  return "La muestra contiene el car\xE1" "cter \"$\", que KR reserva como marca de fin de ejemplo";
+}
+
+std::string MensajeMarcaFinalEnEjemplo() {
+  return "El ejemplo contiene el car\xE1" "cter \"$\", que KR reserva como marca de fin de ejemplo";
+}
+
+std::string CaptionResultadoKR(int k) {
+  return "Aut\xF3mata resultado KR   K=" + std::to_string(k);
+}
+
+namespace {
+
+constexpr int kNinguno = -1;
+
+// The predecessors of one block by one symbol, grouped by k-suffix: for each suffix the
+// first predecessor in the block's predecessor list and its position there. Positions are
+// stored relative to `base`, so that a group can be placed after another by moving its base.
+struct TGruposPredecesores {
+  struct TPrimero {
+    std::int64_t posicion;
+    int estado;
+  };
+  std::unordered_map<int, TPrimero> primeros;  // suffix id -> first predecessor
+  std::int64_t base = 0;
+  std::int64_t largo = 0;  // positions in use: [0, largo) after adding base
+
+  std::int64_t Posicion(const TPrimero& p) const { return p.posicion + base; }
+};
+
+class TFusionKR {
+ public:
+  TFusionKR(const TAutomata& automata, int k, int modo);
+
+  // Runs the queue from the initial pairs of the marked examples; returns the partition,
+  // the blocks as state id lists in partition order.
+  std::vector<std::vector<int>> Ejecutar(const std::vector<int>& finales);
+
+ private:
+  int Raiz(int estado);
+  void FusionarPar(int p, int q);
+  // B's groups for one symbol from B1's (g1) and B2's (g2), B1's first; returns the id of
+  // the group list kept (the larger one, extended).
+  int UnirGrupos(int g1, int g2);
+  void EncolarRetroceso(int g1, int g2);
+
+  int m_estados;
+  int m_simbolos;
+  std::vector<int> m_sucesor;  // [estado * simbolos + a]: state id of estado·a, or kNinguno
+
+  // Union-find over states; the data of a block live at its root.
+  std::vector<int> m_padre;
+  std::vector<int> m_tamano;
+  std::vector<int> m_primero;    // first state of the block
+  std::vector<int> m_ultimo;     // last state of the block
+  std::vector<int> m_siguiente;  // next state in its block, or kNinguno
+  std::vector<std::int64_t> m_orden;  // position of the block in the partition
+  std::int64_t m_siguienteOrden;
+
+  std::vector<int> m_representante;  // [raiz * simbolos + a]: successor of the block by a
+  std::vector<int> m_grupo;          // [raiz * simbolos + a]: index in m_grupos, or kNinguno
+  std::vector<std::unique_ptr<TGruposPredecesores>> m_grupos;
+
+  std::deque<std::pair<int, int>> m_pendientes;  // ParesPendientes
+};
+
+TFusionKR::TFusionKR(const TAutomata& automata, int k, int modo)
+    : m_estados(static_cast<int>(automata.Estados.size())),
+      m_simbolos(static_cast<int>(automata.Alfabeto.size())),
+      m_sucesor(static_cast<std::size_t>(m_estados) * m_simbolos, kNinguno),
+      m_padre(m_estados),
+      m_tamano(m_estados, 1),
+      m_primero(m_estados),
+      m_ultimo(m_estados),
+      m_siguiente(m_estados, kNinguno),
+      m_orden(m_estados),
+      m_siguienteOrden(m_estados),
+      m_representante(static_cast<std::size_t>(m_estados) * m_simbolos, kNinguno),
+      m_grupo(static_cast<std::size_t>(m_estados) * m_simbolos, kNinguno) {
+  const std::size_t ancho = static_cast<std::size_t>(k) * AnchoSimbolo(modo);
+  std::unordered_map<std::string, int> idSufijo;
+  for (int s = 0; s < m_estados; ++s) {
+    m_padre[s] = m_primero[s] = m_ultimo[s] = s;
+    m_orden[s] = s;
+  }
+  for (int t = 0; t < m_estados; ++t) {
+    const std::string& nombre = automata.Estados[t];
+    for (int a = 0; a < m_simbolos; ++a) {
+      // Forward cell {t·a}: t·a is a state when it is a member, letter case aside.
+      const std::string destino = nombre + automata.Alfabeto[a];
+      const auto s = automata.Estados.IndiceDe(destino);
+      if (!s) continue;
+      const std::size_t celda = static_cast<std::size_t>(t) * m_simbolos + a;
+      m_sucesor[celda] = static_cast<int>(*s);
+      m_representante[celda] = static_cast<int>(*s);
+      // Backward cell of s: t when t·a spells s exactly (at most one t per s and a).
+      if (automata.Estados[*s] != destino) continue;
+      const auto sufijo = idSufijo.emplace(Sufijo(nombre, ancho), static_cast<int>(idSufijo.size()));
+      auto grupos = std::make_unique<TGruposPredecesores>();
+      grupos->primeros.emplace(sufijo.first->second, TGruposPredecesores::TPrimero{0, t});
+      grupos->largo = 1;
+      m_grupo[*s * m_simbolos + a] = static_cast<int>(m_grupos.size());
+      m_grupos.push_back(std::move(grupos));
+    }
+  }
+}
+
+int TFusionKR::Raiz(int estado) {
+  while (m_padre[estado] != estado) {
+    m_padre[estado] = m_padre[m_padre[estado]];
+    estado = m_padre[estado];
+  }
+  return estado;
+}
+
+std::vector<std::vector<int>> TFusionKR::Ejecutar(const std::vector<int>& finales) {
+  for (std::size_t i = 1; i < finales.size(); ++i) m_pendientes.emplace_back(finales[0], finales[i]);
+  while (!m_pendientes.empty()) {
+    const auto [p, q] = m_pendientes.front();
+    m_pendientes.pop_front();
+    FusionarPar(p, q);
+  }
+  std::vector<int> raices;
+  for (int s = 0; s < m_estados; ++s)
+    if (m_padre[s] == s) raices.push_back(s);
+  std::sort(raices.begin(), raices.end(), [&](int a, int b) { return m_orden[a] < m_orden[b]; });
+  std::vector<std::vector<int>> bloques;
+  bloques.reserve(raices.size());
+  for (int raiz : raices) {
+    std::vector<int> bloque;
+    bloque.reserve(m_tamano[raiz]);
+    for (int s = m_primero[raiz]; s != kNinguno; s = m_siguiente[s]) bloque.push_back(s);
+    bloques.push_back(std::move(bloque));
+  }
+  return bloques;
+}
+
+void TFusionKR::FusionarPar(int p, int q) {
+  const int r1 = Raiz(p);
+  const int r2 = Raiz(q);
+  if (r1 == r2) return;  // one block already: the pair is dropped
+
+  // B = B1 followed by B2, placed at the end of the partition.
+  const int raiz = m_tamano[r1] >= m_tamano[r2] ? r1 : r2;
+  const int otra = raiz == r1 ? r2 : r1;
+  const int primero = m_primero[r1];
+  const int ultimo = m_ultimo[r2];
+  m_siguiente[m_ultimo[r1]] = m_primero[r2];
+  m_padre[otra] = raiz;
+  m_tamano[raiz] += m_tamano[otra];
+  m_primero[raiz] = primero;
+  m_ultimo[raiz] = ultimo;
+  m_orden[raiz] = m_siguienteOrden++;
+
+  for (int a = 0; a < m_simbolos; ++a) {
+    const std::size_t c1 = static_cast<std::size_t>(r1) * m_simbolos + a;
+    const std::size_t c2 = static_cast<std::size_t>(r2) * m_simbolos + a;
+    // Forward rule: B's cell is B1's successor, else B2's.
+    const int s1 = m_representante[c1];
+    const int s2 = m_representante[c2];
+    if (s1 != kNinguno && s2 != kNinguno) {
+      if (s1 < 0 || s1 >= m_estados) throw TErrorInterno("ERROR INT0KR10");
+      if (s2 < 0 || s2 >= m_estados) throw TErrorInterno("ERROR INT0KR11");
+      m_pendientes.emplace_back(s1, s2);
+    }
+    // Backward rule, after this symbol's forward pair.
+    const int g1 = m_grupo[c1];
+    const int g2 = m_grupo[c2];
+    if (g1 != kNinguno && g2 != kNinguno) EncolarRetroceso(g1, g2);
+
+    const std::size_t c = static_cast<std::size_t>(raiz) * m_simbolos + a;
+    m_representante[c] = s1 != kNinguno ? s1 : s2;
+    m_grupo[c] = g1 == kNinguno ? g2 : g2 == kNinguno ? g1 : UnirGrupos(g1, g2);
+  }
+}
+
+void TFusionKR::EncolarRetroceso(int g1, int g2) {
+  const TGruposPredecesores& p1 = *m_grupos[g1];
+  const TGruposPredecesores& p2 = *m_grupos[g2];
+  const bool recorrerP1 = p1.primeros.size() <= p2.primeros.size();
+  const TGruposPredecesores& menor = recorrerP1 ? p1 : p2;
+  const TGruposPredecesores& mayor = recorrerP1 ? p2 : p1;
+  struct TPar {
+    std::int64_t posicion;  // of x in B1's predecessor list
+    int x;
+    int y;
+  };
+  std::vector<TPar> pares;
+  for (const auto& [sufijo, primero] : menor.primeros) {
+    const auto otro = mayor.primeros.find(sufijo);
+    if (otro == mayor.primeros.end()) continue;
+    if (recorrerP1)
+      pares.push_back({p1.Posicion(primero), primero.estado, otro->second.estado});
+    else
+      pares.push_back({p1.Posicion(otro->second), otro->second.estado, primero.estado});
+  }
+  std::sort(pares.begin(), pares.end(), [](const TPar& a, const TPar& b) { return a.posicion < b.posicion; });
+  for (const auto& par : pares) m_pendientes.emplace_back(par.x, par.y);
+}
+
+int TFusionKR::UnirGrupos(int g1, int g2) {
+  TGruposPredecesores& p1 = *m_grupos[g1];
+  TGruposPredecesores& p2 = *m_grupos[g2];
+  const std::int64_t largo1 = p1.largo;
+  if (p1.primeros.size() >= p2.primeros.size()) {
+    // Keep B1's list; B2's suffixes not yet present come after all of B1's positions.
+    for (const auto& [sufijo, primero] : p2.primeros)
+      p1.primeros.try_emplace(sufijo, TGruposPredecesores::TPrimero{p2.Posicion(primero) + largo1 - p1.base,
+                                                                    primero.estado});
+    p1.largo += p2.largo;
+    m_grupos[g2].reset();
+    return g1;
+  }
+  // Keep B2's list, moved after B1's positions; B1's suffixes come first and win.
+  p2.base += largo1;
+  for (const auto& [sufijo, primero] : p1.primeros)
+    p2.primeros.insert_or_assign(sufijo, TGruposPredecesores::TPrimero{p1.Posicion(primero) - p2.base,
+                                                                       primero.estado});
+  p2.largo += largo1;
+  m_grupos[g1].reset();
+  return g2;
+}
+
+}  // namespace
+
+void AlgoritmoKR(TAutomata& automata, int k, int modo, const TLista& muestra) {
+  std::vector<int> finales;
+  finales.reserve(automata.Finales.size());
+  for (const auto& final : automata.Finales) {
+    const auto id = automata.Estados.IndiceDe(final);
+    if (!id) throw TErrorInterno("ERROR INT0KR10");  // a marked example that is no state
+    finales.push_back(static_cast<int>(*id));
+  }
+
+  std::vector<std::vector<int>> bloques;
+  {
+    TFusionKR fusion(automata, k, modo);
+    bloques = fusion.Ejecutar(finales);
+  }
+
+  // QuitarMarcaFinal: drop the block of the marked examples, restore the unmarked sample
+  // and take "$" out of the alphabet.
+  TParticion particion;
+  particion.reserve(bloques.size());
+  bool marcaQuitada = finales.empty();
+  for (const auto& bloque : bloques) {
+    if (!marcaQuitada && std::find(bloque.begin(), bloque.end(), finales[0]) != bloque.end()) {
+      marcaQuitada = true;
+      continue;
+    }
+    TLista nombres;
+    nombres.reserve(bloque.size());
+    for (int s : bloque) nombres.push_back(automata.Estados[s]);
+    particion.push_back(std::move(nombres));
+  }
+  automata.Bloques = std::move(particion);
+  automata.Finales = muestra;
+  if (const auto marca = automata.Alfabeto.IndiceDe(kMarcaFinal)) {
+    TLista alfabeto = automata.Alfabeto.Lista();
+    alfabeto.erase(alfabeto.begin() + static_cast<std::ptrdiff_t>(*marca));
+    automata.Alfabeto = alfabeto;
+  }
+}

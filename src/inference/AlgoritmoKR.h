@@ -1,0 +1,41 @@
+// AlgoritmoKR: k-reversible inference. Merges the states of the prefix-tree acceptor of a
+// sample whose examples end in the marker "$" until the partition is deterministic and
+// deterministic backwards with a look-ahead of k symbols.
+#pragma once
+
+#include <string>
+
+#include "core/Lista.h"
+#include "inference/ModoInferencia.h"
+
+class TAutomata;
+
+// The end marker that KR puts after every example.
+inline const std::string kMarcaFinal = "$";
+
+// Every example of `muestra` followed by "$", in order, duplicates kept.
+TLista MarcarMuestra(const TLista& muestra);
+
+// True when some example of `muestra` holds the character "$": KR would then mix the
+// user's symbol with its own end marker, so the KR commands refuse such a sample.
+bool UsaMarcaFinal(const TLista& muestra);
+
+// The message with which the KR commands refuse a sample or example that holds "$".
+std::string MensajeMarcaFinalEnMuestra();
+std::string MensajeMarcaFinalEnEjemplo();
+
+// Runs KR with parameter k >= 0 on `automata`.
+// Precondition: `automata` was built from MarcarMuestra(muestra) in mode 'N' (or, for
+// ModoMealy, from the marked situation/action strings in mode 'M', its alphabet holding
+// "$"), and its Bloques are not yet set.
+// Postcondition: Bloques holds the partition of the unmarked prefixes, the blocks in the
+// order in which they were last formed and each block's states in merge order; Finales
+// holds `muestra`; "$" is no longer in Alfabeto; Estados is unchanged. An empty `muestra`
+// gives the single block of the empty prefix. k symbols are k characters, or 4k in
+// ModoMealy. ModoVentana runs as ModoSilencioso here: showing the window is the caller's.
+// Throws TErrorInterno ("ERROR INT0KR10"/"ERROR INT0KR11") if a successor cell were found
+// not to hold exactly one state, which the construction rules out.
+void AlgoritmoKR(TAutomata& automata, int k, int modo, const TLista& muestra);
+
+// "Autómata resultado KR   K=" followed by k.
+std::string CaptionResultadoKR(int k);

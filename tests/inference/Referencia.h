@@ -1,0 +1,163 @@
+// Referencia: KR and KC written step by step over text lists and transition tables, block
+// equality and linear scans included, as the oracle that the indexed algorithms must match
+// exactly (block order and order inside blocks); plus helpers to build acceptors.
+#pragma once
+
+#include <deque>
+#include <random>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/Automata.h"
+#include "core/Funcion.h"
+#include "core/Utilidades.h"
+#include "inference/AlgoritmoKR.h"
+#include "inference/ModoInferencia.h"
+
+namespace referencia {
+
+inline void QuitarBloqueQueContiene(const std::string& estado, TParticion& bloques) {
+  for (auto it = bloques.begin(); it != bloques.end(); ++it)
+    if (EsMiembro(estado, *it)) {
+      bloques.erase(it);
+      return;
+    }
+}
+
+inline void KR(TAutomata& a, int k, int modo, const TLista& muestra) {
+  const std::size_t ancho = static_cast<std::size_t>(k) * AnchoSimbolo(modo);
+  std::deque<std::pair<std::string, std::string>> pendientes;
+  TFuncion sucesores(a, FuncionAceptor);
+  TFuncion predecesores(a, FuncionInversa);
+  a.Bloques = ParticionUnitaria(a.Estados);
+  for (std::size_t i = 1; i < a.Finales.size(); ++i) pendientes.emplace_back(a.Finales[0], a.Finales[i]);
+  while (!pendientes.empty()) {
+    const auto [p, q] = pendientes.front();
+    pendientes.pop_front();
+    const TLista b1 = BloqueQueContiene(p, a.Bloques);
+    const TLista b2 = BloqueQueContiene(q, a.Bloques);
+    if (b1 == b2) continue;
+    TLista b = b1;
+    b.insert(b.end(), b2.begin(), b2.end());
+    QuitarBloqueQueContiene(p, a.Bloques);
+    QuitarBloqueQueContiene(q, a.Bloques);
+    a.Bloques.push_back(b);
+    for (std::size_t i = 0; i < a.Alfabeto.size(); ++i) {
+      const std::string& simbolo = a.Alfabeto[i];
+      const TLista s1 = sucesores.Transicion(b1, simbolo);
+      const TLista s2 = sucesores.Transicion(b2, simbolo);
+      if (!EsSinTransicion(s1) && !EsSinTransicion(s2)) pendientes.emplace_back(s1[0], s2[0]);
+      if (i == 0) sucesores.AnadirBloque(b);
+      sucesores.PonerTransicion(!EsSinTransicion(s1) ? s1 : s2, b, simbolo);
+      const TLista p1 = predecesores.Transicion(b1, simbolo);
+      const TLista p2 = predecesores.Transicion(b2, simbolo);
+      for (const auto& x : p1)
+        for (const auto& y : p2)
+          if (x != kSinTransicion && y != kSinTransicion && Sufijo(x, ancho) == Sufijo(y, ancho))
+            pendientes.emplace_back(x, y);
+      if (i == 0) predecesores.AnadirBloque(b);
+      TLista union_ = p1;
+      Unir(union_, p2);
+      predecesores.PonerTransicion(union_, b, simbolo);
+    }
+  }
+  if (!a.Finales.empty()) QuitarBloqueQueContiene(a.Finales[0], a.Bloques);
+  a.Finales = muestra;
+  TLista alfabeto = a.Alfabeto;
+  if (const auto i = IndiceDe(kMarcaFinal, alfabeto)) alfabeto.erase(alfabeto.begin() + *i);
+  a.Alfabeto = alfabeto;
+}
+
+inline void KC(TAutomata& a, int k, int modo) {
+  const std::size_t m = static_cast<std::size_t>(k) * AnchoSimbolo(modo);
+  TLista estados = a.Estados;
+  TLista cortos;
+  for (const auto& s : estados)
+    if (s.size() < m) cortos.push_back(s);
+  TParticion bloques = ParticionUnitaria(cortos);
+  for (const auto& s : cortos) estados.erase(estados.begin() + *IndiceDe(s, estados));
+  for (const auto& s : estados) {
+    const std::string suf = Sufijo(s, m);
+    TLista encontrado;
+    std::string marca;
+    for (const auto& bloque : bloques) {
+      if (EsMiembro(suf, bloque)) {
+        encontrado.insert(encontrado.end(), bloque.begin(), bloque.end());
+        marca = suf;
+        break;
+      }
+      for (const auto& t : bloque)
+        if (Sufijo(t, m) == suf) {
+          encontrado.insert(encontrado.end(), bloque.begin(), bloque.end());
+          marca = t;
+          break;
+        }
+    }
+    TLista nuevo{s};
+    if (!encontrado.empty()) {
+      nuevo = encontrado;
+      if (!EsMiembro(s, nuevo)) nuevo.push_back(s);
+      std::erase_if(bloques, [&](const TLista& b) { return EsMiembro(marca, b); });
+    }
+    bloques.push_back(nuevo);
+  }
+  a.Bloques = bloques;
+  a.Estados = estados;
+}
+
+// A random sample of `cuantos` strings of length 0..largoMaximo over the first `letras`
+// letters of "abcd"; the empty string only when `conVacia`.
+inline TLista MuestraAleatoria(std::mt19937& azar, int cuantos, int largoMaximo, int letras,
+                               bool conVacia = true) {
+  std::uniform_int_distribution<int> largo(conVacia ? 0 : 1, largoMaximo);
+  std::uniform_int_distribution<int> letra(0, letras - 1);
+  TLista muestra;
+  for (int i = 0; i < cuantos; ++i) {
+    std::string s;
+    for (int n = largo(azar); n > 0; --n) s += static_cast<char>('a' + letra(azar));
+    muestra.push_back(s);
+  }
+  return muestra;
+}
+
+// The acceptor of situation/action strings in mode 'M': each string is a sequence of pair
+// symbols from `pares`; with `marcada` every string ends in "$" and "$" closes the alphabet.
+struct TAceptorMealy {
+  TLista cadenas;  // the strings of pair symbols, without marker
+  TLista pares;
+  std::vector<std::vector<std::string>> secuencias;
+
+  TAutomata Construir(bool marcada) const {
+    TLista tokens;
+    for (const auto& secuencia : secuencias) {
+      for (const auto& par : secuencia) {
+        tokens.push_back(par);
+        tokens.push_back("/");
+      }
+      tokens.push_back("*");
+    }
+    TLista alfabeto = pares;
+    if (marcada) {
+      tokens.push_back("$");
+      alfabeto.push_back("$");
+    }
+    return TAutomata(marcada ? MarcarMuestra(cadenas) : cadenas, 'M', tokens, alfabeto);
+  }
+};
+
+inline TAceptorMealy Mealy(std::vector<std::vector<std::string>> secuencias) {
+  TAceptorMealy r;
+  r.secuencias = std::move(secuencias);
+  for (const auto& secuencia : r.secuencias) {
+    std::string cadena;
+    for (const auto& par : secuencia) {
+      cadena += par;
+      if (!EsMiembro(par, r.pares)) r.pares.push_back(par);
+    }
+    r.cadenas.push_back(cadena);
+  }
+  return r;
+}
+
+}  // namespace referencia

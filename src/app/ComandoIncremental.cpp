@@ -1,0 +1,69 @@
+// ComandoIncremental: the pass loop of incremental inference. The window is shown again
+// after every pass; each accepted change is a complete new run on the working sample.
+#include "app/ComandoIncremental.h"
+
+#include "app/ElegirParametroLogica.h"
+#include "app/ErrorInternoEnCaja.h"
+#include "app/InteraccionKR.h"
+#include "app/MostrarAutomata1Logica.h"
+#include "app/Sesion.h"
+#include "core/Automata.h"
+#include "core/Funcion.h"
+#include "core/Utilidades.h"
+#include "inference/AlgoritmoKR.h"
+#include "inference/Incremental.h"
+
+void PasoIncremental(char letra, int k, TFmostrarAutomata1Logica& ventana, std::unique_ptr<TAutomata>& automata,
+                     TLista& muestraAmpliada, TInteraccionKR& interaccion) {
+  const std::string& ejemplo = ventana.NuevoEjemplo();
+  if (letra == 'R' && UsaMarcaFinal({ejemplo})) {
+    interaccion.Mensaje(MensajeMarcaFinalEnEjemplo(), TIcono::Error, TBotones::Ok);
+    return;
+  }
+  ventana.PonerTexto(kReconocido);
+  bool rechazado;
+  TRespuesta respuesta = TRespuesta::Si;
+  {
+    const TFuncion cociente(*automata, FuncionCociente);
+    if (!SobreAlfabeto(ejemplo, automata->Alfabeto))
+      respuesta = interaccion.Avisos(kAvisoNuevoCaracter, kPreguntaAmpliarAlfabeto);
+    rechazado = !CadenaAceptada(ejemplo, cociente, automata->Alfabeto);
+  }
+  if (respuesta == TRespuesta::No) ventana.PonerTexto(kSinCambioDeAlfabeto);
+  if (respuesta != TRespuesta::Si || !rechazado) return;
+  ventana.PonerTexto(kAplicadoIncremental);
+  automata = letra == 'R' ? AnadirEjemploKR(k, ejemplo, muestraAmpliada)
+                          : AnadirEjemploKC(k, ejemplo, muestraAmpliada);
+  ventana.PonerAutomata(*automata);
+}
+
+namespace {
+
+void ComandoIncremental(char letra, TSesion& sesion, TInteraccionKR& interaccion) {
+  if (letra == 'R' && UsaMarcaFinal(sesion.MuestraPositiva)) {
+    interaccion.Mensaje(MensajeMarcaFinalEnMuestra(), TIcono::Error, TBotones::Ok);
+    return;
+  }
+  ConErrorInternoEnCaja(interaccion, [&] {
+    TFelegirParametroLogica dialogo(sesion.MuestraPositiva);
+    if (interaccion.ElegirParametro(dialogo) != TRespuesta::Ok) return;
+    const int k = dialogo.ParametroK();
+    std::unique_ptr<TAutomata> automata = InferenciaInicial(k, letra, sesion.MuestraPositiva);
+    TFmostrarAutomata1Logica ventana(*automata, sesion);
+    ventana.ReiniciarEjemplo();
+    ventana.PonerCaption(CaptionResultadoIncremental(letra, k));
+    TLista muestraAmpliada = sesion.MuestraPositiva;
+    while (interaccion.MostrarIncremental(ventana) == TCierre::Reintentar)
+      PasoIncremental(letra, k, ventana, automata, muestraAmpliada, interaccion);
+  });
+}
+
+}  // namespace
+
+void OpcionKRincrementalClick(TSesion& sesion, TInteraccionKR& interaccion) {
+  ComandoIncremental('R', sesion, interaccion);
+}
+
+void OpcionKCincrementalClick(TSesion& sesion, TInteraccionKR& interaccion) {
+  ComandoIncremental('C', sesion, interaccion);
+}

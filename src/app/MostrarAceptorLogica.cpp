@@ -1,0 +1,31 @@
+// TFmostrarAceptorLogica: filling the acceptor window and saving its report.
+#include "app/MostrarAceptorLogica.h"
+
+#include "app/ArchivosResultado.h"
+#include "core/Automata.h"
+#include "results/Informe.h"
+
+void TFmostrarAceptorLogica::FormShow() {
+  m_alfabetoAceptor = m_aceptor.Alfabeto.Lista();
+  m_estadosAceptor = m_aceptor.Estados.Lista();
+  m_inicialAceptor = TLista{""};
+  m_finalesAceptor = m_aceptor.Finales.Lista();
+  m_lineasAceptor.clear();
+  m_alfabeto = *m_aceptor.MostrarConjunto('A');
+  m_efinales = *m_aceptor.MostrarConjunto('F');
+  m_estados = *m_aceptor.MostrarConjunto('E');
+  m_rejilla = m_aceptor.RejillaAceptor();
+}
+
+void TFmostrarAceptorLogica::BotonGuardarClick(TInteraccion& interaccion) {
+  m_lineasAceptor = InformeAceptor(m_caption, m_muestra, m_aceptor);
+  GuardarInforme(interaccion, m_lineasAceptor);
+}
+
+void TFmostrarAceptorLogica::FormClose() {
+  m_alfabetoAceptor.clear();
+  m_estadosAceptor.clear();
+  m_inicialAceptor.clear();
+  m_finalesAceptor.clear();
+  m_lineasAceptor.clear();
+}

@@ -1,0 +1,33 @@
+// BusquedaK: the search for the smallest k whose KR or KC result rejects every example of a
+// negative sample, and the texts that report it.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "core/Lista.h"
+
+class TAutomata;
+
+// The result found: k and the acceptor whose Bloques hold the result for that k.
+struct TSolucionK {
+  int k = 0;
+  std::unique_ptr<TAutomata> automata;
+};
+
+// For k = 0, 1, ..., cota (inclusive), builds the acceptor of `positiva` (marked, for
+// letra 'R') and runs KR or KC (letra 'C') silently; the first k whose quotient automaton
+// rejects every example of `negativa` (an example with a character outside the result's
+// alphabet counts as rejected) is the solution. std::nullopt when no k in 0..cota works
+// (and for any other letter). For 'R', `positiva` must not hold "$" (UsaMarcaFinal).
+std::optional<TSolucionK> BuscarKNegativo(char letra, const TLista& positiva, const TLista& negativa, int cota);
+
+// True when the quotient automaton of `automata` (its Bloques) accepts no example of
+// `negativa`.
+bool RechazaTodos(const TAutomata& automata, const TLista& negativa);
+
+// "Autómata resultado KR NEGATIVO   K=" (or KC) followed by k.
+std::string CaptionResultadoNegativo(char letra, int k);
+// "No se encontró solución para el rango de K = [0.." followed by the bound and "]".
+std::string MensajeSinSolucion(int cota);

@@ -12,10 +12,10 @@ class TInteraccion;
 
 class TFmostrarAceptorLogica {
  public:
-  static constexpr const char* kCaptionInicial = " \xC1rbol aceptor de prefijos";
+  static constexpr const char* kCaptionInicial = " \xC1" "rbol aceptor de prefijos";
   // The fixed texts of Einicial and of the label beside it.
   static constexpr const char* kEinicial = "&";
-  static constexpr const char* kCadenaVacia = "(cadena vac\xEDa)";
+  static constexpr const char* kCadenaVacia = "(cadena vac\xED" "a)";
   // What the grid's top-left cell shows in place of its text.
   static constexpr const char* kTextoEsquina = "   ";
 

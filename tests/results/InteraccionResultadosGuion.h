@@ -14,7 +14,7 @@
 #include "app/MostrarAutomataLogica.h"
 #include "results/Validacion.h"
 
-class TInteraccionResultadosGuion : public TInteraccionGuion, public TInteraccionResultados {
+class TInteraccionResultadosGuion : public TInteraccionGuion, public virtual TInteraccionResultados {
  public:
   using TAccionResultado = std::function<void(TFmostrarAutomataLogica&, TInteraccionResultadosGuion&)>;
   using TAccionDeterminista =

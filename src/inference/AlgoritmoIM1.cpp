@@ -1,0 +1,164 @@
+// IM1 inference.
+//
+// Method. Every unordered pair of prefix states (i, j), in lexicographic order of the
+// indexes, is put to the heuristic, whatever was merged before; an approved pair joins
+// the whole blocks that now hold the two states. The partition is a list of blocks whose
+// order matters (block n is the state "q"+n): a merge removes both blocks and appends the
+// first followed by the second, and approving two states already together moves their
+// block to the end. Done literally on text lists each approved pair costs a scan of the
+// partition; here the blocks are a union-find forest over state indexes, each root
+// holding its members as a linked list (so "B1 followed by B2" is a splice) and the time
+// of its last move. The final order of the blocks is the order of those times, which is
+// exactly the order the appends at the end of the list would have produced.
+#include "inference/AlgoritmoIM1.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <numeric>
+#include <vector>
+
+std::unique_ptr<TDatosStren> CalcularDatosStren(const TAutomata& automata, int longitudMaxima) {
+  auto datos = std::make_unique<TDatosStren>();
+  datos->Tabla = CalcularFuncionStren(automata.Estados, automata.Finales, longitudMaxima);
+  datos->Cotas = CalcularCotasStren(*datos->Tabla);
+  return datos;
+}
+
+bool PreguntarHeuristico(const TParametrosIM1& parametros, const std::string& p, const std::string& q,
+                         std::size_t i, std::size_t j, const TTablaStren* tabla, const TLista& Finales) {
+  switch (parametros.Heuristico) {
+    case kHeuristicoLevine:
+      return tabla != nullptr && Levine(static_cast<int>(i), static_cast<int>(j), parametros.S, *tabla);
+    case kHeuristicoMiclet:
+      return tabla != nullptr && Miclet(static_cast<int>(i), static_cast<int>(j), parametros.S, *tabla);
+    case kHeuristicoKSufijos:
+      return KSufijos(p, q, parametros.K, Finales);
+    default:
+      return false;
+  }
+}
+
+namespace {
+
+class TBloquesIM1 {
+ public:
+  explicit TBloquesIM1(std::size_t n)
+      : m_padre(n), m_siguiente(n, kNinguno), m_cabeza(n), m_cola(n), m_momento(n), m_tamano(n, 1) {
+    std::iota(m_padre.begin(), m_padre.end(), std::size_t{0});
+    std::iota(m_cabeza.begin(), m_cabeza.end(), std::size_t{0});
+    std::iota(m_cola.begin(), m_cola.end(), std::size_t{0});
+    std::iota(m_momento.begin(), m_momento.end(), std::size_t{0});
+    m_reloj = n;
+  }
+
+  void Fusionar(std::size_t p, std::size_t q) {
+    const std::size_t b1 = Raiz(p);
+    const std::size_t b2 = Raiz(q);
+    if (b1 == b2) {  // already together: the block moves to the end
+      m_momento[b1] = m_reloj++;
+      return;
+    }
+    // B1's members then B2's, whichever root the forest keeps
+    m_siguiente[m_cola[b1]] = m_cabeza[b2];
+    const std::size_t cabeza = m_cabeza[b1];
+    const std::size_t cola = m_cola[b2];
+    const std::size_t raiz = m_tamano[b1] >= m_tamano[b2] ? b1 : b2;
+    const std::size_t otra = raiz == b1 ? b2 : b1;
+    m_padre[otra] = raiz;
+    m_tamano[raiz] += m_tamano[otra];
+    m_cabeza[raiz] = cabeza;
+    m_cola[raiz] = cola;
+    m_momento[raiz] = m_reloj++;
+  }
+
+  TParticion Particion(const TLista& estados) const {
+    std::vector<std::size_t> raices;
+    for (std::size_t s = 0; s < m_padre.size(); ++s)
+      if (m_padre[s] == s) raices.push_back(s);
+    std::sort(raices.begin(), raices.end(),
+              [&](std::size_t a, std::size_t b) { return m_momento[a] < m_momento[b]; });
+    TParticion bloques;
+    bloques.reserve(raices.size());
+    for (std::size_t raiz : raices) {
+      TLista bloque;
+      bloque.reserve(m_tamano[raiz]);
+      for (std::size_t s = m_cabeza[raiz]; s != kNinguno; s = m_siguiente[s]) bloque.push_back(estados[s]);
+      bloques.push_back(std::move(bloque));
+    }
+    return bloques;
+  }
+
+ private:
+  static constexpr std::size_t kNinguno = static_cast<std::size_t>(-1);
+
+  std::size_t Raiz(std::size_t s) {
+    while (m_padre[s] != s) {
+      m_padre[s] = m_padre[m_padre[s]];  // path halving
+      s = m_padre[s];
+    }
+    return s;
+  }
+
+  std::vector<std::size_t> m_padre;
+  std::vector<std::size_t> m_siguiente;  // next member of the same block, in block order
+  std::vector<std::size_t> m_cabeza;     // first member (kept at roots)
+  std::vector<std::size_t> m_cola;       // last member (kept at roots)
+  std::vector<std::size_t> m_momento;    // when the block was last appended (kept at roots)
+  std::vector<std::size_t> m_tamano;
+  std::size_t m_reloj = 0;
+};
+
+}  // namespace
+
+TParticion FusionarPares(const TLista& Estados, const std::function<bool(std::size_t, std::size_t)>& aprueba) {
+  const std::size_t n = Estados.size();
+  TBloquesIM1 bloques(n);
+  for (std::size_t i = 0; i + 1 < n; ++i)
+    for (std::size_t j = i + 1; j < n; ++j)
+      if (aprueba(i, j)) bloques.Fusionar(i, j);
+  return bloques.Particion(Estados);
+}
+
+void AlgoritmoIM1(TAutomata& automata, const TParametrosIM1& parametros, const TTablaStren* tabla) {
+  const TLista& estados = automata.Estados;
+  const TLista& finales = automata.Finales;
+  automata.Bloques = FusionarPares(estados, [&](std::size_t i, std::size_t j) {
+    return PreguntarHeuristico(parametros, estados[i], estados[j], i, j, tabla, finales);
+  });
+}
+
+std::string RealEnFormaGeneral(double valor, char separadorDecimal) {
+  if (std::isnan(valor)) return "NAN";
+  if (std::isinf(valor)) return valor > 0 ? "INF" : "-INF";
+  if (valor == 0) return "0";
+  char texto[64];
+  std::snprintf(texto, sizeof texto, "%.15G", valor);  // fixed or exponent form, no trailing zeros
+  std::string mantisa = texto;
+  std::string exponente;
+  if (const auto e = mantisa.find('E'); e != std::string::npos) {
+    exponente = mantisa.substr(e + 1);
+    mantisa.erase(e);
+    const bool negativo = exponente[0] == '-';
+    exponente.erase(0, 1);  // the sign
+    exponente.erase(0, std::min(exponente.find_first_not_of('0'), exponente.size() - 1));
+    exponente = std::string("E") + (negativo ? "-" : "") + exponente;
+  }
+  if (const auto punto = mantisa.find('.'); punto != std::string::npos) mantisa[punto] = separadorDecimal;
+  return mantisa + exponente;
+}
+
+std::string CaptionResultadoIM1(const TParametrosIM1& parametros, char separadorDecimal) {
+  const auto S = [&] {
+    if (const auto real = VarianteAReal(parametros.S)) return RealEnFormaGeneral(*real, separadorDecimal);
+    if (const auto* texto = std::get_if<std::string>(&parametros.S)) return *texto;
+    return std::string();
+  };
+  std::string caption = "Aut\xF3mata resultado IM1   K=" + std::to_string(parametros.K);
+  switch (parametros.Heuristico) {
+    case kHeuristicoLevine: return caption + "  Levine   S =" + S();
+    case kHeuristicoMiclet: return caption + "  Miclet   S =" + S();
+    case kHeuristicoKSufijos: return caption + "  K Sufijos";
+    default: return caption;
+  }
+}

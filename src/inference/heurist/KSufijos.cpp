@@ -13,31 +13,74 @@
 #include <string_view>
 #include <unordered_map>
 #include <unordered_set>
+#include <utility>
 #include <vector>
 
 #include "inference/heurist/ClaveSinMayusculas.h"
 
 namespace {
 
+// Class numbers of prefixes in one flat open-addressing table (linear probing over a
+// power-of-two capacity), the texts kept in one buffer: a lookup is one hash of the text
+// and, usually, one probe.
+class TClases {
+ public:
+  void Construir(const std::vector<std::pair<std::string, int>>& clases) {
+    std::size_t capacidad = 16;
+    while (capacidad < 2 * clases.size()) capacidad *= 2;
+    m_mascara = capacidad - 1;
+    m_celdas.assign(capacidad, TCelda{});
+    m_textos.clear();
+    for (const auto& [texto, clase] : clases) {
+      const std::uint64_t h = HashSinMayusculas(texto);
+      std::size_t i = h & m_mascara;
+      while (m_celdas[i].clase != 0) i = (i + 1) & m_mascara;
+      m_celdas[i] = TCelda{h, static_cast<std::uint32_t>(m_textos.size()),
+                           static_cast<std::uint32_t>(texto.size()), clase};
+      m_textos += texto;
+    }
+  }
+
+  // The class of `texto`; 0 (the empty set) for a text not in the table.
+  int Clase(std::string_view texto) const {
+    if (m_celdas.empty()) return 0;
+    const std::uint64_t h = HashSinMayusculas(texto);
+    for (std::size_t i = h & m_mascara; m_celdas[i].clase != 0; i = (i + 1) & m_mascara) {
+      const TCelda& celda = m_celdas[i];
+      if (celda.hash == h &&
+          IgualesSinMayusculasRapido(std::string_view(m_textos).substr(celda.inicio, celda.largo), texto))
+        return celda.clase;
+    }
+    return 0;
+  }
+
+ private:
+  struct TCelda {
+    std::uint64_t hash = 0;
+    std::uint32_t inicio = 0;
+    std::uint32_t largo = 0;
+    int clase = 0;  // 0: free cell
+  };
+  std::vector<TCelda> m_celdas;
+  std::string m_textos;
+  std::size_t m_mascara = 0;
+};
+
 struct TIndiceKSufijos {
   const TLista* lista = nullptr;  // the object the index was built for
   TLista copia;                   // its contents then
   int K = 0;
-  std::unordered_map<std::string, int, THashSinMayusculas, TIgualSinMayusculas> clase;
+  TClases clases;
   bool hayAnterior = false;
   std::string pAnterior;
   int claseAnterior = 0;
 
-  int ClaseDe(std::string_view u) const {
-    const auto it = clase.find(u);
-    return it == clase.end() ? 0 : it->second;
-  }
+  int ClaseDe(std::string_view u) const { return clases.Clase(u); }
 
   void Construir(const TLista& Finales, int k) {
     lista = &Finales;
     copia = Finales;
     K = k;
-    clase.clear();
     hayAnterior = false;
     std::unordered_set<std::string_view, THashSinMayusculas, TIgualSinMayusculas> vistas;
     std::unordered_map<std::string_view, int, THashSinMayusculas, TIgualSinMayusculas> numeroDeCola;
@@ -53,11 +96,13 @@ struct TIndiceKSufijos {
       }
     }
     std::map<std::vector<int>, int> claseDeConjunto;  // class 0 is the empty set
+    std::vector<std::pair<std::string, int>> clasesDePrefijos;
     for (auto& [prefijo, conjunto] : colas) {
       std::sort(conjunto.begin(), conjunto.end());
       const auto [it, nueva] = claseDeConjunto.try_emplace(conjunto, static_cast<int>(claseDeConjunto.size()) + 1);
-      clase.emplace(prefijo, it->second);
+      clasesDePrefijos.emplace_back(prefijo, it->second);
     }
+    clases.Construir(clasesDePrefijos);
   }
 };
 

@@ -16,7 +16,7 @@
 #include "app/MostrarAceptorLogica.h"
 #include "app/MostrarAutomata1Logica.h"
 
-class TInteraccionKRGuion : public TInteraccionResultadosGuion, public TInteraccionKR {
+class TInteraccionKRGuion : public TInteraccionResultadosGuion, public virtual TInteraccionKR {
  public:
   // One entry per parameter dialog: the k typed before "Aceptar", or std::nullopt for
   // "Cancelar". An exhausted queue cancels.

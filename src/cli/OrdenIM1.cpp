@@ -1,0 +1,110 @@
+// telar-cli im1 --heuristico levine|miclet|ksufijos [-k K] [--cota S] [--cotas] FICHERO.pos:
+// IM1 on a positive sample with the chosen heuristic, printed as the result window shows it.
+// The choices follow the dialogs: k suffixes takes K from 0 to the longest example; Levine
+// and Miclet run with K = the longest example, Levine with one of the candidate bounds as
+// the bound dialog lists them, Miclet with the smallest one.
+#include <iostream>
+
+#include "app/ElegirCotaSLogica.h"
+#include "app/FlujosMuestra.h"
+#include "app/Muestra.h"
+#include "app/Sesion.h"
+#include "cli/Argumentos.h"
+#include "cli/InteraccionCli.h"
+#include "cli/Orden.h"
+#include "cli/SalidaResultado.h"
+#include "core/Automata.h"
+#include "core/Texto.h"
+#include "inference/AlgoritmoIM1.h"
+
+namespace {
+
+TSintaxisOrden Sintaxis() {
+  auto opciones = OpcionesSalidaResultado();
+  opciones.insert(opciones.begin(), {{"--heuristico", true}, {"-k", true}, {"--cota", true}, {"--cotas"}});
+  return {
+      .orden = "im1",
+      .uso = "telar-cli im1 --heuristico levine|miclet|ksufijos [-k K] [--cota S] [--cotas] FICHERO.pos "
+             "[--determinista] [--validar TEST.tst] [-o FICHERO]",
+      .ayuda = std::string("  im1 --heuristico levine|miclet|ksufijos [-k K] [--cota S] FICHERO.pos\n"
+                           "      IM1: une los estados del árbol aceptor que aprueba el heurístico.\n"
+                           "      ksufijos usa -k K (0 por omisión, de 0 a la longitud del ejemplo más\n"
+                           "      largo); levine necesita --cota S, una de las cotas candidatas, que\n"
+                           "      --cotas lista una por línea en el orden del diálogo; miclet toma la\n"
+                           "      menor. Con levine y miclet, K es la longitud del ejemplo más largo.\n") +
+               kAyudaSalidaResultado,
+      .opciones = opciones,
+      .minimoFicheros = 1,
+      .maximoFicheros = 1};
+}
+
+const TSintaxisOrden kSintaxis = Sintaxis();
+
+int IM1(const TArgumentos& argumentos) {
+  const auto heuristico = argumentos.Valor("--heuristico");
+  if (!heuristico) return ErrorDeUso(kSintaxis, "falta --heuristico levine|miclet|ksufijos");
+  char codigo = 0;
+  if (*heuristico == "levine") codigo = kHeuristicoLevine;
+  if (*heuristico == "miclet") codigo = kHeuristicoMiclet;
+  if (*heuristico == "ksufijos") codigo = kHeuristicoKSufijos;
+  if (codigo == 0) return ErrorDeUso(kSintaxis, "heurístico desconocido \"" + *heuristico + "\"");
+  if (argumentos.Tiene("-k") && codigo != kHeuristicoKSufijos)
+    return ErrorDeUso(kSintaxis, "-k solo vale con ksufijos (levine y miclet usan la longitud del ejemplo más largo)");
+  if ((argumentos.Tiene("--cota") || argumentos.Tiene("--cotas")) && codigo != kHeuristicoLevine)
+    return ErrorDeUso(kSintaxis, "--cota y --cotas solo valen con levine");
+  if (argumentos.Tiene("--cota") && argumentos.Tiene("--cotas"))
+    return ErrorDeUso(kSintaxis, "--cota y --cotas no pueden ir juntas");
+  if (codigo == kHeuristicoLevine && !argumentos.Tiene("--cota") && !argumentos.Tiene("--cotas"))
+    return ErrorDeUso(kSintaxis, "levine necesita --cota S (las cotas posibles las lista --cotas)");
+
+  TSesion sesion;
+  TInteraccionCli interaccion;
+  interaccion.archivoAbrir = argumentos.ficheros.front();
+  if (!Abrir1Click(sesion, interaccion)) return kSalidaEntradaIncorrecta;
+  const TLista& muestra = sesion.MuestraPositiva;
+  const int longitudMaxima = static_cast<int>(LongitudMaxima(muestra));
+
+  TAutomata automata(muestra, 'N');
+  TParametrosIM1 parametros{codigo, longitudMaxima, {}};
+  std::unique_ptr<TDatosStren> datos;
+  if (codigo == kHeuristicoKSufijos) {
+    parametros.K = 0;
+    if (const auto k = argumentos.Valor("-k")) {
+      const auto valor = LeerEntero(*k, 0, longitudMaxima);
+      if (!valor)
+        return ErrorDeUso(kSintaxis, "-k debe ser un entero de 0 a " + std::to_string(longitudMaxima) +
+                                         " (la longitud del ejemplo más largo)");
+      parametros.K = static_cast<int>(*valor);
+    }
+  } else {
+    datos = CalcularDatosStren(automata, longitudMaxima);
+    const TLista cotas = OrdenarComoListBox(*datos->Cotas);
+    if (argumentos.Tiene("--cotas")) {
+      for (const auto& cota : cotas) std::cout << Cp1252AUtf8(cota) << "\n";
+      return kSalidaResultado;
+    }
+    if (codigo == kHeuristicoMiclet) {
+      parametros.S = ObtenerCotaMenor(*datos->Cotas);
+    } else {
+      const std::string cota = *argumentos.Valor("--cota");
+      bool esCandidata = false;
+      for (const auto& candidata : cotas) esCandidata = esCandidata || candidata == cota;
+      if (!esCandidata) {
+        std::string lista;
+        for (const auto& candidata : cotas) lista += (lista.empty() ? "" : ", ") + Cp1252AUtf8(candidata);
+        return ErrorDeUso(kSintaxis, "la cota \"" + cota + "\" no es una de las candidatas" +
+                                         (lista.empty() ? std::string(" (no hay ninguna)") : ": " + lista));
+      }
+      parametros.S = cota;
+    }
+  }
+
+  AlgoritmoIM1(automata, parametros, datos ? datos->Tabla.get() : nullptr);
+  datos.reset();
+  return SalidaResultado(automata, muestra, CaptionResultadoIM1(parametros, ','), nullptr,
+                         LeerOpcionesSalida(argumentos));
+}
+
+const TRegistroOrden registro(OrdenConSintaxis(kSintaxis, IM1));
+
+}  // namespace

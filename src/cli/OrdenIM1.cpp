@@ -101,6 +101,7 @@ int IM1(const TArgumentos& argumentos) {
 
   AlgoritmoIM1(automata, parametros, datos ? datos->Tabla.get() : nullptr);
   datos.reset();
+  // S is written with the Spanish decimal comma, as the windows write it by default
   return SalidaResultado(automata, muestra, CaptionResultadoIM1(parametros, ','), nullptr,
                          LeerOpcionesSalida(argumentos));
 }

@@ -1,23 +1,17 @@
 // telar-cli aceptor [--kr|--im1] FICHERO.pos [-o FICHERO]: the report that the prefix
 // acceptor window's "Guardar" writes, for the acceptor that KC, KR or IM1 shows first.
+#include "app/ComandosKR.h"
 #include "app/FlujosMuestra.h"
 #include "app/Sesion.h"
 #include "cli/Argumentos.h"
 #include "cli/InteraccionCli.h"
 #include "cli/Orden.h"
 #include "core/Automata.h"
+#include "inference/AlgoritmoIM1.h"
+#include "inference/AlgoritmoKR.h"
 #include "results/Informe.h"
 
 namespace {
-
-// Every example followed by the end marker "$", as KR builds its acceptor.
-// TODO(app): use MarcarMuestra of the KR algorithm once it is on main.
-TLista MarcarEjemplos(const TLista& muestra) {
-  TLista marcada;
-  marcada.reserve(muestra.size());
-  for (const auto& ejemplo : muestra) marcada.push_back(ejemplo + "$");
-  return marcada;
-}
 
 const TSintaxisOrden kSintaxis = {
     .orden = "aceptor",
@@ -40,10 +34,12 @@ int Aceptor(const TArgumentos& argumentos) {
   if (!Abrir1Click(sesion, interaccion)) return kSalidaEntradaIncorrecta;
 
   const TLista& muestra = sesion.MuestraPositiva;
-  std::string titulo = "Aceptor de prefijos  (KC)";
-  if (argumentos.Tiene("--kr")) titulo = "Aceptor de prefijos  (KR)";
-  if (argumentos.Tiene("--im1")) titulo = "Aceptor de prefijos  (IM1)";
-  const TAutomata aceptor(argumentos.Tiene("--kr") ? MarcarEjemplos(muestra) : muestra, 'N');
+  const bool kr = argumentos.Tiene("--kr");
+  const std::string titulo = kr ? kCaptionAceptorKR
+                             : argumentos.Tiene("--im1") ? kCaptionAceptorIM1
+                                                         : kCaptionAceptorKC;
+  // KR shows the acceptor of the marked sample; the report's sample line stays unmarked
+  const TAutomata aceptor(kr ? MarcarMuestra(muestra) : muestra, 'N');
   return EmitirInforme(InformeAceptor(titulo, muestra, aceptor), argumentos.Valor("-o"));
 }
 

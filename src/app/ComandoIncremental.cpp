@@ -13,12 +13,12 @@
 #include "inference/AlgoritmoKR.h"
 #include "inference/Incremental.h"
 
-void PasoIncremental(char letra, int k, TFmostrarAutomata1Logica& ventana, std::unique_ptr<TAutomata>& automata,
+bool PasoIncremental(char letra, int k, TFmostrarAutomata1Logica& ventana, std::unique_ptr<TAutomata>& automata,
                      TLista& muestraAmpliada, TInteraccionKR& interaccion) {
   const std::string& ejemplo = ventana.NuevoEjemplo();
   if (letra == 'R' && UsaMarcaFinal({ejemplo})) {
     interaccion.Mensaje(MensajeMarcaFinalEnEjemplo(), TIcono::Error, TBotones::Ok);
-    return;
+    return false;
   }
   ventana.PonerTexto(kReconocido);
   bool rechazado;
@@ -30,11 +30,12 @@ void PasoIncremental(char letra, int k, TFmostrarAutomata1Logica& ventana, std::
     rechazado = !CadenaAceptada(ejemplo, cociente, automata->Alfabeto);
   }
   if (respuesta == TRespuesta::No) ventana.PonerTexto(kSinCambioDeAlfabeto);
-  if (respuesta != TRespuesta::Si || !rechazado) return;
+  if (respuesta != TRespuesta::Si || !rechazado) return true;
   ventana.PonerTexto(kAplicadoIncremental);
   automata = letra == 'R' ? AnadirEjemploKR(k, ejemplo, muestraAmpliada)
                           : AnadirEjemploKC(k, ejemplo, muestraAmpliada);
   ventana.PonerAutomata(*automata);
+  return true;
 }
 
 namespace {

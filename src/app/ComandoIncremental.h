@@ -18,8 +18,9 @@ class TSesion;
 // accepted by the current result, the status text becomes "Aplicado el algoritmo
 // incremental", the example joins `muestraAmpliada` and `automata` is replaced by a new
 // run (the window is pointed at it). For KR an example holding "$" is refused with an
-// error box before anything else, and the pass changes nothing.
-void PasoIncremental(char letra, int k, TFmostrarAutomata1Logica& ventana, std::unique_ptr<TAutomata>& automata,
+// error box before anything else, and the pass changes nothing. Returns false when the
+// example was refused so, true when the pass ran.
+bool PasoIncremental(char letra, int k, TFmostrarAutomata1Logica& ventana, std::unique_ptr<TAutomata>& automata,
                      TLista& muestraAmpliada, TInteraccionKR& interaccion);
 
 // "KR incremental...": a positive sample holding "$" is refused with an error box. The

@@ -1,0 +1,10 @@
+// telar-cli kr: KR inference, plain, against a negative sample or incremental.
+#include "cli/Orden.h"
+#include "cli/OrdenKRKC.h"
+
+namespace {
+
+const TRegistroOrden registro(OrdenConSintaxis(SintaxisKRKC('R'),
+                                               [](const TArgumentos& a) { return EjecutarKRKC('R', a); }));
+
+}  // namespace

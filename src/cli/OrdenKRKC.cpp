@@ -1,0 +1,139 @@
+// OrdenKRKC: the orders kr and kc over the same flows as the windows.
+#include "cli/OrdenKRKC.h"
+
+#include <iostream>
+
+#include "app/ComandoIncremental.h"
+#include "app/ComandosKR.h"
+#include "app/FlujosMuestra.h"
+#include "app/MostrarAutomata1Logica.h"
+#include "app/Muestra.h"
+#include "app/Sesion.h"
+#include "cli/InteraccionCli.h"
+#include "cli/InteraccionKRCli.h"
+#include "cli/Orden.h"
+#include "cli/SalidaResultado.h"
+#include "core/ArchivoTexto.h"
+#include "core/Automata.h"
+#include "core/ErrorInterno.h"
+#include "core/Texto.h"
+#include "inference/AlgoritmoKC.h"
+#include "inference/AlgoritmoKR.h"
+#include "inference/BusquedaK.h"
+#include "inference/Incremental.h"
+
+TSintaxisOrden SintaxisKRKC(char letra) {
+  const std::string orden = letra == 'R' ? "kr" : "kc";
+  const std::string nombre = letra == 'R' ? "KR" : "KC";
+  std::vector<TOpcionCli> opciones = {{"-k", true}, {"--negativa", true}, {"-e", true, true}};
+  for (auto& opcion : OpcionesSalidaResultado()) opciones.push_back(std::move(opcion));
+  const std::string ayudaMarca =
+      letra == 'R' ? "      Una muestra con el carácter \"$\" (la marca de fin de KR) se rechaza.\n" : "";
+  return {.orden = orden,
+          .uso = "telar-cli " + orden + " (-k K [-e EJEMPLO ...] | --negativa NEG.neg) FICHERO.pos "
+                 "[--determinista] [--validar TEST.tst] [-o FICHERO]",
+          .ayuda = "  " + orden + " -k K FICHERO.pos\n"
+                   "      Informe de la ventana del resultado de " + nombre + " con el parámetro K\n"
+                   "      (de 0 a la longitud del ejemplo más largo).\n"
+                   "  " + orden + " --negativa NEG.neg FICHERO.pos\n"
+                   "      Busca el menor K cuyo resultado rechaza toda la muestra negativa; sin\n"
+                   "      solución, el mensaje del sistema y la salida 1.\n"
+                   "  " + orden + " -k K -e EJEMPLO [-e EJEMPLO ...] FICHERO.pos\n"
+                   "      " + nombre + " incremental: cada -e pulsa \"&Añadir Ejemplo\" (un carácter nuevo\n"
+                   "      se acepta); en stderr, una línea por -e con el texto de esa pasada.\n" +
+                   ayudaMarca + kAyudaSalidaResultado,
+          .opciones = std::move(opciones),
+          .minimoFicheros = 1,
+          .maximoFicheros = 1};
+}
+
+namespace {
+
+// The negative sample of `ruta` into the session, as "&Abrir..." takes it with the kind
+// "Negativa"; a file without lines cannot hold a negative sample. False after a message.
+bool CargarNegativa(TSesion& sesion, const std::string& ruta) {
+  if (TieneExtension(ruta, DatosTipoMuestra(TTipoMuestra::TipoM_Neg).extension)) {
+    const auto lectura = LeerArchivoTexto(ruta);
+    if (lectura.Correcta() && lectura.lineas.empty()) {
+      ErrorDeEntrada(kNoExisteMuestraNegativa);
+      return false;
+    }
+  }
+  TInteraccionCli interaccion;
+  interaccion.archivoAbrir = ruta;
+  sesion.ElegirTipo(TTipoMuestra::TipoM_Neg);
+  return Abrir1Click(sesion, interaccion);
+}
+
+int Negativa(char letra, TSesion& sesion, const std::string& ruta, const TOpcionesSalida& opciones) {
+  if (!CargarNegativa(sesion, ruta)) return kSalidaEntradaIncorrecta;
+  const int cota = static_cast<int>(LongitudMaxima(sesion.MuestraPositiva));
+  const auto solucion = BuscarKNegativo(letra, sesion.MuestraPositiva, sesion.MuestraNegativa, cota);
+  if (!solucion) {
+    std::cout << Cp1252AUtf8(MensajeSinSolucion(cota)) << "\n";
+    return kSalidaSinSolucion;
+  }
+  return SalidaResultado(*solucion->automata, sesion.MuestraPositiva, CaptionResultadoNegativo(letra, solucion->k),
+                         nullptr, opciones);
+}
+
+int Incremental(char letra, int k, TSesion& sesion, const std::vector<std::string>& ejemplos,
+                const TOpcionesSalida& opciones) {
+  std::unique_ptr<TAutomata> automata = InferenciaInicial(k, letra, sesion.MuestraPositiva);
+  TFmostrarAutomata1Logica ventana(*automata, sesion);
+  ventana.ReiniciarEjemplo();
+  ventana.PonerCaption(CaptionResultadoIncremental(letra, k));
+  TLista muestraAmpliada = sesion.MuestraPositiva;
+  TInteraccionKRCli interaccion;
+  for (const auto& ejemplo : ejemplos) {
+    ventana.PonerTextoEjemplo(ejemplo);
+    if (!ventana.BotonInsertarEjemploClick(interaccion)) continue;
+    if (PasoIncremental(letra, k, ventana, automata, muestraAmpliada, interaccion))
+      std::cerr << Cp1252AUtf8(ventana.Texto()) << "\n";
+  }
+  return SalidaResultado(ventana, opciones);
+}
+
+int Ejecutar(char letra, const TSintaxisOrden& sintaxis, const TArgumentos& argumentos) {
+  const bool negativa = argumentos.Tiene("--negativa");
+  const auto textoK = argumentos.Valor("-k");
+  const auto valoresE = argumentos.Valores("-e");
+  if (negativa && (textoK || !valoresE.empty()))
+    return ErrorDeUso(sintaxis, "--negativa no puede ir con -k ni con -e");
+  if (!valoresE.empty() && !textoK) return ErrorDeUso(sintaxis, "-e necesita -k K");
+  if (!negativa && !textoK) return ErrorDeUso(sintaxis, "falta -k K o --negativa NEG.neg");
+  std::vector<std::string> ejemplos;
+  for (const auto& valor : valoresE) {
+    const auto ejemplo = Utf8ACp1252(valor);
+    if (!ejemplo)
+      return ErrorDeUso(sintaxis, "el ejemplo \"" + valor + "\" tiene caracteres que Windows-1252 no admite");
+    ejemplos.push_back(*ejemplo);
+  }
+
+  TSesion sesion;
+  TInteraccionCli interaccion;
+  interaccion.archivoAbrir = argumentos.ficheros.front();
+  if (!Abrir1Click(sesion, interaccion)) return kSalidaEntradaIncorrecta;
+  if (letra == 'R' && UsaMarcaFinal(sesion.MuestraPositiva)) return ErrorDeEntrada(MensajeMarcaFinalEnMuestra());
+  const TOpcionesSalida opciones = LeerOpcionesSalida(argumentos);
+  if (negativa) return Negativa(letra, sesion, *argumentos.Valor("--negativa"), opciones);
+
+  const long cota = static_cast<long>(LongitudMaxima(sesion.MuestraPositiva));
+  const auto k = LeerEntero(*textoK, 0, cota);
+  if (!k) return ErrorDeUso(sintaxis, "K debe ser un entero de 0 a " + std::to_string(cota));
+  if (!ejemplos.empty()) return Incremental(letra, static_cast<int>(*k), sesion, ejemplos, opciones);
+  const auto automata = InferenciaInicial(static_cast<int>(*k), letra, sesion.MuestraPositiva);
+  const std::string caption = letra == 'R' ? CaptionResultadoKR(static_cast<int>(*k))
+                                           : CaptionResultadoKC(static_cast<int>(*k));
+  return SalidaResultado(*automata, sesion.MuestraPositiva, caption, nullptr, opciones);
+}
+
+}  // namespace
+
+int EjecutarKRKC(char letra, const TArgumentos& argumentos) {
+  try {
+    return Ejecutar(letra, SintaxisKRKC(letra), argumentos);
+  } catch (const TErrorInterno& error) {
+    return ErrorDeEntrada(error.Codigo());
+  }
+}

@@ -1,0 +1,5 @@
+ab
+aab
+ba
+b
+bb

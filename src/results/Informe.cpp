@@ -6,7 +6,33 @@
 #include "results/DatosDeterminista.h"
 #include "results/DatosResultado.h"
 
+namespace {
+
+TLista LineasDeTablaMealy(const TTablaTexto& tabla) {
+  const std::string tres(3, ' ');
+  const std::string seis(6, ' ');
+  TLista lineas;
+  lineas.reserve(tabla.Filas());
+  for (std::size_t f = 0; f < tabla.Filas(); ++f) {
+    std::string linea;
+    for (std::size_t c = 0; c < tabla.Columnas(); ++c) {
+      const std::string& texto = tabla.Celda(f, c);
+      if (f == 0 && c == 0)
+        linea = std::string(8, ' ');
+      else if (f == 0 || c == 0)
+        linea += tres + texto + tres;
+      else
+        linea += seis + (texto.empty() ? std::string(" -") : texto) + seis;
+    }
+    lineas.push_back(std::move(linea));
+  }
+  return lineas;
+}
+
+}  // namespace
+
 TLista LineasDeTabla(const TTablaTexto& tabla, TFormatoTabla formato) {
+  if (formato == TFormatoTabla::Mealy) return LineasDeTablaMealy(tabla);
   const bool a = formato == TFormatoTabla::A;
   const std::string esquina = a ? " E/A " : " E/A      ";
   const std::string separador = a ? "  " : "    ";
@@ -80,4 +106,16 @@ TLista CabeceraInformeDeterminista(const std::string& titulo, const TLista& mues
       "Conjunto de Estados: {" + datos.Estados + "}",
       kLineaFuncion,
   };
+}
+
+TLista CabeceraInformeMealy(const std::string& titulo, const std::string& situaciones,
+                            const std::string& acciones, const std::string& inicial,
+                            const std::string& finales, const std::string& estados) {
+  return {titulo,
+          "Situaciones: " + situaciones,
+          "Acciones: " + acciones,
+          "Estado Inicial: " + inicial,
+          "Estados Finales: " + finales,
+          "Conjunto de Estados: " + estados,
+          kLineaFuncion};
 }

@@ -15,7 +15,10 @@ struct TDatosDeterminista;
 //  A (automaton and acceptor windows): the corner writes " E/A ", other cells "  " + text.
 //  B (deterministic window): the corner writes " E/A      ", other cells "    " + text.
 // After an empty cell (the corner included) A appends " -" and B appends "-".
-enum class TFormatoTabla { A, B };
+//  Mealy (Mealy result window): row 0 is "        " (eight blanks, whatever the corner
+//  holds) then "   " + header + "   " per column; every other row is "   " + row header +
+//  "   ", then "      " + cell + "      " per cell, an empty cell written " -".
+enum class TFormatoTabla { A, B, Mealy };
 
 // One line per table row, row 0 first, cells column by column. The corner's own text is
 // never written.
@@ -38,6 +41,14 @@ TLista InformeAceptor(const std::string& titulo, const TLista& muestraPositiva, 
 // format A.
 TLista CabeceraInformeResultado(const std::string& titulo, const TLista& muestraPositiva,
                                 const TLista* ejemplosAnadidos, const TDatosResultado& datos);
+
+// The header lines of the Mealy result window's report: its caption, then "Situaciones: ",
+// "Acciones: ", "Estado Inicial: ", "Estados Finales: " and "Conjunto de Estados: " each
+// followed by the line the window shows, then "Función de Transición: ". The table
+// follows in the Mealy layout.
+TLista CabeceraInformeMealy(const std::string& titulo, const std::string& situaciones,
+                            const std::string& acciones, const std::string& inicial,
+                            const std::string& finales, const std::string& estados);
 
 // The header lines of the deterministic window's report: as above without the examples
 // line, the three state texts between braces ("Estado Inicial: {[q0]}", "Estados Finales:

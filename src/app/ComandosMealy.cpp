@@ -1,0 +1,59 @@
+// ComandosMealy: the SKR and SKC flows over TBusquedaMealy. Each k's acceptor, function
+// and machine live in one TPasoMealy that goes out of scope before the next k, and the
+// window logic lives only while its window is shown.
+#include "app/ComandosMealy.h"
+
+#include "app/FmostrarMealyLogica.h"
+
+namespace {
+
+constexpr const char* kSonidoEjecutar = "Execute.wav";
+
+}  // namespace
+
+TResumenMealy EjecutarMealy(TAlgoritmoMealy algoritmo, TSesion& sesion, TInteraccionMealy& interaccion) {
+  TResumenMealy resumen;
+  const TLecturaMealy lectura = LeerModeloMealy(algoritmo, sesion.MuestraSA, sesion.CadenasSA);
+  if (!lectura.modelo) {
+    interaccion.Mensaje(lectura.error, TIcono::Error, TBotones::Ok);
+    return resumen;
+  }
+  resumen.muestraAceptada = true;
+  const TBusquedaMealy busqueda(algoritmo, *lectura.modelo, sesion.CadenasSA);
+  const int maximo = busqueda.Maximo();
+  for (int k = 0; k <= maximo; ++k) {
+    const TPasoMealy paso = busqueda.Paso(k);
+    if (paso.Consistente()) {
+      ++resumen.resultados;
+      TFmostrarMealyLogica ventana(*paso.maquina);
+      ventana.Caption = busqueda.Caption(k);
+      ventana.TextoK += std::to_string(k);
+      ventana.BotonSiguienteHabilitado = k < maximo;
+      if (interaccion.MostrarMealy(ventana) != TCierre::SiguienteK) break;
+    } else {
+      ++resumen.sinSolucion;
+      const TRespuesta respuesta =
+          interaccion.Mensaje(MensajeSinSolucion(k), TIcono::Informacion, TBotones::Reintentar);
+      if (respuesta != TRespuesta::Reintentar) break;
+    }
+  }
+  return resumen;
+}
+
+TResumenMealy OpcionSKRClick(TSesion& sesion, TInteraccionMealy& interaccion) {
+  return EjecutarMealy(TAlgoritmoMealy::SKR, sesion, interaccion);
+}
+
+TResumenMealy OpcionSKCClick(TSesion& sesion, TInteraccionMealy& interaccion) {
+  return EjecutarMealy(TAlgoritmoMealy::SKC, sesion, interaccion);
+}
+
+TResumenMealy BotonSKRClick(TSesion& sesion, TInteraccionMealy& interaccion) {
+  interaccion.ReproducirSonido(kSonidoEjecutar);
+  return OpcionSKRClick(sesion, interaccion);
+}
+
+TResumenMealy BotonSKCClick(TSesion& sesion, TInteraccionMealy& interaccion) {
+  interaccion.ReproducirSonido(kSonidoEjecutar);
+  return OpcionSKCClick(sesion, interaccion);
+}

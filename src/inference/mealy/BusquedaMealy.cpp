@@ -1,0 +1,86 @@
+// BusquedaMealy: SKR and SKC learn a Mealy machine by running KR or KC over pair symbols
+// (four characters each) and keeping the k whose merged machine is consistent: from no
+// state may two pairs of one situation with different actions lead to different states.
+// For SKR every sequence is followed by the end marker "$" so that KR starts from the
+// block of all whole sequences; KR takes that block and the marker away again. SKC merges
+// the acceptor of the sequences as they stand. Each k starts from a fresh acceptor.
+#include "inference/mealy/BusquedaMealy.h"
+
+#include "core/Utilidades.h"
+#include "inference/AlgoritmoKC.h"
+#include "inference/AlgoritmoKR.h"
+#include "inference/mealy/ParSA.h"
+
+const char* NombreAlgoritmoMealy(TAlgoritmoMealy algoritmo) {
+  return algoritmo == TAlgoritmoMealy::SKR ? "SKR" : "SKC";
+}
+
+TLecturaMealy LeerModeloMealy(TAlgoritmoMealy algoritmo, const TLista& muestraSA, TLista& cadenasSA) {
+  TLecturaMealy lectura;
+  lectura.error = ComprobarMuestraSA(muestraSA);
+  if (!lectura.error.empty()) return lectura;
+  cadenasSA.clear();
+  auto modelo = std::make_unique<TAutomataMealy>();
+  modelo->LeerMuestra(muestraSA, cadenasSA);
+  if (cadenasSA.empty()) {
+    lectura.error = kMuestraNoValida;
+    return lectura;
+  }
+  if (algoritmo == TAlgoritmoMealy::SKR) modelo->AnadirFinDeMuestra();
+  lectura.modelo = std::move(modelo);
+  return lectura;
+}
+
+TLista DestinosDeGrupo(const TLista& grupo, const TLista& bloque, const TFuncion& funcion) {
+  TLista destinos;
+  for (const auto& par : grupo) {
+    const TLista destino = funcion.Transicion(bloque, par);
+    if (EsSinTransicion(destino)) continue;
+    std::string texto = ListaConBlancos(destino);
+    if (!EsMiembro(texto, destinos)) destinos.push_back(std::move(texto));
+  }
+  return destinos;
+}
+
+bool ConsistenciaMealy(const std::vector<TLista>& grupos, const TFuncion& funcion) {
+  // The test has no side effect, so the first failing block settles it.
+  for (const auto& grupo : grupos)
+    for (const auto& bloque : funcion.Bloques())
+      if (DestinosDeGrupo(grupo, bloque, funcion).size() > 1) return false;
+  return true;
+}
+
+TBusquedaMealy::TBusquedaMealy(TAlgoritmoMealy algoritmo, const TAutomataMealy& modelo,
+                               const TLista& cadenasSA)
+    : m_algoritmo(algoritmo),
+      m_modelo(modelo),
+      m_cadenasSA(cadenasSA),
+      m_maximo(modelo.MaximoPares()),
+      m_grupos(modelo.GruposDeConflicto()) {
+  if (algoritmo == TAlgoritmoMealy::SKR) m_marcadas = MarcarMuestra(cadenasSA);
+}
+
+TPasoMealy TBusquedaMealy::Paso(int k) const {
+  TPasoMealy paso;
+  paso.k = k;
+  if (m_algoritmo == TAlgoritmoMealy::SKR) {
+    paso.automata = std::make_unique<TAutomata>(m_marcadas, 'M', m_modelo.Tokens(), m_modelo.Pares());
+    AlgoritmoKR(*paso.automata, k, ModoMealy, m_cadenasSA);
+  } else {
+    paso.automata = std::make_unique<TAutomata>(m_cadenasSA, 'M', m_modelo.Tokens(), m_modelo.Pares());
+    AlgoritmoKC(*paso.automata, k, ModoMealy);
+  }
+  paso.funcion = std::make_unique<TFuncion>(*paso.automata, FuncionCociente);
+  if (ConsistenciaMealy(m_grupos, *paso.funcion))
+    paso.maquina = std::make_unique<TMaquinaMealy>(*paso.automata, m_modelo, *paso.funcion);
+  return paso;
+}
+
+std::string TBusquedaMealy::Caption(int k) const {
+  return std::string("M\xE1quina Mealy Resultado ") + NombreAlgoritmoMealy(m_algoritmo) + "  K= " +
+         std::to_string(k);
+}
+
+std::string MensajeSinSolucion(int k) {
+  return "No se encontr\xF3 soluci\xF3n para K= " + std::to_string(k);
+}

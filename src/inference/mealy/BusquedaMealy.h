@@ -1,0 +1,85 @@
+// BusquedaMealy: what SKR and SKC compute for each k, without showing anything: the sample
+// model read and checked, the acceptor built in Mealy mode, merged by KR or KC, its
+// quotient function, the consistency test and, for a consistent k, the Mealy machine.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/Automata.h"
+#include "core/Funcion.h"
+#include "core/Lista.h"
+#include "inference/mealy/AutomataMealy.h"
+#include "inference/mealy/MaquinaMealy.h"
+
+enum class TAlgoritmoMealy { SKR, SKC };
+
+// "SKR" or "SKC".
+const char* NombreAlgoritmoMealy(TAlgoritmoMealy algoritmo);
+
+// The message of a sample that closes no sequence.
+inline constexpr const char* kMuestraNoValida = "Muestra No v\xE1lida";
+
+// What reading the sample gave: the model, or the message that refuses the sample.
+struct TLecturaMealy {
+  std::unique_ptr<TAutomataMealy> modelo;  // null when refused
+  std::string error;                       // Windows-1252; empty when read
+};
+
+// Reads `muestraSA` for `algoritmo`. A non-empty line that is no pair line refuses the
+// sample with a message naming the line, before anything changes (`cadenasSA` included).
+// Otherwise `cadenasSA` is emptied and refilled with one string per closed sequence; with
+// none the sample is refused with "Muestra No válida". For SKR the model then gets its end
+// marker (AnadirFinDeMuestra).
+TLecturaMealy LeerModeloMealy(TAlgoritmoMealy algoritmo, const TLista& muestraSA, TLista& cadenasSA);
+
+// True when, from every block (row) of `funcion`, the pairs of each group lead to at most
+// one block; always true without groups.
+bool ConsistenciaMealy(const std::vector<TLista>& grupos, const TFuncion& funcion);
+
+// The distinct targets of `bloque` by the pairs of `grupo`, in the group's order, each as
+// ListaConBlancos of the target block; pairs without transition add nothing.
+TLista DestinosDeGrupo(const TLista& grupo, const TLista& bloque, const TFuncion& funcion);
+
+// One k of the search. Members are declared so that they are destroyed machine first,
+// then function, then acceptor.
+struct TPasoMealy {
+  int k = 0;
+  std::unique_ptr<TAutomata> automata;
+  std::unique_ptr<TFuncion> funcion;
+  std::unique_ptr<TMaquinaMealy> maquina;  // null when k is not consistent
+
+  bool Consistente() const { return maquina != nullptr; }
+};
+
+// The search over k of one SKR or SKC command on a model read by LeerModeloMealy. The
+// model and `cadenasSA` must outlive the search.
+class TBusquedaMealy {
+ public:
+  TBusquedaMealy(TAlgoritmoMealy algoritmo, const TAutomataMealy& modelo, const TLista& cadenasSA);
+
+  TAlgoritmoMealy Algoritmo() const { return m_algoritmo; }
+  // The greatest k tried: MaximoPares of the model.
+  int Maximo() const { return m_maximo; }
+  const std::vector<TLista>& Grupos() const { return m_grupos; }
+
+  // Builds the acceptor for k, merges it (KR on the marked sequences for SKR, KC for
+  // SKC), builds the quotient function and, when ConsistenciaMealy holds, the machine.
+  // Requires 0 <= k.
+  TPasoMealy Paso(int k) const;
+
+  // The result window's caption: "Máquina Mealy Resultado SKR  K= " followed by k.
+  std::string Caption(int k) const;
+
+ private:
+  TAlgoritmoMealy m_algoritmo;
+  const TAutomataMealy& m_modelo;
+  const TLista& m_cadenasSA;
+  TLista m_marcadas;  // SKR: every sequence followed by "$"
+  int m_maximo;
+  std::vector<TLista> m_grupos;
+};
+
+// The message of an inconsistent k: "No se encontró solución para K= " followed by k.
+std::string MensajeSinSolucion(int k);

@@ -11,6 +11,12 @@ constexpr const char* kSonidoEjecutar = "Execute.wav";
 
 }  // namespace
 
+void PrepararVentanaMealy(TFmostrarMealyLogica& ventana, const TBusquedaMealy& busqueda, int k) {
+  ventana.Caption = busqueda.Caption(k);
+  ventana.TextoK = std::string(TFmostrarMealyLogica::kTextoKDiseno) + std::to_string(k);
+  ventana.BotonSiguienteHabilitado = k < busqueda.Maximo();
+}
+
 TResumenMealy EjecutarMealy(TAlgoritmoMealy algoritmo, TSesion& sesion, TInteraccionMealy& interaccion) {
   TResumenMealy resumen;
   const TLecturaMealy lectura = LeerModeloMealy(algoritmo, sesion.MuestraSA, sesion.CadenasSA);
@@ -26,9 +32,7 @@ TResumenMealy EjecutarMealy(TAlgoritmoMealy algoritmo, TSesion& sesion, TInterac
     if (paso.Consistente()) {
       ++resumen.resultados;
       TFmostrarMealyLogica ventana(*paso.maquina);
-      ventana.Caption = busqueda.Caption(k);
-      ventana.TextoK += std::to_string(k);
-      ventana.BotonSiguienteHabilitado = k < maximo;
+      PrepararVentanaMealy(ventana, busqueda, k);
       if (interaccion.MostrarMealy(ventana) != TCierre::SiguienteK) break;
     } else {
       ++resumen.sinSolucion;

@@ -15,6 +15,13 @@ struct TResumenMealy {
   int sinSolucion = 0;
 };
 
+class TFmostrarMealyLogica;
+
+// Sets what the search gives the result window of k before showing it: the caption
+// "Máquina Mealy Resultado SKR  K= " + k (or SKC), TextoK with k appended, and "Siguiente
+// K" disabled when k is the search's last k.
+void PrepararVentanaMealy(TFmostrarMealyLogica& ventana, const TBusquedaMealy& busqueda, int k);
+
 // The SKR or SKC command on sesion.MuestraSA:
 //  - a non-empty line that is no pair line: an error box naming the line; nothing changes;
 //  - otherwise CadenasSA is rebuilt; no closed sequence: the error box "Muestra No válida";

@@ -8,7 +8,7 @@
 
 #include "app/Interaccion.h"
 
-class TInteraccionCli : public TInteraccion {
+class TInteraccionCli : public virtual TInteraccion {
  public:
   // The file that the next open and save dialogs answer; std::nullopt answers "cancel".
   std::optional<std::string> archivoAbrir;

@@ -1,0 +1,113 @@
+// SalidaMealy: telar-cli's SKR and SKC run the same flow as the window, answered by an
+// interaction that prints every result window's report and every inconsistency message
+// and always asks for the next k.
+#include "cli/SalidaMealy.h"
+
+#include <iostream>
+#include <limits>
+
+#include "app/ComandosMealy.h"
+#include "app/FlujosMuestra.h"
+#include "app/FmostrarMealyLogica.h"
+#include "app/Sesion.h"
+#include "cli/InteraccionCli.h"
+#include "cli/Orden.h"
+#include "core/ArchivoTexto.h"
+#include "core/Texto.h"
+
+namespace {
+
+// Prints each output (a report or a message line) with one empty line between outputs.
+class TInteraccionMealyCli : public TInteraccionCli, public TInteraccionMealy {
+ public:
+  TCierre MostrarMealy(TFmostrarMealyLogica& ventana) override {
+    ventana.FormShow(*this);
+    ventana.GuardarResultados();
+    Imprimir(ventana.Informe());
+    ventana.FormClose();
+    return TCierre::SiguienteK;
+  }
+
+  // The inconsistency box is an output answered with Retry; other boxes go to stderr.
+  TRespuesta Mensaje(const std::string& texto, TIcono icono, TBotones botones) override {
+    if (botones != TBotones::Reintentar) return TInteraccionCli::Mensaje(texto, icono, botones);
+    Imprimir({texto});
+    return TRespuesta::Reintentar;
+  }
+
+ private:
+  void Imprimir(const TLista& lineas) {
+    std::string texto = m_salidas++ > 0 ? "\n" : "";
+    for (const auto& linea : lineas) texto += Cp1252AUtf8(linea) + "\n";
+    std::cout << texto << std::flush;
+  }
+
+  int m_salidas = 0;
+};
+
+// Reads the sample file into sesion.MuestraSA as "&Abrir..." does; false after a message.
+bool LeerMuestraSA(const std::string& fichero, TSesion& sesion) {
+  if (!TieneExtension(fichero, "sya")) {
+    ErrorDeEntrada(std::string(kExtensionIncorrecta) + " (sya): \"" + RutaVisible(fichero) + "\"");
+    return false;
+  }
+  TInteraccionCli interaccion;
+  interaccion.archivoAbrir = fichero;
+  sesion.ElegirTipo(TTipoMuestra::TipoM_SA);
+  return Abrir1Click(sesion, interaccion);
+}
+
+int UnaK(TAlgoritmoMealy algoritmo, const TSintaxisOrden& sintaxis, TSesion& sesion, const std::string& textoK,
+         const std::optional<std::string>& salida) {
+  const auto k = LeerEntero(textoK, 0, std::numeric_limits<int>::max());
+  if (!k) return ErrorDeUso(sintaxis, "K debe ser un entero no negativo: \"" + textoK + "\"");
+  const TLecturaMealy lectura = LeerModeloMealy(algoritmo, sesion.MuestraSA, sesion.CadenasSA);
+  if (!lectura.modelo) return ErrorDeEntrada(lectura.error);
+  const TBusquedaMealy busqueda(algoritmo, *lectura.modelo, sesion.CadenasSA);
+  if (*k > busqueda.Maximo())
+    return ErrorDeEntrada("K= " + std::to_string(*k) + " fuera de 0.." + std::to_string(busqueda.Maximo()) +
+                          " (el mayor n\xFAmero de pares de una secuencia)");
+  const TPasoMealy paso = busqueda.Paso(static_cast<int>(*k));
+  if (!paso.Consistente()) {
+    std::cout << Cp1252AUtf8(MensajeSinSolucion(static_cast<int>(*k))) << "\n";
+    return kSalidaSinSolucion;
+  }
+  TInteraccionCli interaccion;
+  TFmostrarMealyLogica ventana(*paso.maquina);
+  PrepararVentanaMealy(ventana, busqueda, static_cast<int>(*k));
+  ventana.FormShow(interaccion);
+  ventana.GuardarResultados();
+  return EmitirInforme(ventana.Informe(), salida);
+}
+
+}  // namespace
+
+TSintaxisOrden SintaxisMealy(TAlgoritmoMealy algoritmo) {
+  const std::string orden = algoritmo == TAlgoritmoMealy::SKR ? "skr" : "skc";
+  const std::string metodo = algoritmo == TAlgoritmoMealy::SKR ? "KR (k-reversible)" : "KC (k-sufijos)";
+  return {.orden = orden,
+          .uso = "telar-cli " + orden + " FICHERO.sya [-k K [-o FICHERO]]",
+          .ayuda = "  " + orden + " FICHERO.sya [-k K [-o FICHERO]]\n"
+                   "      Máquina de Mealy por " + metodo + " sobre pares situación/acción.\n"
+                   "      Sin -k: para cada K de 0 al mayor número de pares de una secuencia,\n"
+                   "      el informe si la máquina es consistente o \"No se encontró solución\n"
+                   "      para K= K\"; salida 0 si algún K tiene solución, 1 si ninguno.\n"
+                   "      Con -k K: solo ese K. -o FICHERO (requiere -k) guarda el informe.\n",
+          .opciones = {{.nombre = "-k", .conValor = true}, {.nombre = "-o", .conValor = true}},
+          .minimoFicheros = 1,
+          .maximoFicheros = 1};
+}
+
+int EjecutarOrdenMealy(TAlgoritmoMealy algoritmo, const TArgumentos& argumentos) {
+  const TSintaxisOrden sintaxis = SintaxisMealy(algoritmo);
+  const auto k = argumentos.Valor("-k");
+  const auto salida = argumentos.Valor("-o");
+  if (salida && !k) return ErrorDeUso(sintaxis, "-o requiere -k");
+  TSesion sesion;
+  if (!LeerMuestraSA(argumentos.ficheros.front(), sesion)) return kSalidaEntradaIncorrecta;
+  if (k) return UnaK(algoritmo, sintaxis, sesion, *k, salida);
+  TInteraccionMealyCli interaccion;
+  const TResumenMealy resumen = EjecutarMealy(algoritmo, sesion, interaccion);
+  if (!resumen.muestraAceptada) return kSalidaEntradaIncorrecta;
+  return resumen.resultados > 0 ? kSalidaResultado : kSalidaSinSolucion;
+}

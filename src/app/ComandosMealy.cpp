@@ -37,7 +37,7 @@ TResumenMealy EjecutarMealy(TAlgoritmoMealy algoritmo, TSesion& sesion, TInterac
     } else {
       ++resumen.sinSolucion;
       const TRespuesta respuesta =
-          interaccion.Mensaje(MensajeSinSolucion(k), TIcono::Informacion, TBotones::Reintentar);
+          interaccion.Mensaje(MensajeSinSolucionMealy(k), TIcono::Informacion, TBotones::Reintentar);
       if (respuesta != TRespuesta::Reintentar) break;
     }
   }

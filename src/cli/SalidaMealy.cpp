@@ -69,7 +69,7 @@ int UnaK(TAlgoritmoMealy algoritmo, const TSintaxisOrden& sintaxis, TSesion& ses
                           " (el mayor n\xFAmero de pares de una secuencia)");
   const TPasoMealy paso = busqueda.Paso(static_cast<int>(*k));
   if (!paso.Consistente()) {
-    std::cout << Cp1252AUtf8(MensajeSinSolucion(static_cast<int>(*k))) << "\n";
+    std::cout << Cp1252AUtf8(MensajeSinSolucionMealy(static_cast<int>(*k))) << "\n";
     return kSalidaSinSolucion;
   }
   TInteraccionCli interaccion;

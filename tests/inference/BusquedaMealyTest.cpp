@@ -65,7 +65,7 @@ TEST(BusquedaMealy, SkcOnTheTwoSequenceSample) {
 }
 
 TEST(BusquedaMealy, MessagesOfTheSearch) {
-  EXPECT_EQ(MensajeSinSolucion(1), "No se encontr\xF3 soluci\xF3n para K= 1");
+  EXPECT_EQ(MensajeSinSolucionMealy(1), "No se encontr\xF3 soluci\xF3n para K= 1");
   EXPECT_EQ(std::string(kMuestraNoValida), "Muestra No v\xE1lida");
 }
 

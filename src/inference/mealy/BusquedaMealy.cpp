@@ -81,6 +81,6 @@ std::string TBusquedaMealy::Caption(int k) const {
          std::to_string(k);
 }
 
-std::string MensajeSinSolucion(int k) {
+std::string MensajeSinSolucionMealy(int k) {
   return "No se encontr\xF3 soluci\xF3n para K= " + std::to_string(k);
 }

@@ -82,4 +82,4 @@ class TBusquedaMealy {
 };
 
 // The message of an inconsistent k: "No se encontró solución para K= " followed by k.
-std::string MensajeSinSolucion(int k);
+std::string MensajeSinSolucionMealy(int k);

@@ -12,9 +12,9 @@ constexpr const char* kSonidoEjecutar = "Execute.wav";
 }  // namespace
 
 void PrepararVentanaMealy(TFmostrarMealyLogica& ventana, const TBusquedaMealy& busqueda, int k) {
-  ventana.Caption = busqueda.Caption(k);
-  ventana.TextoK = std::string(TFmostrarMealyLogica::kTextoKDiseno) + std::to_string(k);
-  ventana.BotonSiguienteHabilitado = k < busqueda.Maximo();
+  ventana.PonerCaption(busqueda.Caption(k));
+  ventana.MostrarTextoK(k);
+  ventana.PonerBotonSiguiente(k < busqueda.Maximo());
 }
 
 TResumenMealy EjecutarMealy(TAlgoritmoMealy algoritmo, TSesion& sesion, TInteraccionMealy& interaccion) {

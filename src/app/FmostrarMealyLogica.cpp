@@ -4,40 +4,43 @@
 #include "app/FmostrarMealyLogica.h"
 
 #include "app/ArchivosResultado.h"
+#include "app/Interaccion.h"
 #include "core/Utilidades.h"
 #include "inference/mealy/MaquinaMealy.h"
 #include "results/Informe.h"
 
 TFmostrarMealyLogica::TFmostrarMealyLogica(const TMaquinaMealy& maquina) : m_maquina(maquina) {}
 
+void TFmostrarMealyLogica::MostrarTextoK(int k) { m_textoK = kTextoK + std::to_string(k); }
+
 void TFmostrarMealyLogica::FormShow(TInteraccion& interaccion) {
-  interaccion.ReproducirSonido(kSonidoResultado);
+  interaccion.ReproducirSonido("Result.wav");
   m_informe.clear();
-  Situaciones = ListaATexto(m_maquina.Situaciones());
-  Acciones = ListaATexto(m_maquina.Acciones());
-  Einicial = m_maquina.TextoEstadoInicial();
-  Efinales = m_maquina.TextoEstadosFinales();
-  Estados = m_maquina.TextoEstados();
-  Rejilla = m_maquina.RejillaMealy();
+  m_situaciones = ListaATexto(m_maquina.Situaciones());
+  m_acciones = ListaATexto(m_maquina.Acciones());
+  m_einicial = m_maquina.TextoEstadoInicial();
+  m_efinales = m_maquina.TextoEstadosFinales();
+  m_estados = m_maquina.TextoEstados();
+  m_rejilla = m_maquina.RejillaMealy();
 }
 
 std::optional<std::string> TFmostrarMealyLogica::RejillaDrawCell(int columna, int fila) {
-  if (columna == 0 && fila == 0) return std::string(kEsquina);
+  if (columna == 0 && fila == 0) return std::string(kTextoEsquina);
   return std::nullopt;
-}
-
-void TFmostrarMealyLogica::GuardarResultados() {
-  m_informe = CabeceraInformeMealy(Caption, Situaciones, Acciones, Einicial, Efinales, Estados);
-  GuardarFuncionTransicion();
-}
-
-void TFmostrarMealyLogica::GuardarFuncionTransicion() {
-  for (auto& linea : LineasDeTabla(Rejilla, TFormatoTabla::Mealy)) m_informe.push_back(std::move(linea));
 }
 
 void TFmostrarMealyLogica::BotonGuardarClick(TInteraccion& interaccion) {
   GuardarResultados();
   GuardarInforme(interaccion, m_informe);
+}
+
+void TFmostrarMealyLogica::GuardarResultados() {
+  m_informe = CabeceraInformeMealy(m_caption, m_situaciones, m_acciones, m_einicial, m_efinales, m_estados);
+  GuardarFuncionTransicion();
+}
+
+void TFmostrarMealyLogica::GuardarFuncionTransicion() {
+  for (auto& linea : LineasDeTabla(m_rejilla, TFormatoTabla::Mealy)) m_informe.push_back(std::move(linea));
 }
 
 void TFmostrarMealyLogica::FormClose() { m_informe.clear(); }

@@ -12,7 +12,7 @@ class TInteraccionMealy : public virtual TInteraccion {
   // Shows the window modally. An implementation calls ventana.FormShow(*this) when it
   // appears, forwards "Guardar" to ventana.BotonGuardarClick(*this) and, when it closes,
   // calls ventana.FormClose() and returns TCierre::SiguienteK for "Siguiente K" (only
-  // while ventana.BotonSiguienteHabilitado) or TCierre::Cancelar for "Cerrar" and the
+  // while ventana.BotonSiguienteHabilitado()) or TCierre::Cancelar for "Cerrar" and the
   // close box. Caption, TextoK and the state of "Siguiente K" are set before the call.
   virtual TCierre MostrarMealy(TFmostrarMealyLogica& ventana) = 0;
 };

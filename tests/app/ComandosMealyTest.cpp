@@ -162,7 +162,31 @@ TEST(FmostrarMealy, ReportOfTheSkcResultForKZeroAndTheWindowData) {
   EXPECT_EQ(informe[8], "    q0         q0            q0            q0      ");
   EXPECT_EQ(TFmostrarMealyLogica::RejillaDrawCell(0, 0), std::optional<std::string>("  E/SA  "));
   EXPECT_EQ(TFmostrarMealyLogica::RejillaDrawCell(1, 0), std::nullopt);
-  EXPECT_FALSE(TFmostrarMealyLogica::kBotonImprimirHabilitado);
+  EXPECT_EQ(guion.rejillas[0].Celda(0, 1), "S1 / A1");
+}
+
+TEST(FmostrarMealy, DesignStateBeforeTheSearchSetsIt) {
+  TSesion sesion = SesionCon(kEjemplo);
+  TLista cadenas;
+  const TLecturaMealy lectura = LeerModeloMealy(TAlgoritmoMealy::SKR, sesion.MuestraSA, cadenas);
+  const TBusquedaMealy busqueda(TAlgoritmoMealy::SKR, *lectura.modelo, cadenas);
+  const TPasoMealy paso = busqueda.Paso(0);
+  TFmostrarMealyLogica ventana(*paso.maquina);
+  EXPECT_EQ(ventana.Caption(), " M\xE1quina Mealy");
+  EXPECT_EQ(ventana.TextoK(), "Encontrada soluci\xF3n para K = ");
+  EXPECT_TRUE(ventana.BotonSiguienteHabilitado());
+  EXPECT_FALSE(ventana.BotonImprimirHabilitado());
+  EXPECT_STREQ(ventana.TemaAyuda(), "IDH_AlgSKR");
+  PrepararVentanaMealy(ventana, busqueda, 2);
+  EXPECT_EQ(ventana.TextoK(), "Encontrada soluci\xF3n para K = 2");
+  EXPECT_FALSE(ventana.BotonSiguienteHabilitado());
+  TGuionMealy guion;
+  ventana.FormShow(guion);
+  ventana.GuardarResultados();
+  EXPECT_FALSE(ventana.Informe().empty());
+  ventana.FormClose();
+  EXPECT_TRUE(ventana.Informe().empty());
+  EXPECT_EQ(ventana.Situaciones(), "S1 , S2");
 }
 
 TEST(FmostrarMealy, EmptyAlphabetAndNoFinalBlock) {

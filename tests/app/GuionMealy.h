@@ -25,12 +25,12 @@ class TGuionMealy : public TInteraccionGuion, public TInteraccionMealy {
   // Records "Mealy: caption | TextoK | Siguiente K on/off".
   TCierre MostrarMealy(TFmostrarMealyLogica& ventana) override {
     ventana.FormShow(*this);
-    transcripcion.push_back("Mealy: " + ventana.Caption + " | " + ventana.TextoK + " | Siguiente K " +
-                            (ventana.BotonSiguienteHabilitado ? "on" : "off"));
+    transcripcion.push_back("Mealy: " + ventana.Caption() + " | " + ventana.TextoK() + " | Siguiente K " +
+                            (ventana.BotonSiguienteHabilitado() ? "on" : "off"));
     if (static_cast<int>(informes.size()) == guardarEnVentana) ventana.BotonGuardarClick(*this);
     ventana.GuardarResultados();
     informes.push_back(ventana.Informe());
-    rejillas.push_back(ventana.Rejilla);
+    rejillas.push_back(ventana.Rejilla());
     ventana.FormClose();
     if (cierres.empty()) return TCierre::Cancelar;
     const TCierre cierre = cierres.front();

@@ -1,6 +1,8 @@
 // ArchivosResultado: the result windows' file dialogs over the shared file layer.
 #include "app/ArchivosResultado.h"
 
+#include <filesystem>
+
 #include "app/FlujosMuestra.h"
 #include "core/ArchivoTexto.h"
 
@@ -28,7 +30,12 @@ TDialogoArchivo DialogoInforme() {
 bool ElegirMuestraValidacion(TInteraccion& interaccion, TLista& muestraValidacion) {
   const auto elegido = interaccion.ElegirArchivoAbrir(DialogoValidacion());
   if (!elegido) return false;
-  const std::string ruta = ConExtensionPorDefecto(*elegido, kExtensionTest);
+  // As in the sample dialog: an existing file is taken as named, so one without extension
+  // is refused rather than read as another file.
+  std::error_code error;
+  const std::string ruta = std::filesystem::is_regular_file(*elegido, error)
+                               ? *elegido
+                               : ConExtensionPorDefecto(*elegido, kExtensionTest);
   if (!TieneExtension(ruta, kExtensionTest)) {
     interaccion.Mensaje(kExtensionIncorrecta, TIcono::Error, TBotones::Ok);
     return false;

@@ -16,11 +16,11 @@ TDialogoArchivo DialogoValidacion();
 TDialogoArchivo DialogoInforme();
 
 // Asks for a test file. Cancel: false, nothing changes. A name whose extension is not "tst"
-// (letter case ignored; a name without extension gets ".tst"): the error box "El archivo
-// especificado no tiene extensión correcta", false, nothing changes. A file that cannot
-// be read: the file layer's message in an error box, false. Otherwise `muestraValidacion`
-// is replaced by the file's lines exactly as read (not lowercased, "&" kept as "&", an
-// empty line being the empty string) and the result is true.
+// (letter case ignored; a name without extension that is no existing file gets ".tst"):
+// the error box "El archivo especificado no tiene extensión correcta", false, nothing
+// changes. A file that cannot be read: the file layer's message in an error box, false.
+// Otherwise `muestraValidacion` is replaced by the file's lines exactly as read (not
+// lowercased, "&" kept as "&", an empty line being the empty string); the result is true.
 bool ElegirMuestraValidacion(TInteraccion& interaccion, TLista& muestraValidacion);
 
 // Asks where to save `informe` and writes it there in Windows-1252, each line ended by

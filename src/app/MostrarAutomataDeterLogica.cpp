@@ -8,6 +8,7 @@
 #include "app/Sesion.h"
 #include "core/Automata.h"
 #include "core/ErrorInterno.h"
+#include "results/Aceptacion.h"
 #include "results/Informe.h"
 
 namespace {

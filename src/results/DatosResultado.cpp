@@ -1,14 +1,12 @@
-// DatosResultado: one pass over the partition builds an index from each (lowercased) state
-// to the blocks that hold it; target lists, final blocks and the initial block are then
-// read from that index, and the texts and the table are written from the lists.
+// DatosResultado: an index from each state to the blocks that hold it gives the target
+// lists and the initial block; the texts and the table are written from the lists.
 #include "results/DatosResultado.h"
 
 #include <cstddef>
-#include <unordered_map>
 
 #include "core/Automata.h"
-#include "core/Texto.h"
 #include "core/Utilidades.h"
+#include "results/IndiceParticion.h"
 
 bool TDatosResultado::EsDeterminista() const {
   for (const auto& fila : TablaDestinos)
@@ -27,7 +25,10 @@ TLista TDatosResultado::TextosDestino(int bloque, int simbolo) const {
 namespace {
 
 std::string TextoEstado(std::size_t n, const TLista& bloque) {
-  return "q" + std::to_string(n) + " = " + ConjuntoATexto(bloque);
+  std::string texto = NombreBloque(static_cast<int>(n));
+  texto += " = ";
+  texto += ConjuntoATexto(bloque);
+  return texto;
 }
 
 }  // namespace
@@ -37,18 +38,8 @@ TDatosResultado CalcularDatosResultado(const TAutomata& automata) {
   const TParticion& bloques = automata.Bloques;
   const TLista& alfabeto = automata.Alfabeto;
 
-  // Lowercased state -> the blocks that hold it, ascending and each once.
-  std::unordered_map<std::string, std::vector<int>> bloquesDe;
-  for (std::size_t n = 0; n < bloques.size(); ++n) {
-    for (const auto& estado : bloques[n]) {
-      auto& lista = bloquesDe[AMinusculas(estado)];
-      if (lista.empty() || lista.back() != static_cast<int>(n)) lista.push_back(static_cast<int>(n));
-    }
-  }
-  auto bloquesDeEstado = [&](const std::string& estado) -> const std::vector<int>* {
-    const auto it = bloquesDe.find(AMinusculas(estado));
-    return it == bloquesDe.end() ? nullptr : &it->second;
-  };
+  const TIndiceParticion indice(bloques);
+  auto bloquesDeEstado = [&](const std::string& estado) { return indice.BloquesDe(estado); };
 
   datos.Alfabeto = ConjuntoATexto(alfabeto);
   if (const auto* inicial = bloquesDeEstado("")) {
@@ -58,7 +49,8 @@ TDatosResultado CalcularDatosResultado(const TAutomata& automata) {
   }
 
   for (std::size_t n = 0; n < bloques.size(); ++n) {
-    const std::string texto = "  " + TextoEstado(n, bloques[n]);
+    std::string texto = "  ";
+    texto += TextoEstado(n, bloques[n]);
     datos.Estados += texto;
     for (const auto& estado : bloques[n]) {
       if (automata.Finales.EsMiembro(estado)) {
@@ -93,10 +85,15 @@ TDatosResultado CalcularDatosResultado(const TAutomata& automata) {
   automata.MostrarAlfabetoEnRejilla(datos.Tabla);
   datos.Tabla.PonerFilas(bloques.size() + 1);
   for (std::size_t n = 0; n < bloques.size(); ++n) {
-    datos.Tabla.PonerCelda(n + 1, 0, " q" + std::to_string(n));
+    std::string cabecera = " ";
+    cabecera += NombreBloque(static_cast<int>(n));
+    datos.Tabla.PonerCelda(n + 1, 0, std::move(cabecera));
     for (std::size_t c = 0; c < alfabeto.size(); ++c) {
       std::string celda;
-      for (int d : datos.TablaDestinos[n][c]) celda += "q" + std::to_string(d) + " ";
+      for (int d : datos.TablaDestinos[n][c]) {  // ListaConBlancos of the target names
+        celda += NombreBloque(d);
+        celda += ' ';
+      }
       datos.Tabla.PonerCelda(n + 1, c + 1, std::move(celda));
     }
   }

@@ -14,8 +14,6 @@
 #include <deque>
 #include <unordered_map>
 
-#include "core/Utilidades.h"
-
 namespace {
 
 struct THashEstado {
@@ -28,11 +26,17 @@ struct THashEstado {
 
 }  // namespace
 
+std::string NombreBloque(int bloque) {
+  std::string nombre = "q";
+  nombre += std::to_string(bloque);
+  return nombre;
+}
+
 std::string TAutomataDeterminista::NombreFila(int fila) const {
   const auto& estado = Estados[static_cast<std::size_t>(fila)];
   if (estado.empty()) return {};
   std::string nombre = "[";
-  for (int n : estado) nombre += "q" + std::to_string(n);
+  for (int n : estado) nombre += NombreBloque(n);
   return nombre + "]";
 }
 
@@ -99,31 +103,4 @@ std::vector<int> FilasFinales(const TAutomataDeterminista& automata,
     }
   }
   return filas;
-}
-
-TAceptadorDeterminista::TAceptadorDeterminista(const TAutomataDeterminista& automata,
-                                               const std::vector<int>& filasFinales)
-    : m_automata(automata), m_final(automata.Estados.size(), false) {
-  for (int fila : filasFinales) m_final[static_cast<std::size_t>(fila)] = true;
-  m_columna.fill(-1);
-  for (int b = 0; b < 256; ++b) {
-    const std::string caracter(1, static_cast<char>(b));
-    if (!EstaEnAlguno(caracter, automata.Alfabeto)) continue;
-    // A character inside a longer symbol only: over the alphabet, yet no column reads it.
-    if (const auto columna = IndiceDe(caracter, automata.Alfabeto))
-      m_columna[static_cast<std::size_t>(b)] = static_cast<int>(*columna);
-  }
-}
-
-bool TAceptadorDeterminista::Acepta(std::string_view ejemplo) const {
-  if (m_automata.Estados.empty()) return false;
-  for (char c : ejemplo)
-    if (m_columna[static_cast<unsigned char>(c)] < 0) return false;
-  int fila = 0;
-  for (char c : ejemplo) {
-    fila = m_automata.Transiciones[static_cast<std::size_t>(fila)]
-                                  [static_cast<std::size_t>(m_columna[static_cast<unsigned char>(c)])];
-    if (fila < 0) return false;
-  }
-  return m_final[static_cast<std::size_t>(fila)];
 }

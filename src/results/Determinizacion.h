@@ -2,9 +2,7 @@
 // automaton into a deterministic one whose states are ordered lists of block numbers.
 #pragma once
 
-#include <array>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "core/Lista.h"
@@ -12,6 +10,9 @@
 // Targets of the quotient automaton: [block][symbol] -> target block numbers, in the order
 // in which the block's members produce them. An empty list is no transition.
 using TTablaDestinos = std::vector<std::vector<std::vector<int>>>;
+
+// The name of block n of the quotient automaton: "q" + n in decimal.
+std::string NombreBloque(int bloque);
 
 // A state of the deterministic automaton: block numbers without repetition, in the order
 // the construction added them. [1, 2] and [2, 1] are different states.
@@ -42,19 +43,3 @@ TAutomataDeterminista ConstruirDeterminista(const TTablaDestinos& destinos, int 
 // row order, each once.
 std::vector<int> FilasFinales(const TAutomataDeterminista& automata,
                               const std::vector<int>& bloquesFinales);
-
-// Acceptance of test examples by a deterministic automaton, prepared once per automaton.
-// An example is accepted when every character occurs in some symbol of the alphabet (exact
-// case), the walk from row 0 reads every character without meeting a missing transition,
-// and it ends in one of `filasFinales`. The empty example is accepted when row 0 is final.
-class TAceptadorDeterminista {
- public:
-  // `automata` must outlive the acceptor.
-  TAceptadorDeterminista(const TAutomataDeterminista& automata, const std::vector<int>& filasFinales);
-  bool Acepta(std::string_view ejemplo) const;
-
- private:
-  const TAutomataDeterminista& m_automata;
-  std::array<int, 256> m_columna;  // byte -> symbol column; -1 when the byte is not over the alphabet
-  std::vector<bool> m_final;
-};

@@ -9,8 +9,10 @@
 #include <set>
 
 #include "core/Automata.h"
+#include "core/ErrorInterno.h"
 #include "core/Funcion.h"
 #include "core/Utilidades.h"
+#include "results/Aceptacion.h"
 #include "results/DatosDeterminista.h"
 #include "results/DatosResultado.h"
 #include "results/Informe.h"
@@ -114,6 +116,14 @@ TAutomata CocienteAleatorio(std::mt19937& azar) {
   automata.Bloques.erase(std::remove_if(automata.Bloques.begin(), automata.Bloques.end(),
                                         [](const TLista& b) { return b.empty(); }),
                          automata.Bloques.end());
+  // Now and then a list that is no partition: a block given twice, or a state in two blocks.
+  std::uniform_int_distribution<int> cual(0, static_cast<int>(automata.Bloques.size()) - 1);
+  switch (std::uniform_int_distribution<int>(0, 5)(azar)) {
+    case 0: automata.Bloques.push_back(automata.Bloques[static_cast<std::size_t>(cual(azar))]); break;
+    case 1: automata.Bloques[static_cast<std::size_t>(cual(azar))].push_back(
+                automata.Estados[static_cast<std::size_t>(azar() % automata.Estados.size())]); break;
+    default: break;
+  }
   return automata;
 }
 
@@ -149,7 +159,7 @@ TEST(Determinizacion, RandomQuotientsKeepTheirLanguageAndBecomeDeterministic) {
   TLista cadenas;
   std::string actual;
   TodasLasCadenas("abcd", 5, actual, cadenas);  // d is no symbol: always rejected
-  for (int prueba = 0; prueba < 60; ++prueba) {
+  for (int prueba = 0; prueba < 120; ++prueba) {
     SCOPED_TRACE(prueba);
     const TAutomata automata = CocienteAleatorio(azar);
     const TDatosResultado datos = CalcularDatosResultado(automata);
@@ -166,11 +176,31 @@ TEST(Determinizacion, RandomQuotientsKeepTheirLanguageAndBecomeDeterministic) {
     }
 
     const TAceptadorDeterminista aceptador(d, FilasFinales(d, datos.BloquesFinales));
-    for (const auto& w : cadenas)
+    const TFuncion cociente(automata, FuncionCociente);
+    const TAceptadorCociente indexado(automata);
+    for (const auto& w : cadenas) {
       ASSERT_EQ(aceptador.Acepta(w), AceptaPorConjuntos(datos, automata.Alfabeto, w)) << w;
+      // the window's index gives the table's own verdicts
+      ASSERT_EQ(indexado.Acepta(w), CadenaAceptada(w, cociente, automata.Alfabeto)) << w;
+    }
     // every training example is accepted by the quotient, hence by its determinization
     for (const auto& w : automata.Finales) EXPECT_TRUE(aceptador.Acepta(w)) << w;
   }
+}
+
+}  // namespace
+
+namespace {
+
+TEST(Aceptacion, CharacterFoundOnlyInsideALongerSymbolIsAnInternalFault) {
+  TAutomataDeterminista d;
+  d.Alfabeto = {"ab", "c"};
+  d.Estados = {{0}};
+  d.Transiciones = {{-1, 0}};
+  const TAceptadorDeterminista aceptador(d, {0});
+  EXPECT_TRUE(aceptador.Acepta("cc"));
+  EXPECT_FALSE(aceptador.Acepta("x"));  // outside the alphabet: rejected, no fault
+  EXPECT_THROW(aceptador.Acepta("ca"), TErrorInterno);
 }
 
 }  // namespace

@@ -180,6 +180,8 @@ INSTANTIATE_TEST_SUITE_P(
         CasoValidacion{"cancelled", nullptr, nullptr, "Abrir: ", {"previa"}},
         CasoValidacion{"wrong_extension", "prueba.pos", "ab\r\n",
                        "Mensaje Error Ok: El archivo especificado no tiene extensi\xF3n correcta", {"previa"}},
+        CasoValidacion{"existing_file_without_extension", "prueba", "b\r\n",
+                       "Mensaje Error Ok: El archivo especificado no tiene extensi\xF3n correcta", {"previa"}},
         CasoValidacion{"missing_file", "falta.tst", nullptr, "Mensaje Error Ok: ", {"previa"}},
         // a*b accepts b, ab, aab; "&" is no symbol, "AB" fails the alphabet's letter case
         CasoValidacion{"three_of_eight", "prueba.tst", "b\r\nab\r\naab\r\nba\r\n\r\n&\r\nAB\r\nbb\r\n",

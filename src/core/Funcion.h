@@ -4,11 +4,14 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <deque>
+#include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
+#include "core/IndiceHash.h"
 #include "core/ListaIndexada.h"
 #include "core/Lista.h"
 #include "core/Utilidades.h"
@@ -29,22 +32,26 @@ class TFuncion {
   // life: it must outlive the table and stay unchanged (Bloques included) while it is used.
   TFuncion(const TAutomata& automata, int tipo);
 
-  // Read access: row keys in row order, the symbols, and the cells.
-  std::size_t NumeroDeFilas() const { return m_bloques.size(); }
-  const std::vector<TLista>& Bloques() const { return m_bloques; }
-  const TLista& Bloque(std::size_t fila) const { return m_bloques[fila]; }
+  // Read access: row keys in row order, the symbols, and the cells. Rows of a complete table
+  // have one cell per symbol; rows being built by their caller may have fewer.
+  std::size_t NumeroDeFilas() const { return m_claves.size(); }
+  const TLista& Bloque(std::size_t fila) const { return m_conjuntos[m_claves[fila]]; }
+  std::size_t CeldasEnFila(std::size_t fila) const { return m_filas[fila].size(); }
+  // Requires fila < NumeroDeFilas() and columna < CeldasEnFila(fila).
+  const TLista& Celda(std::size_t fila, std::size_t columna) const { return m_conjuntos[m_filas[fila][columna]]; }
+  // A copy of the cells of one row.
+  TFila Fila(std::size_t fila) const;
   const TListaIndexada& Alfabeto() const { return m_alfabeto; }
-  const std::vector<TFila>& Transiciones() const { return m_transiciones; }
-  // Requires fila < NumeroDeFilas() and columna < Transiciones()[fila].size().
-  const TLista& Celda(std::size_t fila, std::size_t columna) const { return m_transiciones[fila][columna]; }
 
-  // Appends a singleton row key per acceptor state, in state order.
+  // Appends a singleton row key (with an empty row) per acceptor state, in state order.
   void CargarEstados();
-  // Appends each block of the automaton's Bloques as a row key, in partition order.
+  // Appends each block of the automaton's Bloques as a row key (with an empty row), in order.
   void CargarBloques();
   // Appends the automaton's alphabet to Alfabeto, in order.
   void CargarAlfabeto();
-  // Appends one computed row per row key: FilaInversa (0), FilaAceptor (1), FilaCociente (2).
+  // Computes the row of every row key added since the last call whose row is still empty:
+  // FilaInversa (0), FilaAceptor (1) or FilaCociente (2) of the key (of its first state for
+  // 0 and 1; an empty key then throws TErrorInterno). Any other kind does nothing.
   void CargarTransiciones(int tipo);
 
   // For each symbol in order: {estado·a} if that text is an acceptor state, else [-].
@@ -57,11 +64,12 @@ class TFuncion {
   // For each symbol in order: DestinoCociente(a, bloque).
   TFila FilaCociente(const TLista& bloque) const;
   // The first state x of `bloque` (in its order) whose successor x·simbolo lies in a block
-  // of the automaton's Bloques decides: a copy of that block. [-] if none has a successor.
+  // of the automaton's Bloques decides: a copy of the first such block. [-] if none has one.
   TLista DestinoCociente(const std::string& simbolo, const TLista& bloque) const;
 
   // A copy of the cell of `bloque`'s row under `simbolo`. Throws TErrorInterno when the
-  // block is no row key, the symbol is unknown, or the row has no cell at that place.
+  // block is no row key, the symbol is unknown ("ERROR INT0FUNC01"), or the row has no
+  // cell at that place ("ERROR INT0FUNC03").
   TLista Transicion(const TLista& bloque, std::string_view simbolo) const;
   // Index of the first row key exactly equal to `bloque`; throws TErrorInterno
   // ("ERROR INT0FUNC02") when there is none.
@@ -72,11 +80,11 @@ class TFuncion {
 
   // A new empty row.
   static TFila NuevaFila() { return {}; }
-  // Appends `bloque` as a new row key with an empty row.
+  // Appends a copy of `bloque` as a new row key with an empty row.
   void AnadirBloque(const TLista& bloque);
-  // Inserts `destino` into `bloque`'s row at the symbol's position; later cells move one
-  // place right. A position past the row's end appends, so cells inserted out of symbol
-  // order stay in insertion order.
+  // Inserts a copy of `destino` into `bloque`'s row at the symbol's position; later cells
+  // move one place right. A position past the row's end appends, so cells inserted out of
+  // symbol order stay in insertion order.
   void PonerTransicion(const TLista& destino, const TLista& bloque, std::string_view simbolo);
   // Inserts Transicion(otro, simbolo) into `bloque`'s row at the symbol's position.
   void CopiarTransicion(const TLista& bloque, const TLista& otro, std::string_view simbolo);
@@ -91,31 +99,45 @@ class TFuncion {
   bool ContieneFinal(const TLista& bloque) const;
   // Reads `cadena` one character (one symbol) at a time from the block of the empty prefix;
   // accepted when every character was read without meeting [-] and the last block holds a
-  // final state. A table with no initial block accepts nothing. Throws TErrorInterno for
-  // a character that is not a symbol (callers first test SobreAlfabeto).
+  // final state. A table with no initial block accepts nothing. Throws TErrorInterno for a
+  // character that is not a symbol (callers first test SobreAlfabeto).
   bool Acepta(std::string_view cadena) const;
 
  private:
-  struct THashBloque {
-    std::size_t operator()(const TLista& bloque) const;
-  };
-  // Appends a row key (without its row) and indexes it.
-  void AnadirClave(const TLista& bloque);
-  void InsertarCelda(TLista destino, const TLista& bloque, std::string_view simbolo);
-  // Index over the automaton's Bloques: lowercased state -> first block that holds it.
-  const std::unordered_map<std::string, std::size_t>& IndiceDeParticion() const;
+  using TId = std::uint32_t;  // a block of m_conjuntos
+
+  // Blocks are kept once each (compared exactly); keys and cells are their ids.
+  std::optional<TId> BuscarConjunto(const TLista& bloque) const;
+  TId Internar(const TLista& bloque);
+  TId InternarUnitario(std::string_view estado);
+  TId UnitarioDeEstado(const std::string& estado, std::optional<std::size_t> indice);
+  void AnadirClave(TId id);
+  std::size_t FilaDe(TId id) const;  // first row keyed by the block; throws if none
+  TId CeldaDe(std::size_t fila, std::string_view simbolo) const;
+  void InsertarCelda(TId destino, const TLista& bloque, std::string_view simbolo);
+  std::optional<std::size_t> FilaConEstado(std::string_view estado) const;
+
+  // The computations shared by the public row operations and the table's own rows.
+  bool SucesorEnAceptor(const std::string& estado, const std::string& simbolo, std::string& destino) const;
+  std::size_t ContarPredecesores(const std::string& estado, const std::string& simbolo,
+                                 std::string& anterior) const;
+  std::optional<std::size_t> BloqueDestino(const std::string& simbolo, const TLista& bloque) const;
 
   const TAutomata* m_automata;
-  std::vector<TLista> m_bloques;
   TListaIndexada m_alfabeto;
-  std::vector<TFila> m_transiciones;
+  std::deque<TLista> m_conjuntos;          // distinct blocks; references stay valid as it grows
+  TIndiceHash m_indiceConjuntos;           // exact hash of a block -> its id
+  std::vector<std::size_t> m_filaDeConjunto;  // id -> first row it keys, or kSinFila
+  std::vector<TId> m_claves;               // row -> id of its key
+  std::vector<std::vector<TId>> m_filas;   // row -> ids of its cells
+  std::size_t m_filasCargadas = 0;         // rows already seen by CargarTransiciones
+  TId m_sinTransicion;                     // id of [-]
+  TIndiceHash m_filaDeEstado;              // case-insensitive hash of a state -> (row, item)
+  std::vector<TId> m_idDeEstado;           // acceptor state -> id of its singleton
 
-  // Row keys: hash of the exact block -> rows with that hash whose key differs from every
-  // earlier one (the first equal key wins).
-  std::unordered_multimap<std::size_t, std::size_t> m_filaDeBloque;
-  // Lowercased state -> first row whose key holds it.
-  std::unordered_map<std::string, std::size_t> m_filaDeEstado;
-  // Built on first use.
-  mutable std::unordered_map<std::string, std::size_t> m_bloqueDeEstadoEnParticion;
+  // Over the automaton's Bloques, built on first use: state -> (first block, item), and the
+  // id each block got in this table.
+  mutable TIndiceHash m_estadoEnParticion;
   mutable bool m_particionIndexada = false;
+  std::vector<std::optional<TId>> m_idDeBloqueDeParticion;
 };

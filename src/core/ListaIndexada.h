@@ -7,8 +7,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 
+#include "core/IndiceHash.h"
 #include "core/Lista.h"
 
 class TListaIndexada {
@@ -42,7 +42,9 @@ class TListaIndexada {
   bool operator==(const TListaIndexada& otra) const { return m_lista == otra.m_lista; }
 
  private:
+  std::optional<std::size_t> Buscar(std::string_view texto, std::size_t hash) const;
+
   TLista m_lista;
-  std::unordered_map<std::string, std::size_t> m_indice;  // lowercased item -> first position
+  TIndiceHash m_indice;  // case-insensitive hash -> position of the first equal item
   bool m_repetidos = false;
 };

@@ -32,6 +32,7 @@ void KR(benchmark::State& estado) {
   const TLista marcada = MarcarMuestra(muestra);
   const int k = static_cast<int>(estado.range(1));
   std::size_t bloques = 0;
+  estado.counters["estados"] = static_cast<double>(TAutomata(marcada, 'N').Estados.size());
   for (auto _ : estado) {
     estado.PauseTiming();
     TAutomata automata(marcada, 'N');
@@ -47,6 +48,7 @@ void KC(benchmark::State& estado) {
   const TLista muestra = Muestra(static_cast<int>(estado.range(0)));
   const int k = static_cast<int>(estado.range(1));
   std::size_t bloques = 0;
+  estado.counters["estados"] = static_cast<double>(TAutomata(muestra, 'N').Estados.size());
   for (auto _ : estado) {
     estado.PauseTiming();
     TAutomata automata(muestra, 'N');

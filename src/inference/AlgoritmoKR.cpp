@@ -31,6 +31,7 @@
 #include <cstdint>
 #include <deque>
 #include <memory>
+#include <string_view>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -101,7 +102,6 @@ class TFusionKR {
 
   int m_estados;
   int m_simbolos;
-  std::vector<int> m_sucesor;  // [estado * simbolos + a]: state id of estado·a, or kNinguno
 
   // Union-find over states; the data of a block live at its root.
   std::vector<int> m_padre;
@@ -122,7 +122,6 @@ class TFusionKR {
 TFusionKR::TFusionKR(const TAutomata& automata, int k, int modo)
     : m_estados(static_cast<int>(automata.Estados.size())),
       m_simbolos(static_cast<int>(automata.Alfabeto.size())),
-      m_sucesor(static_cast<std::size_t>(m_estados) * m_simbolos, kNinguno),
       m_padre(m_estados),
       m_tamano(m_estados, 1),
       m_primero(m_estados),
@@ -132,30 +131,50 @@ TFusionKR::TFusionKR(const TAutomata& automata, int k, int modo)
       m_siguienteOrden(m_estados),
       m_representante(static_cast<std::size_t>(m_estados) * m_simbolos, kNinguno),
       m_grupo(static_cast<std::size_t>(m_estados) * m_simbolos, kNinguno) {
-  const std::size_t ancho = static_cast<std::size_t>(k) * AnchoSimbolo(modo);
-  std::unordered_map<std::string, int> idSufijo;
   for (int s = 0; s < m_estados; ++s) {
     m_padre[s] = m_primero[s] = m_ultimo[s] = s;
     m_orden[s] = s;
   }
-  for (int t = 0; t < m_estados; ++t) {
+  const std::size_t ancho = static_cast<std::size_t>(k) * AnchoSimbolo(modo);
+  std::unordered_map<std::string, int> idSufijo;
+  // t·a is the state s (letter case aside): the forward cell of t by a is {s}; when t·a
+  // spells s exactly, t is s's predecessor by a (at most one t per s and a).
+  const auto enlazar = [&](std::size_t t, std::size_t a, std::size_t s) {
+    m_representante[t * m_simbolos + a] = static_cast<int>(s);
     const std::string& nombre = automata.Estados[t];
-    for (int a = 0; a < m_simbolos; ++a) {
-      // Forward cell {t·a}: t·a is a state when it is a member, letter case aside.
-      const std::string destino = nombre + automata.Alfabeto[a];
-      const auto s = automata.Estados.IndiceDe(destino);
-      if (!s) continue;
-      const std::size_t celda = static_cast<std::size_t>(t) * m_simbolos + a;
-      m_sucesor[celda] = static_cast<int>(*s);
-      m_representante[celda] = static_cast<int>(*s);
-      // Backward cell of s: t when t·a spells s exactly (at most one t per s and a).
-      if (automata.Estados[*s] != destino) continue;
-      const auto sufijo = idSufijo.emplace(Sufijo(nombre, ancho), static_cast<int>(idSufijo.size()));
-      auto grupos = std::make_unique<TGruposPredecesores>();
-      grupos->primeros.emplace(sufijo.first->second, TGruposPredecesores::TPrimero{0, t});
-      grupos->largo = 1;
-      m_grupo[*s * m_simbolos + a] = static_cast<int>(m_grupos.size());
-      m_grupos.push_back(std::move(grupos));
+    const std::string& simbolo = automata.Alfabeto[a];
+    const std::string& destino = automata.Estados[s];
+    if (destino.size() != nombre.size() + simbolo.size() || destino.compare(0, nombre.size(), nombre) != 0 ||
+        destino.compare(nombre.size(), simbolo.size(), simbolo) != 0)
+      return;
+    const auto sufijo = idSufijo.emplace(Sufijo(nombre, ancho), static_cast<int>(idSufijo.size()));
+    auto grupos = std::make_unique<TGruposPredecesores>();
+    grupos->primeros.emplace(sufijo.first->second, TGruposPredecesores::TPrimero{0, static_cast<int>(t)});
+    grupos->largo = 1;
+    m_grupo[s * m_simbolos + a] = static_cast<int>(m_grupos.size());
+    m_grupos.push_back(std::move(grupos));
+  };
+
+  if (automata.Alfabeto.TieneRepetidos()) {
+    // Two symbols equal but for letter case: every cell is looked up on its own.
+    for (std::size_t t = 0; t < automata.Estados.size(); ++t)
+      for (std::size_t a = 0; a < automata.Alfabeto.size(); ++a)
+        if (const auto s = automata.Estados.IndiceDe(automata.Estados[t] + automata.Alfabeto[a]))
+          enlazar(t, a, *s);
+    return;
+  }
+  // Otherwise each state s is split, for each symbol length, into a prefix t and a final
+  // symbol a; the pair is a transition when both are known (letter case aside).
+  std::vector<std::size_t> largos;
+  for (const auto& simbolo : automata.Alfabeto)
+    if (std::find(largos.begin(), largos.end(), simbolo.size()) == largos.end()) largos.push_back(simbolo.size());
+  for (std::size_t s = 0; s < automata.Estados.size(); ++s) {
+    const std::string_view nombre = automata.Estados[s];
+    for (const std::size_t largo : largos) {
+      if (largo > nombre.size()) continue;
+      const auto a = automata.Alfabeto.IndiceDe(nombre.substr(nombre.size() - largo));
+      if (!a) continue;
+      if (const auto t = automata.Estados.IndiceDe(nombre.substr(0, nombre.size() - largo))) enlazar(*t, *a, s);
     }
   }
 }

@@ -49,7 +49,8 @@ class TFmostrarAutomataDeterLogica {
   void FormClose();
   const char* TemaAyuda() const { return "IDH_Resultados"; }
 
-  // What the window shows (valid after FormShow).
+  // What the window shows (valid after FormShow). The table's corner shows
+  // TFmostrarAutomataLogica::kTextoEsquina, as in the result window.
   const std::string& Alfabeto() const { return m_datos.Alfabeto; }
   const std::string& Einicial() const { return m_datos.Einicial; }
   const std::string& Efinales() const { return m_datos.Efinales; }

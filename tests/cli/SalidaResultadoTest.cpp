@@ -147,4 +147,18 @@ TEST_F(SalidaResultadoCli, BadInputPrintsNothingAndExitsTwo) {
   }
 }
 
+// Through telar-cli itself: KR with k = 2 on [ab, b] leaves every state alone, the
+// example of the result window.
+TEST_F(SalidaResultadoCli, KrOrderWritesTheResultWindowReport) {
+  const std::string golden = LeerBytes(Datos("resultados/ab-b-kr2.aut"));
+  const fs::path destino = carpeta / "kr2.aut";
+  const auto r = EjecutarCli({"kr", "-k", "2", Datos("kr/ab-b.pos"), "--determinista", "-o", destino.string(),
+                              "--validar", Fichero("t.tst", "ab\r\nb\r\naab\r\n\r\n")});
+  EXPECT_EQ(r.codigo, 0) << r.errores;
+  EXPECT_EQ(LeerBytes(destino), golden);
+  EXPECT_EQ(r.salida,
+            "Muestra Entrenamiento: 2\nMuestra Test: 4\nEjemplos Aceptados: 2\nEjemplos Rechazados: 2\nAciertos: 50%\n");
+  EXPECT_EQ(EjecutarCli({"kr", "-k", "2", Datos("kr/ab-b.pos")}).salida, ComoTerminal(golden));
+}
+
 }  // namespace

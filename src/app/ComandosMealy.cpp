@@ -3,26 +3,19 @@
 // window logic lives only while its window is shown.
 #include "app/ComandosMealy.h"
 
+#include "app/ErrorInternoEnCaja.h"
 #include "app/FmostrarMealyLogica.h"
 
 namespace {
 
 constexpr const char* kSonidoEjecutar = "Execute.wav";
 
-}  // namespace
-
-void PrepararVentanaMealy(TFmostrarMealyLogica& ventana, const TBusquedaMealy& busqueda, int k) {
-  ventana.PonerCaption(busqueda.Caption(k));
-  ventana.MostrarTextoK(k);
-  ventana.PonerBotonSiguiente(k < busqueda.Maximo());
-}
-
-TResumenMealy EjecutarMealy(TAlgoritmoMealy algoritmo, TSesion& sesion, TInteraccionMealy& interaccion) {
-  TResumenMealy resumen;
+// The command's body; EjecutarMealy runs it so that an internal fault ends it in an error box.
+void Buscar(TAlgoritmoMealy algoritmo, TSesion& sesion, TInteraccionMealy& interaccion, TResumenMealy& resumen) {
   const TLecturaMealy lectura = LeerModeloMealy(algoritmo, sesion.MuestraSA, sesion.CadenasSA);
   if (!lectura.modelo) {
     interaccion.Mensaje(lectura.error, TIcono::Error, TBotones::Ok);
-    return resumen;
+    return;
   }
   resumen.muestraAceptada = true;
   const TBusquedaMealy busqueda(algoritmo, *lectura.modelo, sesion.CadenasSA);
@@ -41,6 +34,19 @@ TResumenMealy EjecutarMealy(TAlgoritmoMealy algoritmo, TSesion& sesion, TInterac
       if (respuesta != TRespuesta::Reintentar) break;
     }
   }
+}
+
+}  // namespace
+
+void PrepararVentanaMealy(TFmostrarMealyLogica& ventana, const TBusquedaMealy& busqueda, int k) {
+  ventana.PonerCaption(busqueda.Caption(k));
+  ventana.MostrarTextoK(k);
+  ventana.PonerBotonSiguiente(k < busqueda.Maximo());
+}
+
+TResumenMealy EjecutarMealy(TAlgoritmoMealy algoritmo, TSesion& sesion, TInteraccionMealy& interaccion) {
+  TResumenMealy resumen;
+  ConErrorInternoEnCaja(interaccion, [&] { Buscar(algoritmo, sesion, interaccion, resumen); });
   return resumen;
 }
 

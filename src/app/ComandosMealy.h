@@ -30,7 +30,8 @@ void PrepararVentanaMealy(TFmostrarMealyLogica& ventana, const TBusquedaMealy& b
 //    "Siguiente K" disabled at the last k; "Siguiente K" goes on, any other close stops.
 //    An inconsistent k shows "No se encontró solución para K= " + k in an information box
 //    with the single button Retry; Retry goes on, any other answer stops the search.
-// Every object of a k is released before the next k, and all of them on every way out.
+// Every object of a k is released before the next k, and all of them on every way out; an
+// internal fault ("ERROR INT0...") ends the command in an error box with its code.
 TResumenMealy EjecutarMealy(TAlgoritmoMealy algoritmo, TSesion& sesion, TInteraccionMealy& interaccion);
 
 // Menu commands "SKR" and "SKC".

@@ -13,6 +13,7 @@
 #include "cli/InteraccionCli.h"
 #include "cli/Orden.h"
 #include "core/ArchivoTexto.h"
+#include "core/ErrorInterno.h"
 #include "core/Texto.h"
 
 namespace {
@@ -98,7 +99,9 @@ TSintaxisOrden SintaxisMealy(TAlgoritmoMealy algoritmo) {
           .maximoFicheros = 1};
 }
 
-int EjecutarOrdenMealy(TAlgoritmoMealy algoritmo, const TArgumentos& argumentos) {
+namespace {
+
+int Ejecutar(TAlgoritmoMealy algoritmo, const TArgumentos& argumentos) {
   const TSintaxisOrden sintaxis = SintaxisMealy(algoritmo);
   const auto k = argumentos.Valor("-k");
   const auto salida = argumentos.Valor("-o");
@@ -110,4 +113,14 @@ int EjecutarOrdenMealy(TAlgoritmoMealy algoritmo, const TArgumentos& argumentos)
   const TResumenMealy resumen = EjecutarMealy(algoritmo, sesion, interaccion);
   if (!resumen.muestraAceptada) return kSalidaEntradaIncorrecta;
   return resumen.resultados > 0 ? kSalidaResultado : kSalidaSinSolucion;
+}
+
+}  // namespace
+
+int EjecutarOrdenMealy(TAlgoritmoMealy algoritmo, const TArgumentos& argumentos) {
+  try {
+    return Ejecutar(algoritmo, argumentos);
+  } catch (const TErrorInterno& error) {
+    return ErrorDeEntrada(error.Codigo());
+  }
 }

@@ -45,8 +45,8 @@ TLista DestinosDeGrupo(const TLista& grupo, const TLista& bloque, const TFuncion
 bool ConsistenciaMealy(const std::vector<TLista>& grupos, const TFuncion& funcion) {
   // The test has no side effect, so the first failing block settles it.
   for (const auto& grupo : grupos)
-    for (const auto& bloque : funcion.Bloques())
-      if (DestinosDeGrupo(grupo, bloque, funcion).size() > 1) return false;
+    for (std::size_t fila = 0; fila < funcion.NumeroDeFilas(); ++fila)
+      if (DestinosDeGrupo(grupo, funcion.Bloque(fila), funcion).size() > 1) return false;
   return true;
 }
 

@@ -1,8 +1,8 @@
 // Benchmarks of the result windows' work on random samples: the quotient's window data,
-// the subset construction and validation of 10,000 test strings (quotient walk through the
-// table itself and through the window's index, deterministic walk). The partition merges the prefix tree's states that share their
-// k-tail (every continuation of length at most k, with finality), a grouping that leaves
-// the quotient non-deterministic, as the conversion needs.
+// the validation function, the subset construction and validation of 10,000 test strings
+// (quotient and deterministic walks). The partition merges the prefix tree's states that
+// share their k-tail (every continuation of length at most k, with finality), a grouping
+// that leaves the quotient non-deterministic, as the conversion needs.
 #include <benchmark/benchmark.h>
 
 #include <map>
@@ -142,19 +142,6 @@ void BM_ValidacionCociente(benchmark::State& state) {
   state.counters["aceptados"] = cuentas.aceptados;
 }
 
-// The same counts through the index that the result window uses.
-void BM_ValidacionCocienteIndexada(benchmark::State& state) {
-  const TCaso& caso = Caso(static_cast<std::size_t>(state.range(0)), static_cast<int>(state.range(1)));
-  TCuentasValidacion cuentas;
-  for (auto _ : state) {
-    const TAceptadorCociente aceptador(*caso.automata);
-    cuentas = ContarValidacion(Test(), caso.muestra.size(), [&](const std::string& e) { return aceptador.Acepta(e); });
-    benchmark::DoNotOptimize(cuentas);
-  }
-  Contadores(state, caso);
-  state.counters["aceptados"] = cuentas.aceptados;
-}
-
 void BM_ValidacionDeterminista(benchmark::State& state) {
   const TCaso& caso = Caso(static_cast<std::size_t>(state.range(0)), static_cast<int>(state.range(1)));
   const TAutomataDeterminista d =
@@ -182,5 +169,4 @@ BENCHMARK(BM_FuncionCociente)->Apply(Tamanos);
 BENCHMARK(BM_Subconjuntos)->Apply(Tamanos);
 BENCHMARK(BM_VentanaDeterminista)->Apply(Tamanos);
 BENCHMARK(BM_ValidacionCociente)->Apply(Tamanos);
-BENCHMARK(BM_ValidacionCocienteIndexada)->Apply(Tamanos);
 BENCHMARK(BM_ValidacionDeterminista)->Apply(Tamanos);

@@ -9,7 +9,7 @@
 #include "app/Sesion.h"
 #include "core/Automata.h"
 #include "core/Funcion.h"
-#include "results/Aceptacion.h"
+#include "core/Utilidades.h"
 #include "results/Informe.h"
 
 namespace {
@@ -53,10 +53,10 @@ void TFmostrarAutomataLogica::BotonValidarClick(TInteraccionResultados& interacc
 
 TCuentasValidacion TFmostrarAutomataLogica::CuentasValidacion(const TLista& test) const {
   assert(m_funcion && "validation needs the function built on show");
-  // The validation function's verdicts, through an index built once for the whole file.
-  const TAceptadorCociente aceptador(*m_automata);
-  return ContarValidacion(test, m_sesion.MuestraPositiva.size(),
-                          [&](const std::string& ejemplo) { return aceptador.Acepta(ejemplo); });
+  const TLista& alfabeto = m_automata->Alfabeto;
+  return ContarValidacion(test, m_sesion.MuestraPositiva.size(), [&](const std::string& ejemplo) {
+    return CadenaAceptada(ejemplo, *m_funcion, alfabeto);
+  });
 }
 
 void TFmostrarAutomataLogica::EstadisticaValidacion(TInteraccionResultados& interaccion) {

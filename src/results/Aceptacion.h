@@ -1,5 +1,4 @@
-// Aceptacion: deciding many test examples against one result automaton, by the quotient
-// walk of the automaton result window or by the deterministic automaton's walk. Each
+// Aceptacion: deciding many test examples against the deterministic automaton. The
 // acceptor is prepared once, so an example costs one table step per character.
 #pragma once
 
@@ -9,8 +8,6 @@
 
 #include "core/Lista.h"
 #include "results/Determinizacion.h"
-
-class TAutomata;
 
 // The column each byte reads: the byte must occur in some symbol of the alphabet (exact
 // letter case, as SobreAlfabeto tests) and be a symbol itself (letter case ignored, as
@@ -28,24 +25,6 @@ class TColumnasSimbolo {
 
  private:
   std::array<int, 256> m_columna;
-};
-
-// Gives the same verdicts as CadenaAceptada(ejemplo, funcion, automata.Alfabeto) for the
-// quotient TFuncion of `automata` (the validation walk of the automaton result window)
-// without building blocks: a block's target by a symbol is the first block holding the
-// successor of its first member that has one. Built in time linear in the states times
-// the symbols. An example that reaches a character found only inside
-// a longer symbol throws TErrorInterno, as the table does.
-class TAceptadorCociente {
- public:
-  explicit TAceptadorCociente(const TAutomata& automata);
-  bool Acepta(std::string_view ejemplo) const;
-
- private:
-  TColumnasSimbolo m_columnas;
-  int m_inicial = -1;                       // row of the initial block; -1: accepts nothing
-  std::vector<std::vector<int>> m_destino;  // [row][column] -> row, -1 for no transition
-  std::vector<bool> m_final;                // the row's block holds a final state
 };
 
 // Acceptance by the deterministic automaton: every character occurs in the alphabet, the

@@ -1,0 +1,102 @@
+// InteraccionQt: QMessageBox and QFileDialog prepared as the flows ask.
+#include "ui/InteraccionQt.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QMessageBox>
+
+#include "ui/Sonido.h"
+#include "ui/TextoQt.h"
+
+namespace {
+
+QMessageBox::Icon IconoQt(TIcono icono) {
+  switch (icono) {
+    case TIcono::Error: return QMessageBox::Critical;
+    case TIcono::Informacion: return QMessageBox::Information;
+    case TIcono::Advertencia: return QMessageBox::Warning;
+    case TIcono::Pregunta: return QMessageBox::Question;
+  }
+  return QMessageBox::NoIcon;
+}
+
+// The box caption follows the icon, as message dialogs usually title themselves.
+QString TituloDe(TIcono icono) {
+  switch (icono) {
+    case TIcono::Error: return QStringLiteral("Error");
+    case TIcono::Informacion: return QStringLiteral("Información");
+    case TIcono::Advertencia: return QStringLiteral("Advertencia");
+    case TIcono::Pregunta: return QStringLiteral("Confirmar");
+  }
+  return {};
+}
+
+QMessageBox::StandardButtons BotonesQt(TBotones botones) {
+  switch (botones) {
+    case TBotones::Ok: return QMessageBox::Ok;
+    case TBotones::Reintentar: return QMessageBox::Retry;
+    case TBotones::SiNo: return QMessageBox::Yes | QMessageBox::No;
+    case TBotones::OkCancelar: return QMessageBox::Ok | QMessageBox::Cancel;
+  }
+  return QMessageBox::Ok;
+}
+
+TRespuesta RespuestaDe(int boton) {
+  switch (boton) {
+    case QMessageBox::Ok: return TRespuesta::Ok;
+    case QMessageBox::Yes: return TRespuesta::Si;
+    case QMessageBox::No: return TRespuesta::No;
+    case QMessageBox::Retry: return TRespuesta::Reintentar;
+    default: return TRespuesta::Cancelar;
+  }
+}
+
+}  // namespace
+
+TInteraccionQt::TInteraccionQt(QWidget* ventana, TSonidos& sonidos) : m_ventana(ventana), m_sonidos(sonidos) {}
+
+TRespuesta TInteraccionQt::Mensaje(const std::string& texto, TIcono icono, TBotones botones) {
+  QMessageBox caja(IconoQt(icono), TituloDe(icono), DeCp1252(texto), BotonesQt(botones), m_ventana);
+  caja.setObjectName("Mensaje");
+  return RespuestaDe(caja.exec());
+}
+
+QStringList FiltrosQt(const QString& filtro) {
+  const QStringList partes = filtro.split('|');
+  QStringList filtros;
+  for (qsizetype i = 0; i + 1 < partes.size(); i += 2) filtros << partes[i];
+  return filtros;
+}
+
+std::optional<std::string> TInteraccionQt::ElegirArchivo(const TDialogoArchivo& dialogo, bool guardar) {
+  QFileDialog archivos(m_ventana, DeCp1252(dialogo.titulo));
+  archivos.setObjectName(guardar ? "SaveDialog1" : "OpenDialog1");
+  archivos.setAcceptMode(guardar ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  archivos.setFileMode(guardar ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  // No prompt before overwriting; the read-only box does not exist in Qt's dialogs.
+  archivos.setOption(QFileDialog::DontConfirmOverwrite, true);
+  const QStringList filtros = FiltrosQt(DeCp1252(dialogo.filtro));
+  archivos.setNameFilters(filtros);
+  if (dialogo.indiceFiltro >= 1 && dialogo.indiceFiltro <= filtros.size())
+    archivos.selectNameFilter(filtros[dialogo.indiceFiltro - 1]);
+  archivos.setDefaultSuffix(DeCp1252(dialogo.extensionPorDefecto));
+  archivos.setDirectory(dialogo.carpetaInicial.empty() ? QDir::homePath()
+                                                        : QString::fromStdString(dialogo.carpetaInicial));
+  if (!dialogo.nombreArchivo.empty()) archivos.selectFile(DeCp1252(dialogo.nombreArchivo));
+
+  if (archivos.exec() != QDialog::Accepted || archivos.selectedFiles().isEmpty()) return std::nullopt;
+  return QFile::encodeName(archivos.selectedFiles().first()).toStdString();
+}
+
+std::optional<std::string> TInteraccionQt::ElegirArchivoAbrir(const TDialogoArchivo& dialogo) {
+  return ElegirArchivo(dialogo, false);
+}
+
+std::optional<std::string> TInteraccionQt::ElegirArchivoGuardar(const TDialogoArchivo& dialogo) {
+  return ElegirArchivo(dialogo, true);
+}
+
+void TInteraccionQt::ReproducirSonido(const std::string& archivo) {
+  m_sonidos.Reproducir(QString::fromStdString(archivo));
+}

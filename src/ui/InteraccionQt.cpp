@@ -1,11 +1,14 @@
 // InteraccionQt: QMessageBox and QFileDialog prepared as the flows ask.
 #include "ui/InteraccionQt.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
 
+#include "ui/NuevMuestra.h"
+#include "ui/NuevaMuestraSA.h"
 #include "ui/Sonido.h"
 #include "ui/TextoQt.h"
 
@@ -57,7 +60,9 @@ TRespuesta RespuestaDe(int boton) {
 TInteraccionQt::TInteraccionQt(QWidget* ventana, TSonidos& sonidos) : m_ventana(ventana), m_sonidos(sonidos) {}
 
 TRespuesta TInteraccionQt::Mensaje(const std::string& texto, TIcono icono, TBotones botones) {
-  QMessageBox caja(IconoQt(icono), TituloDe(icono), DeCp1252(texto), BotonesQt(botones), m_ventana);
+  // Over the modal dialog that asked, if any, else over the main window.
+  QWidget* sobre = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : m_ventana;
+  QMessageBox caja(IconoQt(icono), TituloDe(icono), DeCp1252(texto), BotonesQt(botones), sobre);
   caja.setObjectName("Mensaje");
   return RespuestaDe(caja.exec());
 }
@@ -99,4 +104,19 @@ std::optional<std::string> TInteraccionQt::ElegirArchivoGuardar(const TDialogoAr
 
 void TInteraccionQt::ReproducirSonido(const std::string& archivo) {
   m_sonidos.Reproducir(QString::fromStdString(archivo));
+}
+
+std::optional<TLista> TInteraccionQt::EditarMuestra() {
+  if (!m_editor || m_editor->exec() != QDialog::Accepted) return std::nullopt;
+  return m_editor->Entradas();
+}
+
+std::optional<TLista> TInteraccionQt::EditarMuestraSA() {
+  if (!m_editorSA || m_editorSA->exec() != QDialog::Accepted) return std::nullopt;
+  return m_editorSA->MuestraTxt();
+}
+
+void TInteraccionQt::PonerEditores(TFnuevMuestra* editor, TFnuevaMuestraSA* editorSA) {
+  m_editor = editor;
+  m_editorSA = editorSA;
 }

@@ -1,12 +1,16 @@
-// InteraccionQt: the Qt side of TInteraccion: message boxes, file dialogs and sounds.
+// InteraccionQt: the Qt side of TInteraccion: message boxes, file dialogs, sounds and the
+// two sample editors.
 #pragma once
 
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 
 #include "app/Interaccion.h"
 
 class QWidget;
+class TFnuevaMuestraSA;
+class TFnuevMuestra;
 class TSonidos;
 
 class TInteraccionQt : public TInteraccion {
@@ -18,12 +22,20 @@ class TInteraccionQt : public TInteraccion {
   std::optional<std::string> ElegirArchivoAbrir(const TDialogoArchivo& dialogo) override;
   std::optional<std::string> ElegirArchivoGuardar(const TDialogoArchivo& dialogo) override;
   void ReproducirSonido(const std::string& archivo) override;
+  std::optional<TLista> EditarMuestra() override;
+  std::optional<TLista> EditarMuestraSA() override;
+
+  // The two sample editors, created at start-up after the main window; until then the
+  // editors answer as cancelled.
+  void PonerEditores(TFnuevMuestra* editor, TFnuevaMuestraSA* editorSA);
 
  private:
   std::optional<std::string> ElegirArchivo(const TDialogoArchivo& dialogo, bool guardar);
 
   QWidget* m_ventana;
   TSonidos& m_sonidos;
+  QPointer<TFnuevMuestra> m_editor;
+  QPointer<TFnuevaMuestraSA> m_editorSA;
 };
 
 // "Texto (*.pos)|*.pos|Otro (*.neg)|*.neg" as Qt's name filters, one per described kind.

@@ -1,6 +1,7 @@
 // Sonido: one QSoundEffect per wave file, created on first use and reused.
 #include "ui/Sonido.h"
 
+#include <QAudioDevice>
 #include <QDir>
 #include <QMediaDevices>
 #include <QSoundEffect>

@@ -1,0 +1,48 @@
+// TEditorMuestraSA: the situation/action editor's pair and sequence rules.
+#include "app/EditorMuestraSA.h"
+
+#include "app/Interaccion.h"
+#include "core/Utilidades.h"
+
+namespace {
+
+// The character at 1-based `posicion`, a blank past the end of the text.
+char Posicion(const std::string& texto, std::size_t posicion) {
+  return posicion <= texto.size() ? texto[posicion - 1] : ' ';
+}
+
+}  // namespace
+
+void TEditorMuestraSA::FormShow() {
+  m_muestraTxt.clear();
+  m_listSitAcc.clear();
+  m_sucesion = 1;
+  m_nuevaSecuenciaHabilitada = false;
+  m_parSA = kParSAVacio;
+}
+
+bool TEditorMuestraSA::BotonInsertarParClick(TInteraccion& interaccion) {
+  m_nuevaSecuenciaHabilitada = true;
+  if (Posicion(m_parSA, 2) == ' ' || Posicion(m_parSA, 8) == ' ') {
+    interaccion.Mensaje(kErrorEnElPar, TIcono::Error, TBotones::Ok);
+    m_parSA = kParSAVacio;
+    return false;
+  }
+  const std::string par = QuitarBlancos(m_parSA);
+  m_listSitAcc.push_back(par);
+  m_muestraTxt.push_back(par);
+  return true;
+}
+
+void TEditorMuestraSA::BotonNuevaSecuenciaClick() {
+  m_muestraTxt.emplace_back();
+  m_listSitAcc.clear();
+  ++m_sucesion;
+  m_parSA = kParSAVacio;
+  m_nuevaSecuenciaHabilitada = false;
+}
+
+void TEditorMuestraSA::BotonCancelarClick() {
+  m_listSitAcc.clear();
+  m_sucesion = 1;
+}

@@ -1,0 +1,41 @@
+// Arranque: start-up in the order the program has always followed.
+#include "ui/Arranque.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include "ui/Presentacion.h"
+#include "ui/Principal.h"
+#include "ui/Sonido.h"
+
+void InstalarTraducciones(QApplication& aplicacion) {
+  auto* traductor = new QTranslator(&aplicacion);
+  if (traductor->load(QLocale(QLocale::Spanish), QStringLiteral("qtbase"), QStringLiteral("_"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QApplication::installTranslator(traductor);
+}
+
+std::unique_ptr<TFprincipal> Arrancar(TFpresentacion& presentacion, QStringList* ventanas) {
+  QApplication::setApplicationName(QStringLiteral("Telar"));
+  presentacion.Paso();
+  auto principal = std::make_unique<TFprincipal>();
+  const QStringList otras = principal->CrearVentanas([&presentacion] { presentacion.Paso(); });
+  presentacion.Paso();
+  if (ventanas) *ventanas = QStringList{QStringLiteral("TFprincipal")} + otras;
+  return principal;
+}
+
+std::unique_ptr<TFprincipal> ArrancarConPresentacion(TSonidos& sonidos) {
+  auto presentacion = std::make_unique<TFpresentacion>();
+  sonidos.Reproducir(QStringLiteral("Present.wav"));
+  presentacion->show();
+  presentacion->repaint();
+  QApplication::processEvents();
+  presentacion->Paso();
+  auto principal = Arrancar(*presentacion);
+  presentacion->hide();
+  presentacion.reset();
+  return principal;
+}

@@ -1,0 +1,390 @@
+// Principal: the main window's layout (tool-bar panel 73 high with nine flat 57x57 buttons
+// and a vertical separator, two stacked pictures, two status panels), its menus, and the
+// slots that hand every command to the session's flows.
+#include "ui/Principal.h"
+
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFrame>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStackedLayout>
+#include <QStatusBar>
+#include <QTime>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "app/FlujosMuestra.h"
+#include "ui/AcercaDe.h"
+#include "ui/Ayuda.h"
+#include "ui/Imagen.h"
+#include "ui/InteraccionQt.h"
+#include "ui/NuevMuestra.h"
+#include "ui/NuevaMuestraSA.h"
+#include "ui/Sonido.h"
+#include "ui/TextoQt.h"
+#include "ui/VerMuestra.h"
+
+namespace {
+
+constexpr int kAnchoCliente = 558;
+constexpr int kAltoCliente = 486;
+constexpr int kAltoPanelBotones = 73;
+constexpr int kLadoBoton = 57;
+
+// Glyph of each tool button, in button order.
+constexpr std::array<const char*, 9> kGlifos = {"abrir", "guardar", "ver", "nueva", "im1", "kr", "kc", "skr", "skc"};
+
+template <typename E>
+constexpr std::size_t Indice(E valor) {
+  return static_cast<std::size_t>(valor);
+}
+
+}  // namespace
+
+TFprincipal::TFprincipal(QWidget* padre)
+    : QMainWindow(padre),
+      m_sesion(std::make_unique<TSesion>()),
+      m_directorioInicial(QDir::currentPath()),
+      m_sonidos(new TSonidos(this)) {
+  setObjectName("TFprincipal");
+  setWindowTitle(QStringLiteral(" Inducción Gramatical"));
+  setWindowIcon(IconoDe(QStringLiteral(":/imagenes/icono.svg")));
+  setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+
+  m_interaccion = std::make_unique<TInteraccionQt>(this, *m_sonidos);
+  m_ayuda = new TAyuda(m_directorioInicial, *m_interaccion, this);
+
+  // Client area: the button panel, then the pictures; the status bar below them.
+  auto* cliente = new QWidget(this);
+  cliente->setObjectName("Cliente");
+  auto* capa = new QVBoxLayout(cliente);
+  capa->setContentsMargins(0, 0, 0, 0);
+  capa->setSpacing(0);
+
+  auto* panel = new QFrame(cliente);
+  panel->setObjectName("Panel1");
+  panel->setFrameShape(QFrame::StyledPanel);
+  panel->setFixedHeight(kAltoPanelBotones);
+  CrearBotones(panel);
+  capa->addWidget(panel);
+
+  auto* imagenes = new QWidget(cliente);
+  imagenes->setObjectName("Imagenes");
+  auto* pila = new QStackedLayout(imagenes);
+  pila->setStackingMode(QStackedLayout::StackAll);
+  m_imagenFija = new TImagen(QStringLiteral(":/imagenes/imagen_fija.svg"), imagenes);
+  m_imagenFija->setObjectName("ImagenFija");
+  m_imagenPresent = new TImagen(QStringLiteral(":/imagenes/imagen_present.svg"), imagenes);
+  m_imagenPresent->setObjectName("ImagenPresent");
+  m_imagenPresent->setMouseTracking(false);
+  pila->addWidget(m_imagenFija);
+  pila->addWidget(m_imagenPresent);
+  pila->setCurrentWidget(m_imagenPresent);  // on top
+  connect(m_imagenFija, &TImagen::RatonMovido, this, &TFprincipal::ImagenFijaMouseMove);
+  capa->addWidget(imagenes, 1);
+  setCentralWidget(cliente);
+
+  auto* barra = new QStatusBar(this);
+  barra->setObjectName("StatusBar1");
+  barra->setSizeGripEnabled(false);
+  m_panel0 = new QLabel(DeCp1252(kTextoInicialEstado), barra);
+  m_panel0->setObjectName("Panel0");
+  m_panel0->setFixedWidth(50);
+  m_panel1 = new QLabel(barra);
+  m_panel1->setObjectName("Panel1Estado");
+  m_panel1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  m_panel1->setMinimumWidth(50);
+  for (auto* p : {m_panel0, m_panel1}) p->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  barra->addWidget(m_panel0);
+  barra->addWidget(m_panel1, 1);  // the last panel reaches the window's right edge
+  setStatusBar(barra);
+
+  CrearMenus();
+
+  m_timer1 = new QTimer(this);
+  m_timer1->setObjectName("Timer1");
+  m_timer1->setInterval(8000);
+  connect(m_timer1, &QTimer::timeout, this, &TFprincipal::Timer1Timer);
+  m_timer1->start();
+
+  m_sesion->AlCambiar([this] { Refrescar(); });
+  Refrescar();
+
+  // Fixed size: the client area is 558 by 486 below the menu bar.
+  setFixedSize(kAnchoCliente, menuBar()->sizeHint().height() + kAltoCliente);
+  if (const QScreen* pantalla = QApplication::primaryScreen())
+    move(pantalla->availableGeometry().center() - rect().center());
+}
+
+TFprincipal::~TFprincipal() {
+  m_sesion->AlCambiar({});
+}
+
+void TFprincipal::CrearBotones(QWidget* panel) {
+  const int arriba = (kAltoPanelBotones - kLadoBoton) / 2;
+  int x = 8;
+  for (const auto boton : kBotonesPrincipales) {
+    const auto& datos = DatosBoton(boton);
+    if (boton == TBotonPrincipal::BotonIM1) {
+      auto* separador = new QFrame(panel);
+      separador->setObjectName("Bevel1");
+      separador->setFrameShape(QFrame::VLine);
+      separador->setFrameShadow(QFrame::Sunken);
+      separador->setGeometry(x + 2, arriba, 4, kLadoBoton);
+      x += 10;
+    }
+    auto* b = new QToolButton(panel);
+    b->setObjectName(datos.componente);
+    b->setAutoRaise(true);
+    b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    b->setIcon(IconoDe(QStringLiteral(":/imagenes/%1.svg").arg(kGlifos[Indice(boton)])));
+    b->setIconSize(QSize(30, 30));
+    b->setToolTip(DeCp1252(datos.hint));
+    b->setGeometry(x, arriba, kLadoBoton, kLadoBoton);
+    b->setMouseTracking(true);
+    b->installEventFilter(this);
+    m_botones[Indice(boton)] = b;
+    x += kLadoBoton;
+  }
+
+  auto conectar = [this](TBotonPrincipal boton, auto accion) {
+    connect(m_botones[Indice(boton)], &QToolButton::clicked, this, accion);
+  };
+  conectar(TBotonPrincipal::BotonAbrir, &TFprincipal::BotonAbrirClick);
+  conectar(TBotonPrincipal::BotonGuardar, &TFprincipal::BotonGuardarClick);
+  conectar(TBotonPrincipal::BotonVer, &TFprincipal::BotonVerClick);
+  conectar(TBotonPrincipal::BotonNueva, &TFprincipal::BotonNuevaClick);
+  const std::pair<TBotonPrincipal, TOrdenAlgoritmo> algoritmos[] = {
+      {TBotonPrincipal::BotonIM1, TOrdenAlgoritmo::BotonIM1}, {TBotonPrincipal::BotonKR, TOrdenAlgoritmo::BotonKR},
+      {TBotonPrincipal::BotonKC, TOrdenAlgoritmo::BotonKC},   {TBotonPrincipal::BotonSKR, TOrdenAlgoritmo::BotonSKR},
+      {TBotonPrincipal::BotonSKC, TOrdenAlgoritmo::BotonSKC}};
+  for (const auto& [boton, orden] : algoritmos) conectar(boton, [this, orden = orden] { EjecutarOrden(orden); });
+}
+
+void TFprincipal::CrearMenus() {
+  auto item = [this](QMenu* menu, const char* nombre, const QString& texto, const QKeySequence& atajo = {}) {
+    QAction* accion = menu->addAction(texto);
+    accion->setObjectName(nombre);
+    accion->setShortcut(atajo);
+    return accion;
+  };
+  auto menu = [this](QMenu* padre, const char* nombre, const QString& texto) {
+    QMenu* m = padre ? padre->addMenu(texto) : menuBar()->addMenu(texto);
+    m->setObjectName(nombre);
+    m->menuAction()->setObjectName(nombre);
+    return m;
+  };
+  auto orden = [this](QAction* accion, TOrdenAlgoritmo o) {
+    connect(accion, &QAction::triggered, this, [this, o] { EjecutarOrden(o); });
+  };
+
+  QMenu* muestra = menu(nullptr, "MuestraM", QStringLiteral("&Muestra"));
+  connect(item(muestra, "NuevaMuestra", QStringLiteral("&Nueva..."), QKeySequence(Qt::CTRL | Qt::Key_U)),
+          &QAction::triggered, this, &TFprincipal::NuevaMuestraClick);
+  connect(item(muestra, "Abrir1", QStringLiteral("&Abrir..."), QKeySequence(Qt::CTRL | Qt::Key_A)),
+          &QAction::triggered, this, &TFprincipal::Abrir1Click);
+  connect(item(muestra, "VerMuestra", QStringLiteral("&Ver")), &QAction::triggered, this,
+          &TFprincipal::VerMuestraClick);
+  connect(item(muestra, "GuardarComo", QStringLiteral("&Guardar como..."), QKeySequence(Qt::CTRL | Qt::Key_G)),
+          &QAction::triggered, this, &TFprincipal::GuardarComoClick);
+  muestra->addSeparator();
+  connect(item(muestra, "Salir1", QStringLiteral("&Salir"), QKeySequence(Qt::CTRL | Qt::Key_X)),
+          &QAction::triggered, this, &TFprincipal::Salir1Click);
+
+  QMenu* algoritmos = menu(nullptr, "AlgoritmosM", QStringLiteral("&Algoritmos"));
+  QAction* im1 = item(algoritmos, "OpcionIM1", QStringLiteral("&IM1..."));
+  orden(im1, TOrdenAlgoritmo::OpcionIM1);
+  QMenu* kr = menu(algoritmos, "OpcionKR", QStringLiteral("K&R"));
+  orden(item(kr, "OpcionKRnormal", QStringLiteral("KR...")), TOrdenAlgoritmo::OpcionKRnormal);
+  orden(item(kr, "OpcionKRincremental", QStringLiteral("KR incremental...")), TOrdenAlgoritmo::OpcionKRincremental);
+  orden(item(kr, "OpcionKRejemplosnegativos", QStringLiteral("KR ejemplos negativos...")),
+        TOrdenAlgoritmo::OpcionKRejemplosnegativos);
+  QMenu* kc = menu(algoritmos, "OpcionKC", QStringLiteral("K&C"));
+  orden(item(kc, "OpcionKCnormal", QStringLiteral("KC...")), TOrdenAlgoritmo::OpcionKCnormal);
+  orden(item(kc, "OpcionKCincremental", QStringLiteral("KC incremental...")), TOrdenAlgoritmo::OpcionKCincremental);
+  orden(item(kc, "OpcionKCejemplosnegativos", QStringLiteral("KC ejemplos negativos...")),
+        TOrdenAlgoritmo::OpcionKCejemplosnegativos);
+  QAction* skr = item(algoritmos, "OpcionSKR", QStringLiteral("SKR"));
+  orden(skr, TOrdenAlgoritmo::OpcionSKR);
+  QAction* skc = item(algoritmos, "OpcionSKC", QStringLiteral("SKC"));
+  orden(skc, TOrdenAlgoritmo::OpcionSKC);
+  m_algoritmos = {im1, kr->menuAction(), kc->menuAction(), skr, skc};
+
+  QMenu* configuracion = menu(nullptr, "ConfiguracionM", QStringLiteral("&Configuración"));
+  QMenu* tipos = menu(configuracion, "TipoMuestraM", QStringLiteral("&Muestra"));
+  auto* grupoTipos = new QActionGroup(this);
+  for (const auto tipo : kTiposMuestra) {
+    const auto& datos = DatosTipoMuestra(tipo);
+    QAction* accion = item(tipos, datos.componente, DeCp1252(datos.caption));
+    accion->setCheckable(true);
+    grupoTipos->addAction(accion);
+    connect(accion, &QAction::triggered, this, [this, tipo] { m_sesion->ElegirTipo(tipo); });
+    m_tiposMuestra[Indice(tipo)] = accion;
+  }
+  configuracion->addSeparator();
+  QMenu* variantesKR = menu(configuracion, "TipoKR", QStringLiteral("K&R..."));
+  auto* grupoKR = new QActionGroup(this);
+  for (const auto variante : {TVarianteKR::TipoKR_N, TVarianteKR::TipoKR_I, TVarianteKR::TipoKR_E}) {
+    const auto& datos = DatosVarianteKR(variante);
+    QAction* accion = item(variantesKR, datos.componente, DeCp1252(datos.caption));
+    accion->setCheckable(true);
+    grupoKR->addAction(accion);
+    connect(accion, &QAction::triggered, this, [this, variante] { m_sesion->ElegirVarianteKR(variante); });
+    m_variantesKR[Indice(variante)] = accion;
+  }
+  QMenu* variantesKC = menu(configuracion, "TipoKC", QStringLiteral("K&C..."));
+  auto* grupoKC = new QActionGroup(this);
+  for (const auto variante : {TVarianteKC::TipoKC_N, TVarianteKC::TipoKC_I, TVarianteKC::TipoKC_E}) {
+    const auto& datos = DatosVarianteKC(variante);
+    QAction* accion = item(variantesKC, datos.componente, DeCp1252(datos.caption));
+    accion->setCheckable(true);
+    grupoKC->addAction(accion);
+    connect(accion, &QAction::triggered, this, [this, variante] { m_sesion->ElegirVarianteKC(variante); });
+    m_variantesKC[Indice(variante)] = accion;
+  }
+
+  QMenu* ayuda = menu(nullptr, "AyudaM", QStringLiteral("Ay&uda"));
+  connect(item(ayuda, "Contenidos1", QStringLiteral("&Temas de Ayuda")), &QAction::triggered, this,
+          &TFprincipal::Contenidos1Click);
+  ayuda->addSeparator();
+  connect(item(ayuda, "Acercade1", QStringLiteral("&Acerca de...")), &QAction::triggered, this,
+          &TFprincipal::Acercade1Click);
+
+  QMenu* tutorial = menu(nullptr, "MTutorial", QStringLiteral("&Tutorial"));
+  connect(item(tutorial, "TemasTutor", QStringLiteral("&Temas Tutorial")), &QAction::triggered, this,
+          &TFprincipal::TemasTutorClick);
+
+  for (QMenu* m : {muestra, algoritmos, configuracion, ayuda})
+    connect(m, &QMenu::aboutToShow, this, &TFprincipal::MuestraMClick);
+  connect(tutorial, &QMenu::aboutToShow, this, &TFprincipal::MTutorialClick);
+}
+
+QStringList TFprincipal::CrearVentanas(const std::function<void()>& paso) {
+  // Start-up order. The entries without a form here are created by the algorithm windows.
+  const std::pair<const char*, std::function<void()>> ventanas[] = {
+      {"TFacercaDe", [this] { m_acercaDe = new TFacercaDe(this); }},
+      {"TFelegirHeuristico", {}},
+      {"TFverMuestra", [this] { m_verMuestra = new TFverMuestra(this); }},
+      {"TFnuevMuestra", [this] { m_nuevMuestra = new TFnuevMuestra(*m_ayuda, this); }},
+      {"TFelegirCotaS", {}},
+      {"TFelegirParametro", {}},
+      {"TFnuevaMuestraSA", [this] { m_nuevaMuestraSA = new TFnuevaMuestraSA(*m_interaccion, *m_ayuda, this); }},
+      {"TFmostrarAutomata1", {}},
+      {"TFmostrarAutomata", {}},
+      {"TFgraficos", {}},
+      {"TFavisos", {}},
+      {"TFavisos1", {}},
+      {"TFmostrarAutomataDeter", {}},
+  };
+  QStringList nombres;
+  for (const auto& [nombre, crear] : ventanas) {
+    paso();
+    if (crear) crear();
+    nombres << QString::fromLatin1(nombre);
+  }
+  m_interaccion->PonerEditores(m_nuevMuestra, m_nuevaMuestraSA);
+  Refrescar();
+  return nombres;
+}
+
+void TFprincipal::Refrescar() {
+  for (const auto boton : kBotonesPrincipales) {
+    QToolButton* b = m_botones[Indice(boton)];
+    b->setText(DeCp1252(m_sesion->CaptionBoton(boton)));
+    b->setEnabled(m_sesion->BotonHabilitado(boton));
+  }
+  m_tiposMuestra[Indice(m_sesion->Tipo())]->setChecked(true);
+  m_variantesKR[Indice(m_sesion->VarianteKR())]->setChecked(true);
+  m_variantesKC[Indice(m_sesion->VarianteKC())]->setChecked(true);
+  for (const auto algoritmo : {TAlgoritmo::IM1, TAlgoritmo::KR, TAlgoritmo::KC, TAlgoritmo::SKR, TAlgoritmo::SKC})
+    m_algoritmos[Indice(algoritmo)]->setEnabled(m_sesion->Habilitado(algoritmo));
+  if (m_verMuestra) m_verMuestra->MostrarLineas(DeLista(m_sesion->MemoMuestra()));
+}
+
+void TFprincipal::MostrarHintEnStatusBar(const QString& texto) {
+  m_panel0->setFixedWidth(fontMetrics().horizontalAdvance(texto) + 7);
+  m_panel0->setText(texto);
+}
+
+void TFprincipal::showEvent(QShowEvent* evento) {
+  m_panel1->setText(QTime::currentTime().toString(QStringLiteral("HH:mm:ss")) + QStringLiteral("     "));
+  QMainWindow::showEvent(evento);
+}
+
+void TFprincipal::closeEvent(QCloseEvent* evento) {
+  m_ayuda->Salir();
+  if (m_verMuestra) m_verMuestra->close();
+  evento->accept();
+}
+
+bool TFprincipal::event(QEvent* evento) {
+  // Menu items carry no status tips; an empty one would hide the status panels.
+  if (evento->type() == QEvent::StatusTip) return true;
+  return QMainWindow::event(evento);
+}
+
+bool TFprincipal::eventFilter(QObject* objeto, QEvent* evento) {
+  if (evento->type() == QEvent::MouseMove) {
+    for (const auto boton : kBotonesPrincipales)
+      if (objeto == m_botones[Indice(boton)]) BotonMouseMove(boton);
+  }
+  return QMainWindow::eventFilter(objeto, evento);
+}
+
+void TFprincipal::EjecutarOrden(TOrdenAlgoritmo orden) { emit OrdenAlgoritmo(orden); }
+
+void TFprincipal::MostrarVisor() {
+  if (!m_verMuestra) return;
+  m_verMuestra->show();
+  m_verMuestra->raise();
+  m_verMuestra->activateWindow();
+}
+
+void TFprincipal::Acercade1Click() {
+  if (m_acercaDe) m_acercaDe->exec();
+}
+
+void TFprincipal::NuevaMuestraClick() { ::NuevaMuestraClick(*m_sesion, *m_interaccion); }
+
+void TFprincipal::Abrir1Click() { ::Abrir1Click(*m_sesion, *m_interaccion); }
+
+void TFprincipal::VerMuestraClick() {
+  ::VerMuestraClick(*m_sesion);
+  MostrarVisor();
+}
+
+void TFprincipal::GuardarComoClick() { ::GuardarComoClick(*m_sesion, *m_interaccion); }
+
+void TFprincipal::Salir1Click() { close(); }
+
+void TFprincipal::Contenidos1Click() { m_ayuda->Contenido(ArchivoAyuda); }
+
+void TFprincipal::TemasTutorClick() { m_ayuda->Buscador(ArchivoTutorial); }
+
+void TFprincipal::BotonAbrirClick() { ::BotonAbrirClick(*m_sesion, *m_interaccion); }
+
+void TFprincipal::BotonGuardarClick() { ::BotonGuardarClick(*m_sesion, *m_interaccion); }
+
+void TFprincipal::BotonVerClick() {
+  ::BotonVerClick(*m_sesion, *m_interaccion);
+  MostrarVisor();
+}
+
+void TFprincipal::BotonNuevaClick() { ::BotonNuevaClick(*m_sesion, *m_interaccion); }
+
+void TFprincipal::Timer1Timer() { m_imagenPresent->hide(); }
+
+void TFprincipal::MuestraMClick() { MostrarHintEnStatusBar(DeCp1252(PistaMenu(TMenuPrincipal::Muestra))); }
+
+void TFprincipal::MTutorialClick() { MostrarHintEnStatusBar(DeCp1252(PistaMenu(TMenuPrincipal::Tutorial))); }
+
+void TFprincipal::ImagenFijaMouseMove() { MostrarHintEnStatusBar(DeCp1252(kPistaTelar)); }
+
+void TFprincipal::BotonMouseMove(TBotonPrincipal boton) {
+  MostrarHintEnStatusBar(DeCp1252(PistaBoton(*m_sesion, boton)));
+}

@@ -1,0 +1,127 @@
+// Principal: the main window TFprincipal: menus, tool bar, pictures, status bar, and the
+// windows it creates once at start-up. It owns the session (the sample lists and menu
+// state) and only shows it: every command is a call into the session's flows.
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+#include <functional>
+#include <memory>
+
+#include "app/PistasEstado.h"
+#include "app/Sesion.h"
+
+class QActionGroup;
+class QLabel;
+class QMenu;
+class QTimer;
+class QToolButton;
+class TAyuda;
+class TFacercaDe;
+class TFnuevaMuestraSA;
+class TFnuevMuestra;
+class TFverMuestra;
+class TImagen;
+class TInteraccionQt;
+class TSonidos;
+
+// The algorithm commands of the main window: its five algorithm buttons and the items of
+// "&Algoritmos". Each reaches TFprincipal::EjecutarOrden, the one place their flows are wired.
+enum class TOrdenAlgoritmo {
+  BotonIM1, BotonKR, BotonKC, BotonSKR, BotonSKC,
+  OpcionIM1, OpcionKRnormal, OpcionKRincremental, OpcionKRejemplosnegativos,
+  OpcionKCnormal, OpcionKCincremental, OpcionKCejemplosnegativos, OpcionSKR, OpcionSKC
+};
+
+class TFprincipal : public QMainWindow {
+  Q_OBJECT
+ public:
+  // FormCreate: creates the session with its six sample lists and takes DirectorioInicial
+  // from the current directory.
+  explicit TFprincipal(QWidget* padre = nullptr);
+  ~TFprincipal() override;
+
+  // Creates the other windows of the program once, in start-up order, running `paso`
+  // before each one (the splash's progress bar). Returns the names of the windows, in
+  // that order; those whose forms another part of the program adds are listed too.
+  QStringList CrearVentanas(const std::function<void()>& paso);
+
+  TSesion& Sesion() { return *m_sesion; }
+  TInteraccionQt& Interaccion() { return *m_interaccion; }
+  TAyuda& Ayuda() { return *m_ayuda; }
+  TSonidos& Sonidos() { return *m_sonidos; }
+  const QString& DirectorioInicial() const { return m_directorioInicial; }
+
+  TFacercaDe* AcercaDe() const { return m_acercaDe; }
+  TFverMuestra* VerMuestra() const { return m_verMuestra; }
+  TFnuevMuestra* NuevMuestra() const { return m_nuevMuestra; }
+  TFnuevaMuestraSA* NuevaMuestraSA() const { return m_nuevaMuestraSA; }
+
+  // Sets status panel 0 to `texto`, its width to the text's width in the window's font
+  // plus 7 pixels.
+  void MostrarHintEnStatusBar(const QString& texto);
+
+ signals:
+  // Emitted by EjecutarOrden for every algorithm command (the algorithm windows attach here).
+  void OrdenAlgoritmo(TOrdenAlgoritmo orden);
+
+ public slots:
+  void Acercade1Click();
+  void NuevaMuestraClick();
+  void Abrir1Click();
+  void VerMuestraClick();
+  void GuardarComoClick();
+  void Salir1Click();
+  void Contenidos1Click();
+  void TemasTutorClick();
+  void BotonAbrirClick();
+  void BotonGuardarClick();
+  void BotonVerClick();
+  void BotonNuevaClick();
+  void Timer1Timer();
+  void MuestraMClick();
+  void MTutorialClick();
+  void ImagenFijaMouseMove();
+  // The mouse-move handlers of the nine buttons: hint, one blank, current caption.
+  void BotonMouseMove(TBotonPrincipal boton);
+
+ protected:
+  void showEvent(QShowEvent* evento) override;   // FormShow
+  void closeEvent(QCloseEvent* evento) override;  // FormClose
+  bool event(QEvent* evento) override;
+  bool eventFilter(QObject* objeto, QEvent* evento) override;
+
+  // Runs an algorithm command. The algorithm windows are wired here; until they are, the
+  // command is only announced through OrdenAlgoritmo.
+  virtual void EjecutarOrden(TOrdenAlgoritmo orden);
+
+ private:
+  void CrearMenus();
+  void CrearBotones(QWidget* panel);
+  void MostrarVisor();
+  // Re-reads the session: captions, checks, enabled commands, the viewer's memo.
+  void Refrescar();
+
+  std::unique_ptr<TSesion> m_sesion;
+  QString m_directorioInicial;
+  TSonidos* m_sonidos;
+  std::unique_ptr<TInteraccionQt> m_interaccion;
+  TAyuda* m_ayuda;
+
+  std::array<QToolButton*, 9> m_botones{};
+  std::array<QAction*, 4> m_tiposMuestra{};
+  std::array<QAction*, 3> m_variantesKR{};
+  std::array<QAction*, 3> m_variantesKC{};
+  std::array<QAction*, 5> m_algoritmos{};  // by TAlgoritmo: the item or the submenu's action
+  TImagen* m_imagenPresent;
+  TImagen* m_imagenFija;
+  QTimer* m_timer1;
+  QLabel* m_panel0;
+  QLabel* m_panel1;
+
+  // Created by CrearVentanas, owned as children of this window.
+  TFacercaDe* m_acercaDe = nullptr;
+  TFverMuestra* m_verMuestra = nullptr;
+  TFnuevMuestra* m_nuevMuestra = nullptr;
+  TFnuevaMuestraSA* m_nuevaMuestraSA = nullptr;
+};

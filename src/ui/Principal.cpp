@@ -215,38 +215,28 @@ void TFprincipal::CrearMenus() {
   orden(skc, TOrdenAlgoritmo::OpcionSKC);
   m_algoritmos = {im1, kr->menuAction(), kc->menuAction(), skr, skc};
 
+  // A radio group whose items follow the session: kinds, KR variants, KC variants.
+  auto radios = [this, &item](QMenu* m, const auto& valores, auto datosDe, auto& acciones, auto elegir) {
+    auto* grupo = new QActionGroup(this);
+    for (const auto valor : valores) {
+      const auto& datos = datosDe(valor);
+      QAction* accion = item(m, datos.componente, DeCp1252(datos.caption));
+      accion->setCheckable(true);
+      grupo->addAction(accion);
+      connect(accion, &QAction::triggered, this, [this, valor, elegir] { (m_sesion.get()->*elegir)(valor); });
+      acciones[Indice(valor)] = accion;
+    }
+  };
   QMenu* configuracion = menu(nullptr, "ConfiguracionM", QStringLiteral("&Configuración"));
-  QMenu* tipos = menu(configuracion, "TipoMuestraM", QStringLiteral("&Muestra"));
-  auto* grupoTipos = new QActionGroup(this);
-  for (const auto tipo : kTiposMuestra) {
-    const auto& datos = DatosTipoMuestra(tipo);
-    QAction* accion = item(tipos, datos.componente, DeCp1252(datos.caption));
-    accion->setCheckable(true);
-    grupoTipos->addAction(accion);
-    connect(accion, &QAction::triggered, this, [this, tipo] { m_sesion->ElegirTipo(tipo); });
-    m_tiposMuestra[Indice(tipo)] = accion;
-  }
+  radios(menu(configuracion, "TipoMuestraM", QStringLiteral("&Muestra")), kTiposMuestra, DatosTipoMuestra,
+         m_tiposMuestra, &TSesion::ElegirTipo);
   configuracion->addSeparator();
-  QMenu* variantesKR = menu(configuracion, "TipoKR", QStringLiteral("K&R..."));
-  auto* grupoKR = new QActionGroup(this);
-  for (const auto variante : {TVarianteKR::TipoKR_N, TVarianteKR::TipoKR_I, TVarianteKR::TipoKR_E}) {
-    const auto& datos = DatosVarianteKR(variante);
-    QAction* accion = item(variantesKR, datos.componente, DeCp1252(datos.caption));
-    accion->setCheckable(true);
-    grupoKR->addAction(accion);
-    connect(accion, &QAction::triggered, this, [this, variante] { m_sesion->ElegirVarianteKR(variante); });
-    m_variantesKR[Indice(variante)] = accion;
-  }
-  QMenu* variantesKC = menu(configuracion, "TipoKC", QStringLiteral("K&C..."));
-  auto* grupoKC = new QActionGroup(this);
-  for (const auto variante : {TVarianteKC::TipoKC_N, TVarianteKC::TipoKC_I, TVarianteKC::TipoKC_E}) {
-    const auto& datos = DatosVarianteKC(variante);
-    QAction* accion = item(variantesKC, datos.componente, DeCp1252(datos.caption));
-    accion->setCheckable(true);
-    grupoKC->addAction(accion);
-    connect(accion, &QAction::triggered, this, [this, variante] { m_sesion->ElegirVarianteKC(variante); });
-    m_variantesKC[Indice(variante)] = accion;
-  }
+  radios(menu(configuracion, "TipoKR", QStringLiteral("K&R...")),
+         std::array{TVarianteKR::TipoKR_N, TVarianteKR::TipoKR_I, TVarianteKR::TipoKR_E}, DatosVarianteKR,
+         m_variantesKR, &TSesion::ElegirVarianteKR);
+  radios(menu(configuracion, "TipoKC", QStringLiteral("K&C...")),
+         std::array{TVarianteKC::TipoKC_N, TVarianteKC::TipoKC_I, TVarianteKC::TipoKC_E}, DatosVarianteKC,
+         m_variantesKC, &TSesion::ElegirVarianteKC);
 
   QMenu* ayuda = menu(nullptr, "AyudaM", QStringLiteral("Ay&uda"));
   connect(item(ayuda, "Contenidos1", QStringLiteral("&Temas de Ayuda")), &QAction::triggered, this,

@@ -2,6 +2,9 @@
 #include "soporte/Soporte.h"
 
 #include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QPointer>
 #include <QPixmap>
 #include <cstdlib>
 
@@ -21,4 +24,32 @@ QString GuardarCaptura(QWidget* ventana, const QString& nombre) {
   const QString ruta = QDir(QStringLiteral(TELAR_CAPTURAS)).filePath(nombre + QStringLiteral(".png"));
   ventana->grab().save(ruta);
   return ruta;
+}
+
+void ResponderDialogoArchivo(const QString& archivo, std::function<void(QFileDialog*)> comprobar) {
+  auto* sondeo = new QTimer(qApp);
+  auto elegido = std::make_shared<QPointer<QFileDialog>>();  // the dialog this answer belongs to
+  auto enganchado = std::make_shared<bool>(false);
+  QTimer::singleShot(10000, sondeo, [sondeo] {
+    sondeo->deleteLater();
+    QFAIL("no se abrió el diálogo de archivos esperado");
+  });
+  QObject::connect(sondeo, &QTimer::timeout, sondeo, [=] {
+    if (!*enganchado) {
+      auto* dialogo = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+      if (!dialogo || !dialogo->isVisible()) return;
+      *elegido = dialogo;
+      *enganchado = true;
+      if (comprobar) comprobar(dialogo);
+    }
+    QFileDialog* dialogo = *elegido;
+    if (!dialogo || !dialogo->isVisible()) {
+      sondeo->deleteLater();
+      return;
+    }
+    dialogo->selectFile(archivo);
+    const QString nombre = QFileInfo(dialogo->selectedFiles().value(0)).fileName();
+    if (nombre.startsWith(QFileInfo(archivo).fileName())) QMetaObject::invokeMethod(dialogo, "accept");
+  });
+  sondeo->start(10);
 }

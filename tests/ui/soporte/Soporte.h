@@ -32,6 +32,11 @@ void AlAbrirseModal(std::function<void(T*)> accion, int esperaMs = 10000) {
   limite->start(esperaMs);
 }
 
+// Answers the next file dialog with `archivo` (a name in its folder or a full path), after
+// running `comprobar` on it once. The dialog fills its folder in the background and may
+// reset its name field meanwhile, so the name is set again until the dialog takes it.
+void ResponderDialogoArchivo(const QString& archivo, std::function<void(class QFileDialog*)> comprobar = {});
+
 // The child of `padre` with objectName `nombre` and type T; fails the test if none.
 template <typename T>
 T* Hijo(QObject* padre, const char* nombre) {

@@ -31,8 +31,10 @@ TNavegadorAyuda::TNavegadorAyuda(QHelpEngine& motor, QWidget* padre) : QTextBrow
 }
 
 QVariant TNavegadorAyuda::loadResource(int tipo, const QUrl& nombre) {
-  if (nombre.scheme() == QLatin1String("qthelp")) return m_motor.fileData(nombre);
-  return QTextBrowser::loadResource(tipo, nombre);
+  // Style sheets arrive with the name as written in the page; pictures already resolved.
+  const QUrl url = nombre.isRelative() ? source().resolved(nombre) : nombre;
+  if (url.scheme() == QLatin1String("qthelp")) return m_motor.fileData(url);
+  return QTextBrowser::loadResource(tipo, url);
 }
 
 TFayuda::TFayuda(const QString& coleccion, const QString& archivoQch, const QString& titulo)
@@ -55,6 +57,8 @@ TFayuda::TFayuda(const QString& coleccion, const QString& archivoQch, const QStr
   auto* contenido = m_motor->contentWidget();
   contenido->setObjectName("Contenido");
   connect(contenido, &QHelpContentWidget::linkActivated, this, &TFayuda::AbrirEnlace);
+  connect(m_motor->contentModel(), &QHelpContentModel::contentsCreated, contenido,
+          [contenido] { contenido->expandToDepth(0); });
 
   // Index with its filter line.
   auto* indice = new QWidget;

@@ -3,6 +3,8 @@
 // slots that hand every command to the session's flows.
 #include "ui/Principal.h"
 
+#include <algorithm>
+
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
@@ -94,7 +96,8 @@ TFprincipal::TFprincipal(QWidget* padre)
   barra->setSizeGripEnabled(false);
   m_panel0 = new QLabel(DeCp1252(kTextoInicialEstado), barra);
   m_panel0->setObjectName("Panel0");
-  m_panel0->setFixedWidth(50);
+  // 50 pixels, or the text's width if this font needs more, so "Telar 99" is never clipped.
+  m_panel0->setFixedWidth(std::max(50, fontMetrics().horizontalAdvance(m_panel0->text()) + 7));
   m_panel1 = new QLabel(barra);
   m_panel1->setObjectName("Panel1Estado");
   m_panel1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

@@ -67,7 +67,7 @@ class TestPrincipal : public QObject {
     QCOMPARE(Principal().minimumSize(), Principal().maximumSize());
     QCOMPARE(Hijo<QWidget>(&Principal(), "Panel1")->height(), 73);
     QCOMPARE(Panel0()->text(), QStringLiteral("Telar 99"));
-    QCOMPARE(Panel0()->width(), 50);
+    QCOMPARE(Panel0()->width(), std::max(50, Principal().fontMetrics().horizontalAdvance("Telar 99") + 7));
     const QString hora = Hijo<QLabel>(&Principal(), "Panel1Estado")->text();
     QVERIFY2(QRegularExpression(QStringLiteral("^\\d\\d:\\d\\d:\\d\\d     $")).match(hora).hasMatch(), qPrintable(hora));
     QVERIFY(!Principal().statusBar()->isSizeGripEnabled());

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QPointer>
 #include <QPixmap>
 #include <cstdlib>
@@ -47,7 +48,9 @@ void ResponderDialogoArchivo(const QString& archivo, std::function<void(QFileDia
       sondeo->deleteLater();
       return;
     }
-    dialogo->selectFile(archivo);
+    // Typed into the name field, as a user would; the dialog reads it when accepting.
+    if (auto* campo = dialogo->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")); campo && campo->text() != archivo)
+      campo->setText(archivo);
     const QString nombre = QFileInfo(dialogo->selectedFiles().value(0)).fileName();
     if (nombre.startsWith(QFileInfo(archivo).fileName())) QMetaObject::invokeMethod(dialogo, "accept");
   });

@@ -3,6 +3,7 @@
 
 #include "app/Interaccion.h"
 #include "core/Utilidades.h"
+#include "inference/mealy/ParSA.h"
 
 namespace {
 
@@ -23,12 +24,14 @@ void TEditorMuestraSA::FormShow() {
 
 bool TEditorMuestraSA::BotonInsertarParClick(TInteraccion& interaccion) {
   m_nuevaSecuenciaHabilitada = true;
-  if (Posicion(m_parSA, 2) == ' ' || Posicion(m_parSA, 8) == ' ') {
+  const std::string par = QuitarBlancos(m_parSA);
+  // The mask lets only digits into the number positions; the pair-line test keeps that
+  // promise for any text, so the editor never writes a line the Mealy commands refuse.
+  if (Posicion(m_parSA, 2) == ' ' || Posicion(m_parSA, 8) == ' ' || !EsLineaDePar(par)) {
     interaccion.Mensaje(kErrorEnElPar, TIcono::Error, TBotones::Ok);
     m_parSA = kParSAVacio;
     return false;
   }
-  const std::string par = QuitarBlancos(m_parSA);
   m_listSitAcc.push_back(par);
   m_muestraTxt.push_back(par);
   return true;

@@ -28,7 +28,8 @@ class TEditorMuestraSA {
 
   // " Añadir Par": first enables "Añadir Secuencia ", whatever follows. The pair is taken
   // when positions 2 and 8 are not blanks (a shorter text counts its missing positions as
-  // blanks): its blanks are removed ("S12  /A3   " gives "S12/A3") and it is appended to
+  // blanks) and the text without blanks is a pair line (EsLineaDePar: what the mask's
+  // digit positions guarantee): its blanks are removed ("S12  /A3   " gives "S12/A3") and it is appended to
   // ListSitAcc and MuestraTxt; the field keeps its text. Otherwise the error box "Error en
   // el Par" (error icon, OK) is shown through `interaccion` and the field is cleared.
   // Returns true when the pair was taken.

@@ -8,6 +8,7 @@
 
 #include "GuionMealy.h"
 #include "app/ComandosMealy.h"
+#include "app/EditorMuestraSA.h"
 #include "app/Sesion.h"
 
 namespace {
@@ -81,6 +82,29 @@ INSTANTIATE_TEST_SUITE_P(
                    {"Mensaje Error Ok: La l\xEDnea 2 de la muestra no es un par situaci\xF3n/acci\xF3n "
                     "(S1/A2): \"  \""}}),
     [](const auto& info) { return std::string(info.param.nombre); });
+
+TEST(ComandosMealy, SampleTypedInTheEditorRunsLikeTheFile) {
+  TEditorMuestraSA editor;
+  TGuionMealy guion;
+  editor.FormShow();
+  for (const char* par : {"S1   /A1   ", "S2   /A2   ", "", "S1   /A1   ", "S2   /A3   ", ""}) {
+    if (*par == '\0') {
+      editor.BotonNuevaSecuenciaClick();
+    } else {
+      editor.PonerParSA(par);
+      editor.BotonInsertarParClick(guion);
+    }
+  }
+  TSesion sesion;
+  sesion.ElegirTipo(TTipoMuestra::TipoM_SA);
+  ASSERT_TRUE(sesion.DarValoresSegunTipo(editor.MuestraTxt(), guion));
+  EXPECT_EQ(sesion.MuestraSA, kEjemplo);
+  guion.cierres = {TCierre::SiguienteK};
+  guion.respuestas = {TRespuesta::Reintentar, TRespuesta::Reintentar};
+  OpcionSKRClick(sesion, guion);
+  EXPECT_EQ(guion.transcripcion,
+            (std::vector<std::string>{kSonido, Ventana("SKR", 0, true), kSinSolucion + "1", kSinSolucion + "2"}));
+}
 
 TEST(ComandosMealy, RefusedSampleKeepsTheSequencesOfTheLastRun) {
   TSesion sesion = SesionCon(kEjemplo);

@@ -69,7 +69,12 @@ INSTANTIATE_TEST_SUITE_P(
                     CasoPar{"SituationTypedFromPositionThree", "S 1  /A1   ", false, ""},
                     CasoPar{"ActionTypedFromPositionNine", "S1   /A 1  ", false, ""},
                     CasoPar{"ShortTextReadsBlanksPastItsEnd", "S1/A", false, ""},
-                    CasoPar{"EmptyText", "", false, ""}),
+                    CasoPar{"EmptyText", "", false, ""},
+                    // texts the mask never reads back: no line the Mealy commands refuse
+                    CasoPar{"LetterInSituation", "SX   /A1   ", false, ""},
+                    CasoPar{"LetterAfterAction", "S1   /A1  X", false, ""},
+                    CasoPar{"SlashMissing", "S1   XA1   ", false, ""},
+                    CasoPar{"FiveDigitsPastTheField", "S1   /A12345", false, ""}),
     [](const testing::TestParamInfo<CasoPar>& info) { return std::string(info.param.nombre); });
 
 TEST(EditorMuestraSA, TwoSequencesGiveTheSixLinesOfTheSample) {

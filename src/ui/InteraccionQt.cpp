@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include "ui/NuevMuestra.h"
 #include "ui/NuevaMuestraSA.h"
@@ -64,6 +65,13 @@ TRespuesta TInteraccionQt::Mensaje(const std::string& texto, TIcono icono, TBoto
   QWidget* sobre = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : m_ventana;
   QMessageBox caja(IconoQt(icono), TituloDe(icono), DeCp1252(texto), BotonesQt(botones), sobre);
   caja.setObjectName("Mensaje");
+  if (botones == TBotones::Reintentar) {
+    // A box with Retry alone would take Escape and its close box as Retry too; a hidden
+    // Cancel lets the user leave without retrying.
+    QPushButton* salir = caja.addButton(QMessageBox::Cancel);
+    salir->hide();
+    caja.setEscapeButton(salir);
+  }
   return RespuestaDe(caja.exec());
 }
 

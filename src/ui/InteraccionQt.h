@@ -13,7 +13,7 @@ class TFnuevaMuestraSA;
 class TFnuevMuestra;
 class TSonidos;
 
-class TInteraccionQt : public TInteraccion {
+class TInteraccionQt : public virtual TInteraccion {
  public:
   // Boxes and dialogs are modal over `ventana`; sounds go to `sonidos`.
   TInteraccionQt(QWidget* ventana, TSonidos& sonidos);

@@ -20,11 +20,15 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "app/ComandoIM1.h"
+#include "app/ComandoIncremental.h"
+#include "app/ComandosKR.h"
+#include "app/ComandosMealy.h"
 #include "app/FlujosMuestra.h"
 #include "ui/AcercaDe.h"
 #include "ui/Ayuda.h"
 #include "ui/Imagen.h"
-#include "ui/InteraccionQt.h"
+#include "ui/InteraccionVentanas.h"
 #include "ui/NuevMuestra.h"
 #include "ui/NuevaMuestraSA.h"
 #include "ui/Sonido.h"
@@ -58,8 +62,9 @@ TFprincipal::TFprincipal(QWidget* padre)
   setWindowIcon(IconoDe(QStringLiteral(":/imagenes/icono.svg")));
   setWindowFlag(Qt::WindowMaximizeButtonHint, false);
 
-  m_interaccion = std::make_unique<TInteraccionQt>(this, *m_sonidos);
+  m_interaccion = std::make_unique<TInteraccionVentanasQt>(this, *m_sonidos);
   m_ayuda = new TAyuda(m_directorioInicial, *m_interaccion, this);
+  m_interaccion->PonerAyuda(*m_ayuda);
 
   // Client area: the button panel, then the pictures; the status bar below them.
   auto* cliente = new QWidget(this);
@@ -261,18 +266,18 @@ QStringList TFprincipal::CrearVentanas(const std::function<void()>& paso) {
   // Start-up order. The entries without a form here are created by the algorithm windows.
   const std::pair<const char*, std::function<void()>> ventanas[] = {
       {"TFacercaDe", [this] { m_acercaDe = new TFacercaDe(this); }},
-      {"TFelegirHeuristico", {}},
+      {"TFelegirHeuristico", [this] { m_interaccion->Ventana<TFelegirHeuristico>(); }},
       {"TFverMuestra", [this] { m_verMuestra = new TFverMuestra(this); }},
       {"TFnuevMuestra", [this] { m_nuevMuestra = new TFnuevMuestra(*m_ayuda, this); }},
-      {"TFelegirCotaS", {}},
-      {"TFelegirParametro", {}},
+      {"TFelegirCotaS", [this] { m_interaccion->Ventana<TFelegirCotaS>(); }},
+      {"TFelegirParametro", [this] { m_interaccion->Ventana<TFelegirParametro>(); }},
       {"TFnuevaMuestraSA", [this] { m_nuevaMuestraSA = new TFnuevaMuestraSA(*m_interaccion, *m_ayuda, this); }},
-      {"TFmostrarAutomata1", {}},
-      {"TFmostrarAutomata", {}},
-      {"TFgraficos", {}},
-      {"TFavisos", {}},
-      {"TFavisos1", {}},
-      {"TFmostrarAutomataDeter", {}},
+      {"TFmostrarAutomata1", [this] { m_interaccion->Ventana<TFmostrarAutomata1>(); }},
+      {"TFmostrarAutomata", [this] { m_interaccion->Ventana<TFmostrarAutomata>(); }},
+      {"TFgraficos", [this] { m_interaccion->Ventana<TFgraficos>(); }},
+      {"TFavisos", [this] { m_interaccion->Ventana<TFavisos>(); }},
+      {"TFavisos1", [this] { m_interaccion->Ventana<TFavisos1>(); }},
+      {"TFmostrarAutomataDeter", [this] { m_interaccion->Ventana<TFmostrarAutomataDeter>(); }},
   };
   QStringList nombres;
   for (const auto& [nombre, crear] : ventanas) {
@@ -329,7 +334,28 @@ bool TFprincipal::eventFilter(QObject* objeto, QEvent* evento) {
   return QMainWindow::eventFilter(objeto, evento);
 }
 
-void TFprincipal::EjecutarOrden(TOrdenAlgoritmo orden) { emit OrdenAlgoritmo(orden); }
+void TFprincipal::EjecutarOrden(TOrdenAlgoritmo orden) {
+  emit OrdenAlgoritmo(orden);
+  TSesion& s = *m_sesion;
+  TInteraccionVentanasQt& i = *m_interaccion;
+  using O = TOrdenAlgoritmo;
+  switch (orden) {
+    case O::BotonIM1: ::BotonIM1Click(s, i); break;
+    case O::BotonKR: ::BotonKRClick(s, i); break;
+    case O::BotonKC: ::BotonKCClick(s, i); break;
+    case O::BotonSKR: ::BotonSKRClick(s, i); break;
+    case O::BotonSKC: ::BotonSKCClick(s, i); break;
+    case O::OpcionIM1: ::OpcionIM1Click(s, i); break;
+    case O::OpcionKRnormal: ::OpcionKRnormalClick(s, i); break;
+    case O::OpcionKRincremental: ::OpcionKRincrementalClick(s, i); break;
+    case O::OpcionKRejemplosnegativos: ::OpcionKRejemplosnegativosClick(s, i); break;
+    case O::OpcionKCnormal: ::OpcionKCnormalClick(s, i); break;
+    case O::OpcionKCincremental: ::OpcionKCincrementalClick(s, i); break;
+    case O::OpcionKCejemplosnegativos: ::OpcionKCejemplosnegativosClick(s, i); break;
+    case O::OpcionSKR: ::OpcionSKRClick(s, i); break;
+    case O::OpcionSKC: ::OpcionSKCClick(s, i); break;
+  }
+}
 
 void TFprincipal::MostrarVisor() {
   if (!m_verMuestra) return;

@@ -22,7 +22,7 @@ class TFnuevaMuestraSA;
 class TFnuevMuestra;
 class TFverMuestra;
 class TImagen;
-class TInteraccionQt;
+class TInteraccionVentanasQt;
 class TSonidos;
 
 // The algorithm commands of the main window: its five algorithm buttons and the items of
@@ -47,7 +47,7 @@ class TFprincipal : public QMainWindow {
   QStringList CrearVentanas(const std::function<void()>& paso);
 
   TSesion& Sesion() { return *m_sesion; }
-  TInteraccionQt& Interaccion() { return *m_interaccion; }
+  TInteraccionVentanasQt& Interaccion() { return *m_interaccion; }
   TAyuda& Ayuda() { return *m_ayuda; }
   TSonidos& Sonidos() { return *m_sonidos; }
   const QString& DirectorioInicial() const { return m_directorioInicial; }
@@ -62,7 +62,7 @@ class TFprincipal : public QMainWindow {
   void MostrarHintEnStatusBar(const QString& texto);
 
  signals:
-  // Emitted by EjecutarOrden for every algorithm command (the algorithm windows attach here).
+  // Emitted by EjecutarOrden for every algorithm command, before the command runs.
   void OrdenAlgoritmo(TOrdenAlgoritmo orden);
 
  public slots:
@@ -91,8 +91,8 @@ class TFprincipal : public QMainWindow {
   bool event(QEvent* evento) override;
   bool eventFilter(QObject* objeto, QEvent* evento) override;
 
-  // Runs an algorithm command. The algorithm windows are wired here; until they are, the
-  // command is only announced through OrdenAlgoritmo.
+  // Runs an algorithm command: announces it through OrdenAlgoritmo, then runs its flow with
+  // the session and the algorithm windows.
   virtual void EjecutarOrden(TOrdenAlgoritmo orden);
 
  private:
@@ -105,7 +105,7 @@ class TFprincipal : public QMainWindow {
   std::unique_ptr<TSesion> m_sesion;
   QString m_directorioInicial;
   TSonidos* m_sonidos;
-  std::unique_ptr<TInteraccionQt> m_interaccion;
+  std::unique_ptr<TInteraccionVentanasQt> m_interaccion;
   TAyuda* m_ayuda;
 
   std::array<QToolButton*, 9> m_botones{};

@@ -8,8 +8,13 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QComboBox>
+#include <QSpinBox>
+#include <QRadioButton>
 #include <QToolButton>
 
+#include "InteraccionGuion.h"
+#include "soporte/Guion.h"
 #include "soporte/Soporte.h"
 #include "ui/AcercaDe.h"
 #include "ui/Arranque.h"
@@ -34,6 +39,18 @@ class TestCapturas : public QObject {
     QCOMPARE(imagen.size(), ventana->size() * ventana->devicePixelRatio());
   }
   QAction* Accion(const char* nombre) { return Hijo<QAction>(m_principal.get(), nombre); }
+  void Tomar(TTipoMuestra tipo, const TLista& lineas) {
+    TInteraccionGuion guion;
+    m_principal->Sesion().ElegirTipo(tipo);
+    QVERIFY(m_principal->Sesion().DarValoresSegunTipo(lineas, guion));
+  }
+  // A step that renders the window as `nombre` and then presses its button `boton`.
+  static TGuion::TAccion CapturarYPulsar(const QString& nombre, const char* boton) {
+    return [=](QWidget* w) {
+      Capturar(w, nombre);
+      Hijo<QAbstractButton>(w, boton)->click();
+    };
+  }
 
  private slots:
   void initTestCase() {
@@ -139,6 +156,74 @@ class TestCapturas : public QObject {
       Capturar(dialogo, QStringLiteral("Dialogo-Abrir"));
     });
     Accion("Abrir1")->trigger();
+  }
+
+  void ventanasDeKR() {
+    Tomar(TTipoMuestra::TipoM_Pos, {"ab", "b"});
+    const QString test = m_casa.Escribir("captura.tst", "ab\nb\naab\nba\n");
+    TGuion guion;
+    guion.En("TFelegirParametro", [](QWidget* d) {
+      Hijo<QSpinBox>(d, "ParametroK")->setValue(2);
+      CapturarYPulsar(QStringLiteral("TFelegirParametro"), "BtnAceptar")(d);
+    });
+    guion.En("TFmostrarAceptor", CapturarYPulsar(QStringLiteral("TFmostrarAceptor"), "BitBtn1"));
+    guion.En("TFmostrarAutomata", CapturarYPulsar(QStringLiteral("TFmostrarAutomata"), "BotonValidar"));
+    guion.En("OpenDialog1", [&](QWidget*) { ResponderDialogoArchivo(test); });
+    guion.En("TFgraficos", [](QWidget* g) {
+      Capturar(g, QStringLiteral("TFgraficos"));
+      g->close();
+    });
+    guion.Pulsar("TFmostrarAutomata", "BitBtn1");
+    EJECUTAR_GUION(guion, Accion("OpcionKRnormal")->trigger());
+
+    Tomar(TTipoMuestra::TipoM_Neg, {"aab"});
+    TGuion negativa;
+    negativa.En("TFmostrarAutomata", CapturarYPulsar(QStringLiteral("TFmostrarAutomata-negativo"), "BitBtn1"));
+    EJECUTAR_GUION(negativa, Accion("OpcionKRejemplosnegativos")->trigger());
+    Accion("TipoM_Pos")->trigger();
+  }
+
+  void ventanasIncrementales() {
+    TGuion guion;
+    guion.Pulsar("TFelegirParametro", "BtnAceptar");
+    guion.En("TFmostrarAutomata1", [](QWidget* v) {
+      Hijo<QComboBox>(v, "TextoEjemplo")->setEditText(QStringLiteral("abc"));
+      Hijo<QAbstractButton>(v, "BotonInsertarEjemplo")->click();
+    });
+    guion.En("TFavisos", CapturarYPulsar(QStringLiteral("TFavisos"), "BotonSi"));
+    guion.En("TFmostrarAutomata1", CapturarYPulsar(QStringLiteral("TFmostrarAutomata1"), "BitBtn1"));
+    EJECUTAR_GUION(guion, Accion("OpcionKCincremental")->trigger());
+  }
+
+  void ventanasDeIM1() {
+    Tomar(TTipoMuestra::TipoM_Pos, {"a", "ab", "abb"});
+    TGuion guion;
+    guion.En("TFelegirHeuristico", [](QWidget* d) {
+      Hijo<QRadioButton>(d, "Levine")->click();
+      CapturarYPulsar(QStringLiteral("TFelegirHeuristico"), "BtnAceptar")(d);
+    });
+    guion.En("TFelegirCotaS", [](QWidget* d) {
+      auto* lista = Hijo<QListWidget>(d, "ListaCotas");
+      lista->setCurrentRow(1);
+      CapturarYPulsar(QStringLiteral("TFelegirCotaS"), "BtnAceptar")(d);
+    });
+    guion.Pulsar("TFmostrarAceptor", "BitBtn1");
+    guion.En("TFavisos1", CapturarYPulsar(QStringLiteral("TFavisos1"), "BotonSi"));
+    guion.En("TFmostrarAutomataDeter", CapturarYPulsar(QStringLiteral("TFmostrarAutomataDeter"), "BitBtn1"));
+    guion.Pulsar("TFmostrarAutomata", "BitBtn1");
+    EJECUTAR_GUION(guion, Accion("OpcionIM1")->trigger());
+  }
+
+  void ventanasDeMealy() {
+    Tomar(TTipoMuestra::TipoM_SA, {"S1/A1", "S2/A2", "", "S1/A1", "S2/A3", ""});
+    TGuion guion;
+    guion.En("TFmostrarMealy", CapturarYPulsar(QStringLiteral("TFmostrarMealy"), "BotonSiguiente"));
+    guion.En("Mensaje", [](QWidget* caja) {
+      Capturar(caja, QStringLiteral("Mensaje-SinSolucionMealy"));
+      QTest::keyClick(caja, Qt::Key_Escape);
+    });
+    EJECUTAR_GUION(guion, Accion("OpcionSKR")->trigger());
+    Accion("TipoM_Pos")->trigger();
   }
 
   void ayuda() {

@@ -12,6 +12,7 @@
 #include <QToolButton>
 
 #include "InteraccionGuion.h"
+#include "soporte/Guion.h"
 #include "soporte/Soporte.h"
 #include "ui/AcercaDe.h"
 #include "ui/Arranque.h"
@@ -318,16 +319,26 @@ class TestPrincipal : public QObject {
     }
   }
 
-  void ordenesDeAlgoritmoLleganAlPuntoUnico() {
+  void ordenesDeAlgoritmoLleganAlPuntoUnicoYAbrenSuVentana() {
     Tomar(TTipoMuestra::TipoM_Pos, {"ab", "b"});
     Tomar(TTipoMuestra::TipoM_SA, {"S1/A1", ""});
     QList<TOrdenAlgoritmo> recibidas;
     connect(&Principal(), &TFprincipal::OrdenAlgoritmo, this, [&](TOrdenAlgoritmo o) { recibidas << o; });
-    for (const char* b : {"BotonIM1", "BotonKR", "BotonKC", "BotonSKR", "BotonSKC"}) Boton(b)->click();
-    for (const char* a : {"OpcionIM1", "OpcionKRnormal", "OpcionKRincremental", "OpcionKRejemplosnegativos",
-                          "OpcionKCnormal", "OpcionKCincremental", "OpcionKCejemplosnegativos", "OpcionSKR",
-                          "OpcionSKC"})
-      Accion(a)->trigger();
+    // Each command, and the first window its flow opens (closed at once).
+    const std::pair<const char*, const char*> ordenes[] = {
+        {"BotonIM1", "TFelegirHeuristico"},        {"BotonKR", "TFelegirParametro"},
+        {"BotonKC", "TFelegirParametro"},          {"BotonSKR", "TFmostrarMealy"},
+        {"BotonSKC", "TFmostrarMealy"},            {"OpcionIM1", "TFelegirHeuristico"},
+        {"OpcionKRnormal", "TFelegirParametro"},   {"OpcionKRincremental", "TFelegirParametro"},
+        {"OpcionKRejemplosnegativos", "Mensaje"},  {"OpcionKCnormal", "TFelegirParametro"},
+        {"OpcionKCincremental", "TFelegirParametro"}, {"OpcionKCejemplosnegativos", "Mensaje"},
+        {"OpcionSKR", "TFmostrarMealy"},           {"OpcionSKC", "TFmostrarMealy"}};
+    for (const auto& [orden, ventana] : ordenes) {
+      TGuion guion;
+      guion.En(QString::fromLatin1(ventana), [](QWidget* w) { w->close(); });
+      const QString nombre = QString::fromLatin1(orden);
+      EJECUTAR_GUION(guion, nombre.startsWith(QStringLiteral("Boton")) ? Boton(orden)->click() : Accion(orden)->trigger());
+    }
     using O = TOrdenAlgoritmo;
     const QList<O> esperadas{O::BotonIM1,
                              O::BotonKR,
@@ -398,7 +409,9 @@ class TestPrincipal : public QObject {
                                     "TFnuevMuestra", "TFelegirCotaS", "TFelegirParametro", "TFnuevaMuestraSA",
                                     "TFmostrarAutomata1", "TFmostrarAutomata", "TFgraficos", "TFavisos",
                                     "TFavisos1", "TFmostrarAutomataDeter"}));
-    for (const char* v : {"TFacercaDe", "TFverMuestra", "TFnuevMuestra", "TFnuevaMuestraSA"})
+    for (const char* v : {"TFacercaDe", "TFelegirHeuristico", "TFverMuestra", "TFnuevMuestra", "TFelegirCotaS",
+                          "TFelegirParametro", "TFnuevaMuestraSA", "TFmostrarAutomata1", "TFmostrarAutomata",
+                          "TFgraficos", "TFavisos", "TFavisos1", "TFmostrarAutomataDeter"})
       QVERIFY2(principal->findChild<QWidget*>(v), v);
   }
 };

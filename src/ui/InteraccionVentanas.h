@@ -1,0 +1,66 @@
+// InteraccionVentanas: the Qt side of the algorithm windows: the interaction interfaces of
+// the result windows, the KR and KC commands, IM1 and the Mealy commands, implemented with
+// the forms, besides the message boxes and file dialogs of TInteraccionQt.
+#pragma once
+
+#include <QPointer>
+#include <tuple>
+
+#include "app/InteraccionIM1.h"
+#include "app/InteraccionMealy.h"
+#include "ui/InteraccionQt.h"
+
+class TAyuda;
+class TFavisos;
+class TFavisos1;
+class TFelegirCotaS;
+class TFelegirHeuristico;
+class TFelegirParametro;
+class TFgraficos;
+class TFmostrarAutomata;
+class TFmostrarAutomata1;
+class TFmostrarAutomataDeter;
+
+class TInteraccionVentanasQt : public TInteraccionQt, public TInteraccionIM1, public TInteraccionMealy {
+ public:
+  // Windows are modal over `ventana` (the main window), which also owns the forms created
+  // once; sounds go to `sonidos`.
+  TInteraccionVentanasQt(QWidget* ventana, TSonidos& sonidos);
+  ~TInteraccionVentanasQt() override;
+
+  // The help the windows' "Ayuda" buttons open; set before any window is shown.
+  void PonerAyuda(TAyuda& ayuda) { m_ayuda = &ayuda; }
+
+  // The form of type T that is created once (TFelegirHeuristico, TFelegirCotaS,
+  // TFelegirParametro, TFmostrarAutomata1, TFmostrarAutomata, TFgraficos, TFavisos,
+  // TFavisos1, TFmostrarAutomataDeter): created as a child of the main window on the first
+  // call (start-up creates them all), the same one afterwards.
+  template <typename T>
+  T* Ventana();
+
+  // TInteraccionResultados
+  TCierre MostrarResultado(TFmostrarAutomataLogica& ventana) override;
+  TCierre MostrarDeterminista(TFmostrarAutomataDeterLogica& ventana) override;
+  void MostrarGraficos(const TFgraficosLogica& graficos) override;
+  TRespuesta Avisos1(const std::string& aviso, const std::string& pregunta) override;
+  // TInteraccionKR; the acceptor window is a new TFmostrarAceptor each time.
+  TRespuesta ElegirParametro(TFelegirParametroLogica& dialogo) override;
+  void MostrarAceptor(TFmostrarAceptorLogica& ventana) override;
+  TCierre MostrarIncremental(TFmostrarAutomata1Logica& ventana) override;
+  TRespuesta Avisos(const std::string& aviso, const std::string& pregunta) override;
+  // TInteraccionIM1
+  TRespuesta ElegirHeuristico(TFelegirHeuristicoLogica& dialogo) override;
+  TRespuesta ElegirCotaS(TFelegirCotaSLogica& dialogo) override;
+  // The decimal separator of the user's locale.
+  char SeparadorDecimal() const override;
+  // TInteraccionMealy; the result window is a new TFmostrarMealy each time.
+  TCierre MostrarMealy(TFmostrarMealyLogica& ventana) override;
+
+ private:
+  QWidget* m_ventana;
+  TAyuda* m_ayuda = nullptr;
+  std::tuple<QPointer<TFelegirHeuristico>, QPointer<TFelegirCotaS>, QPointer<TFelegirParametro>,
+             QPointer<TFmostrarAutomata1>, QPointer<TFmostrarAutomata>, QPointer<TFgraficos>, QPointer<TFavisos>,
+             QPointer<TFavisos1>, QPointer<TFmostrarAutomataDeter>>
+      m_ventanas;
+};

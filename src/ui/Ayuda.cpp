@@ -2,6 +2,7 @@
 // so nothing is written beside the program and nothing outlives the run.
 #include "ui/Ayuda.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QHelpContentWidget>
@@ -116,6 +117,14 @@ TFayuda::TFayuda(const QString& coleccion, const QString& archivoQch, const QStr
 void TFayuda::Mostrar(int pestana, const QUrl& pagina) {
   m_pestanas->setCurrentIndex(pestana);
   if (!pagina.isEmpty()) AbrirEnlace(pagina);
+  // Asked for from a modal dialog, a plain window would be blocked by the dialog: it is
+  // then shown modal itself, above the dialog; asked for from the main window, it is not.
+  QWidget* modal = QApplication::activeModalWidget();
+  const Qt::WindowModality modalidad = modal && modal != this ? Qt::ApplicationModal : Qt::NonModal;
+  if (windowModality() != modalidad && modal != this) {
+    hide();
+    setWindowModality(modalidad);
+  }
   show();
   raise();
   activateWindow();

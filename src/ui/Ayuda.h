@@ -38,6 +38,8 @@ class TFayuda : public QMainWindow {
   // True when the help file could be registered and read.
   bool Valida() const { return m_valida; }
 
+  // The three below show the window: modal while a modal dialog is open (so the dialog
+  // does not block it), not modal otherwise.
   // Shows the window with the contents tab, at the help's first page.
   void MostrarContenido();
   // Shows the window with the index tab (the finder), at the help's first page.

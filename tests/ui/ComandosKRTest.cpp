@@ -14,6 +14,7 @@
 
 #include "soporte/Guion.h"
 #include "soporte/Ventanas.h"
+#include "ui/Ayuda.h"
 #include "ui/Graficos.h"
 #include "ui/MostrarAutomata.h"
 
@@ -145,6 +146,52 @@ class TestComandosKR : public QObject {
     QByteArray esperado = Leer(Dato("resultados/ab-b-unitaria.aut"));
     esperado.replace(" Aut\xF3mata resultado\r\n", "Aut\xF3mata resultado KR   K=2\r\n");
     QCOMPARE(Leer(ruta), esperado);
+  }
+
+  void ayudaDeCadaVentanaSobreElDialogo_data() {
+    QTest::addColumn<QString>("orden");
+    QTest::addColumn<QString>("ventana");
+    QTest::addColumn<QString>("pagina");
+    QTest::newRow("aceptor") << "OpcionKRnormal" << "TFmostrarAceptor" << "resultados.html";
+    QTest::newRow("resultado") << "OpcionKRnormal" << "TFmostrarAutomata" << "resultados.html";
+    QTest::newRow("incremental") << "OpcionKRincremental" << "TFmostrarAutomata1" << "alg_kr.html";
+  }
+  void ayudaDeCadaVentanaSobreElDialogo() {
+    QFETCH(QString, orden);
+    QFETCH(QString, ventana);
+    QFETCH(QString, pagina);
+    TGuion guion;
+    guion.En("TFelegirParametro", ElegirK(2, 0));
+    if (ventana != QStringLiteral("TFmostrarAceptor") && orden == QStringLiteral("OpcionKRnormal"))
+      guion.Pulsar("TFmostrarAceptor", "BitBtn1");
+    guion.En(ventana, [&](QWidget* v) {
+      BotonDe(v, "BotonAyuda")->click();
+      TFayuda* ayuda = P()->Ayuda().Ventana(ArchivoAyuda);
+      QVERIFY(ayuda && ayuda->isVisible());
+      QCOMPARE(ayuda->PaginaActual().fileName(), pagina);
+      // Modal above the dialog, so the dialog does not block it.
+      QCOMPARE(ayuda->windowModality(), Qt::ApplicationModal);
+      QCOMPARE(QApplication::activeModalWidget(), ayuda);
+      ayuda->close();
+      BotonDe(v, "BitBtn1")->click();
+    });
+    if (ventana == QStringLiteral("TFmostrarAceptor")) guion.Pulsar("TFmostrarAutomata", "BitBtn1");
+    EJECUTAR_GUION(guion, P().Accion(qPrintable(orden))->trigger());
+    // From the main window the help is not modal.
+    P().Accion("Contenidos1")->trigger();
+    QCOMPARE(P()->Ayuda().Ventana(ArchivoAyuda)->windowModality(), Qt::NonModal);
+  }
+
+  void sonidoSoloDesdeLosBotones() {
+    const QString antes = P()->Sonidos().UltimoArchivo();
+    TGuion menu;
+    menu.Pulsar("TFelegirParametro", "BtnCancelar");
+    EJECUTAR_GUION(menu, P().Accion("OpcionKRnormal")->trigger());
+    QCOMPARE(P()->Sonidos().UltimoArchivo(), antes);
+    TGuion boton;
+    boton.Pulsar("TFelegirParametro", "BtnCancelar");
+    EJECUTAR_GUION(boton, P().Boton("BotonKC")->click());
+    QCOMPARE(P()->Sonidos().UltimoArchivo().section('/', -1), QStringLiteral("Execute.wav"));
   }
 
   void cancelarElParametroNoMuestraNada() {

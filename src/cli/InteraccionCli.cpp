@@ -4,6 +4,7 @@
 #include <iostream>
 #include <utility>
 
+#include "app/FlujosMuestra.h"
 #include "core/Texto.h"
 
 TRespuesta TInteraccionCli::Mensaje(const std::string& texto, TIcono icono, TBotones botones) {
@@ -26,3 +27,10 @@ std::optional<std::string> TInteraccionCli::ElegirArchivoGuardar(const TDialogoA
 }
 
 void TInteraccionCli::ReproducirSonido(const std::string&) {}
+
+bool AbrirMuestraCli(TSesion& sesion, const std::string& ruta, TTipoMuestra tipo) {
+  TInteraccionCli interaccion;
+  interaccion.archivoAbrir = ruta;
+  sesion.ElegirTipo(tipo);
+  return Abrir1Click(sesion, interaccion);
+}

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/Interaccion.h"
+#include "app/Sesion.h"
 
 class TInteraccionCli : public virtual TInteraccion {
  public:
@@ -29,3 +30,7 @@ class TInteraccionCli : public virtual TInteraccion {
  private:
   int m_errores = 0;
 };
+
+// Reads the sample file `ruta` into `sesion` as "&Abrir..." does with the kind `tipo`
+// checked; false after the flow's message on stderr (the sample in use stays as it was).
+bool AbrirMuestraCli(TSesion& sesion, const std::string& ruta, TTipoMuestra tipo = TTipoMuestra::TipoM_Pos);

@@ -29,12 +29,12 @@ int Aceptor(const TArgumentos& argumentos) {
   if (argumentos.Tiene("--kr") && argumentos.Tiene("--im1"))
     return ErrorDeUso(kSintaxis, "--kr y --im1 no pueden ir juntas");
   TSesion sesion;
-  TInteraccionCli interaccion;
-  interaccion.archivoAbrir = argumentos.ficheros.front();
-  if (!Abrir1Click(sesion, interaccion)) return kSalidaEntradaIncorrecta;
+  if (!AbrirMuestraCli(sesion, argumentos.ficheros.front())) return kSalidaEntradaIncorrecta;
 
   const TLista& muestra = sesion.MuestraPositiva;
   const bool kr = argumentos.Tiene("--kr");
+  // KR refuses such a sample before showing its acceptor: a user's "$" would pass for the end mark
+  if (kr && UsaMarcaFinal(muestra)) return ErrorDeEntrada(MensajeMarcaFinalEnMuestra());
   const std::string titulo = kr ? kCaptionAceptorKR
                              : argumentos.Tiene("--im1") ? kCaptionAceptorIM1
                                                          : kCaptionAceptorKC;

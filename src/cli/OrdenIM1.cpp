@@ -58,9 +58,7 @@ int IM1(const TArgumentos& argumentos) {
     return ErrorDeUso(kSintaxis, "levine necesita --cota S (las cotas posibles las lista --cotas)");
 
   TSesion sesion;
-  TInteraccionCli interaccion;
-  interaccion.archivoAbrir = argumentos.ficheros.front();
-  if (!Abrir1Click(sesion, interaccion)) return kSalidaEntradaIncorrecta;
+  if (!AbrirMuestraCli(sesion, argumentos.ficheros.front())) return kSalidaEntradaIncorrecta;
   const TLista& muestra = sesion.MuestraPositiva;
   const int longitudMaxima = static_cast<int>(LongitudMaxima(muestra));
 

@@ -59,10 +59,7 @@ bool CargarNegativa(TSesion& sesion, const std::string& ruta) {
       return false;
     }
   }
-  TInteraccionCli interaccion;
-  interaccion.archivoAbrir = ruta;
-  sesion.ElegirTipo(TTipoMuestra::TipoM_Neg);
-  return Abrir1Click(sesion, interaccion);
+  return AbrirMuestraCli(sesion, ruta, TTipoMuestra::TipoM_Neg);
 }
 
 int Negativa(char letra, TSesion& sesion, const std::string& ruta, const TOpcionesSalida& opciones) {
@@ -111,9 +108,7 @@ int Ejecutar(char letra, const TSintaxisOrden& sintaxis, const TArgumentos& argu
   }
 
   TSesion sesion;
-  TInteraccionCli interaccion;
-  interaccion.archivoAbrir = argumentos.ficheros.front();
-  if (!Abrir1Click(sesion, interaccion)) return kSalidaEntradaIncorrecta;
+  if (!AbrirMuestraCli(sesion, argumentos.ficheros.front())) return kSalidaEntradaIncorrecta;
   if (letra == 'R' && UsaMarcaFinal(sesion.MuestraPositiva)) return ErrorDeEntrada(MensajeMarcaFinalEnMuestra());
   const TOpcionesSalida opciones = LeerOpcionesSalida(argumentos);
   if (negativa) return Negativa(letra, sesion, *argumentos.Valor("--negativa"), opciones);

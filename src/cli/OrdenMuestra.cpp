@@ -16,10 +16,7 @@ int Muestra(const TArgumentos& argumentos) {
     return ErrorDeEntrada(std::string(kExtensionIncorrecta) + " (pos, neg, tst o sya): \"" +
                           RutaVisible(fichero) + "\"");
   TSesion sesion;
-  TInteraccionCli interaccion;
-  sesion.ElegirTipo(*tipo);
-  interaccion.archivoAbrir = fichero;
-  if (!Abrir1Click(sesion, interaccion)) return kSalidaEntradaIncorrecta;
+  if (!AbrirMuestraCli(sesion, fichero, *tipo)) return kSalidaEntradaIncorrecta;
   return EmitirInforme(sesion.MemoMuestra(), std::nullopt);
 }
 

@@ -52,10 +52,7 @@ bool LeerMuestraSA(const std::string& fichero, TSesion& sesion) {
     ErrorDeEntrada(std::string(kExtensionIncorrecta) + " (sya): \"" + RutaVisible(fichero) + "\"");
     return false;
   }
-  TInteraccionCli interaccion;
-  interaccion.archivoAbrir = fichero;
-  sesion.ElegirTipo(TTipoMuestra::TipoM_SA);
-  return Abrir1Click(sesion, interaccion);
+  return AbrirMuestraCli(sesion, fichero, TTipoMuestra::TipoM_SA);
 }
 
 int UnaK(TAlgoritmoMealy algoritmo, const TSintaxisOrden& sintaxis, TSesion& sesion, const std::string& textoK,

@@ -94,6 +94,7 @@ INSTANTIATE_TEST_SUITE_P(
         CasoFallo{"no_existe", {"@muestras/falta.pos", "-o", "SALIDA"}, "(no existe)"},
         CasoFallo{"falta_valor_de_o", {"@muestras/ab.pos", "-o"}, "falta el valor de la opción -o"},
         CasoFallo{"o_dos_veces", {"@muestras/ab.pos", "-o", "SALIDA", "-o", "SALIDA"}, "aparece dos veces"},
+        CasoFallo{"kr_con_marca_en_la_muestra", {"--kr", "@kr/dolar.pos", "-o", "SALIDA"}, "\"$\""},
         CasoFallo{"opcion_ajena", {"--negativa", "@muestras/ab.pos"}, "opción desconocida"}),
     [](const auto& info) { return std::string(info.param.nombre); });
 

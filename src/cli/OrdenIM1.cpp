@@ -54,6 +54,9 @@ int IM1(const TArgumentos& argumentos) {
     return ErrorDeUso(kSintaxis, "--cota y --cotas solo valen con levine");
   if (argumentos.Tiene("--cota") && argumentos.Tiene("--cotas"))
     return ErrorDeUso(kSintaxis, "--cota y --cotas no pueden ir juntas");
+  if (argumentos.Tiene("--cotas") &&
+      (argumentos.Tiene("-o") || argumentos.Tiene("--validar") || argumentos.Tiene("--determinista")))
+    return ErrorDeUso(kSintaxis, "--cotas solo lista las cotas: no va con -o, --validar ni --determinista");
   if (codigo == kHeuristicoLevine && !argumentos.Tiene("--cota") && !argumentos.Tiene("--cotas"))
     return ErrorDeUso(kSintaxis, "levine necesita --cota S (las cotas posibles las lista --cotas)");
 

@@ -74,6 +74,8 @@ TEST(IM1Cli, RefusedChoicesExitWithTwo) {
       {"BoundNotACandidate", {"--heuristico", "levine", "--cota", "3"}, "1, 2"},
       {"KWithLevine", {"--heuristico", "levine", "-k", "1", "--cota", "1"}, "-k"},
       {"BoundWithMiclet", {"--heuristico", "miclet", "--cota", "1"}, "levine"},
+      {"BoundListWithOutputFile", {"--heuristico", "levine", "--cotas", "-o", "cotas.aut"}, "--cotas"},
+      {"BoundListWithValidation", {"--heuristico", "levine", "--cotas", "--validar", "x.tst"}, "--cotas"},
   };
   for (const auto& f : filas) {
     auto argumentos = f.opciones;

@@ -51,22 +51,17 @@ void BuscarTodo(benchmark::State& estado, TAlgoritmoMealy algoritmo) {
 void BM_SKR(benchmark::State& estado) { BuscarTodo(estado, TAlgoritmoMealy::SKR); }
 void BM_SKC(benchmark::State& estado) { BuscarTodo(estado, TAlgoritmoMealy::SKC); }
 
-// One k of each, the unit the result window waits for.
-void BM_PasoSKR_K1(benchmark::State& estado) {
+// One k, the unit the result window waits for.
+void PasoK1(benchmark::State& estado, TAlgoritmoMealy algoritmo) {
   const TLista muestra = MuestraDePrueba(20261208);
   TLista cadenas;
-  const TLecturaMealy lectura = LeerModeloMealy(TAlgoritmoMealy::SKR, muestra, cadenas);
-  const TBusquedaMealy busqueda(TAlgoritmoMealy::SKR, *lectura.modelo, cadenas);
+  const TLecturaMealy lectura = LeerModeloMealy(algoritmo, muestra, cadenas);
+  const TBusquedaMealy busqueda(algoritmo, *lectura.modelo, cadenas);
   for (auto _ : estado) benchmark::DoNotOptimize(busqueda.Paso(1).Consistente());
 }
 
-void BM_PasoSKC_K1(benchmark::State& estado) {
-  const TLista muestra = MuestraDePrueba(20261208);
-  TLista cadenas;
-  const TLecturaMealy lectura = LeerModeloMealy(TAlgoritmoMealy::SKC, muestra, cadenas);
-  const TBusquedaMealy busqueda(TAlgoritmoMealy::SKC, *lectura.modelo, cadenas);
-  for (auto _ : estado) benchmark::DoNotOptimize(busqueda.Paso(1).Consistente());
-}
+void BM_PasoSKR_K1(benchmark::State& estado) { PasoK1(estado, TAlgoritmoMealy::SKR); }
+void BM_PasoSKC_K1(benchmark::State& estado) { PasoK1(estado, TAlgoritmoMealy::SKC); }
 
 }  // namespace
 

@@ -60,10 +60,13 @@ TRespuesta RespuestaDe(int boton) {
 
 TInteraccionQt::TInteraccionQt(QWidget* ventana, TSonidos& sonidos) : m_ventana(ventana), m_sonidos(sonidos) {}
 
+QWidget* TInteraccionQt::Encima() const {
+  QWidget* modal = QApplication::activeModalWidget();
+  return modal ? modal : m_ventana;
+}
+
 TRespuesta TInteraccionQt::Mensaje(const std::string& texto, TIcono icono, TBotones botones) {
-  // Over the modal dialog that asked, if any, else over the main window.
-  QWidget* sobre = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : m_ventana;
-  QMessageBox caja(IconoQt(icono), TituloDe(icono), DeCp1252(texto), BotonesQt(botones), sobre);
+  QMessageBox caja(IconoQt(icono), TituloDe(icono), DeCp1252(texto), BotonesQt(botones), Encima());
   caja.setObjectName("Mensaje");
   if (botones == TBotones::Reintentar) {
     // A box with Retry alone would take Escape and its close box as Retry too; a hidden
@@ -83,7 +86,7 @@ QStringList FiltrosQt(const QString& filtro) {
 }
 
 std::optional<std::string> TInteraccionQt::ElegirArchivo(const TDialogoArchivo& dialogo, bool guardar) {
-  QFileDialog archivos(m_ventana, DeCp1252(dialogo.titulo));
+  QFileDialog archivos(Encima(), DeCp1252(dialogo.titulo));
   archivos.setObjectName(guardar ? "SaveDialog1" : "OpenDialog1");
   archivos.setAcceptMode(guardar ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   archivos.setFileMode(guardar ? QFileDialog::AnyFile : QFileDialog::ExistingFile);

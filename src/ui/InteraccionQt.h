@@ -31,6 +31,9 @@ class TInteraccionQt : public virtual TInteraccion {
 
  private:
   std::optional<std::string> ElegirArchivo(const TDialogoArchivo& dialogo, bool guardar);
+  // The window a message or file dialog opens over: the modal window that asked, if
+  // any (a result window saving or validating), else the main window.
+  QWidget* Encima() const;
 
   QWidget* m_ventana;
   TSonidos& m_sonidos;

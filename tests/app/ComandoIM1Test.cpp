@@ -9,6 +9,10 @@
 #include "app/ElegirHeuristicoLogica.h"
 #include "app/Sesion.h"
 
+// GCC 12 wrongly reports the std::optional members of the scripted actions in the tables
+// below as maybe uninitialized when optimizing.
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+
 namespace {
 
 using TAccion = TInteraccionIM1Guion::TAccionHeuristico;

@@ -1,0 +1,7 @@
+b
+ab
+aaaab
+aaaaab
+ba
+bb
+aaaa

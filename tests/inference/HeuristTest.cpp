@@ -11,7 +11,9 @@
 #include <utility>
 #include <vector>
 
+#include "core/IndiceHash.h"
 #include "core/Texto.h"
+#include "inference/heurist/ClaveSinMayusculas.h"
 
 namespace {
 
@@ -170,6 +172,17 @@ TEST(KSufijos, ListRebuiltInPlaceIsNotReadThroughTheOldIndex) {
   EXPECT_FALSE(KSufijos("", "a", 1, finales));  // {c} against {b}
   EXPECT_FALSE(KSufijos("a", "c", 0, finales));  // {} against {&}
   EXPECT_TRUE(KSufijos("b", "d", 1, finales));  // neither continues: {} = {}
+}
+
+// The heuristics' hash tables and the core's indexes hash a text alike, whether the call is
+// inlined or goes through the one out-of-line definition the program links.
+TEST(Heurist, HashTablesShareTheCoreCaseInsensitiveHash) {
+  std::size_t (*volatile delNucleo)(std::string_view) = &HashSinMayusculas;
+  const THashSinMayusculas hash;
+  for (const std::string texto : {"", "a", "aBc", "S12A11", "\xC0\xE9\xD1z"}) {
+    EXPECT_EQ(hash(texto), delNucleo(texto)) << texto;
+    EXPECT_EQ(hash(texto), hash(AMinusculas(texto))) << texto;
+  }
 }
 
 TEST(Heurist, AgreeWithTheDefinitionsOnRandomSamples) {

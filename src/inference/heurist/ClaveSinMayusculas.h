@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "core/IndiceHash.h"
 #include "core/Texto.h"
 
 // MinusculaDe of one byte, read from a table.
@@ -20,16 +21,6 @@ inline unsigned char MinusculaDeByte(char c) {
   return minuscula[static_cast<unsigned char>(c)];
 }
 
-// FNV-1a over the lowered bytes: texts equal but for letter case hash alike.
-inline std::uint64_t HashSinMayusculas(std::string_view texto) {
-  std::uint64_t h = 1469598103934665603ull;
-  for (char c : texto) {
-    h ^= MinusculaDeByte(c);
-    h *= 1099511628211ull;
-  }
-  return h;
-}
-
 inline bool IgualesSinMayusculasRapido(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i)
@@ -37,6 +28,7 @@ inline bool IgualesSinMayusculasRapido(std::string_view a, std::string_view b) {
   return true;
 }
 
+// The core's case-insensitive hash, so the heuristics' tables and the core's indexes agree.
 struct THashSinMayusculas {
   using is_transparent = void;
   std::size_t operator()(std::string_view texto) const { return HashSinMayusculas(texto); }

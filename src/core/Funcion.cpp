@@ -43,7 +43,11 @@ std::size_t Item(std::uint64_t posicion) { return static_cast<std::size_t>(posic
 }  // namespace
 
 TFuncion::TFuncion(const TAutomata& automata, int tipo) : m_automata(&automata) {
-  m_sinTransicion = Internar(ConjuntoUnitario(kSinTransicion));
+  // The mark of no transition is a block of its own, shown as [-] but never found by its
+  // items: a state named "-" gets a block (and an id) apart from it.
+  m_sinTransicion = static_cast<TId>(m_conjuntos.size());
+  m_conjuntos.push_back(ConjuntoUnitario(kSinTransicion));
+  m_filaDeConjunto.push_back(kSinFila);
   if (tipo == FuncionInversa || tipo == FuncionAceptor) CargarEstados();
   if (tipo == FuncionCociente) CargarBloques();
   if (tipo == FuncionInversa || tipo == FuncionAceptor || tipo == FuncionCociente) {
@@ -315,6 +319,10 @@ bool TFuncion::Acepta(std::string_view cadena) const {
 
 void TFuncion::AnadirBloque(const TLista& bloque) { AnadirClave(Internar(bloque)); }
 
+TFuncion::TId TFuncion::InternarDestino(const TLista& destino) {
+  return EsSinTransicion(destino) ? m_sinTransicion : Internar(destino);
+}
+
 void TFuncion::InsertarCelda(TId destino, const TLista& bloque, std::string_view simbolo) {
   const std::size_t fila = IndiceBloque(bloque);
   const std::size_t posicion = IndiceSimbolo(simbolo);
@@ -323,7 +331,7 @@ void TFuncion::InsertarCelda(TId destino, const TLista& bloque, std::string_view
 }
 
 void TFuncion::PonerTransicion(const TLista& destino, const TLista& bloque, std::string_view simbolo) {
-  InsertarCelda(Internar(destino), bloque, simbolo);
+  InsertarCelda(InternarDestino(destino), bloque, simbolo);
 }
 
 void TFuncion::CopiarTransicion(const TLista& bloque, const TLista& otro, std::string_view simbolo) {
@@ -334,5 +342,5 @@ void TFuncion::UnirTransiciones(const TLista& bloque, const TLista& otro1, const
                                 std::string_view simbolo) {
   TLista union_ = Transicion(otro1, simbolo);
   Unir(union_, Transicion(otro2, simbolo));
-  InsertarCelda(Internar(union_), bloque, simbolo);
+  InsertarCelda(InternarDestino(union_), bloque, simbolo);
 }

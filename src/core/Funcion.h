@@ -1,6 +1,8 @@
 // TFuncion: a transition table whose rows are keyed by blocks (sets of state names) and
 // whose columns are the symbols; cell (i, j) is the target set of row key i by symbol j,
-// the block [-] meaning no transition. It also decides whether a string is accepted.
+// shown as the block [-] when there is no transition. It also decides whether a string is
+// accepted. The table's own rows mark no transition apart from every block of states, so a
+// state named "-" is a state like any other; rows built by hand take [-] as the mark.
 #pragma once
 
 #include <cstddef>
@@ -114,6 +116,7 @@ class TFuncion {
   void AnadirClave(TId id);
   std::size_t FilaDe(TId id) const;  // first row keyed by the block; throws if none
   TId CeldaDe(std::size_t fila, std::string_view simbolo) const;
+  TId InternarDestino(const TLista& destino);  // [-] is the mark of no transition
   void InsertarCelda(TId destino, const TLista& bloque, std::string_view simbolo);
   std::optional<std::size_t> FilaConEstado(std::string_view estado) const;
 
@@ -131,7 +134,7 @@ class TFuncion {
   std::vector<TId> m_claves;               // row -> id of its key
   std::vector<std::vector<TId>> m_filas;   // row -> ids of its cells
   std::size_t m_filasCargadas = 0;         // rows already seen by CargarTransiciones
-  TId m_sinTransicion;                     // id of [-]
+  TId m_sinTransicion;                     // id of the no-transition mark, no block of states
   TIndiceHash m_filaDeEstado;              // case-insensitive hash of a state -> (row, item)
   std::vector<TId> m_idDeEstado;           // acceptor state -> id of its singleton
 

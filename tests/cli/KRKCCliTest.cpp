@@ -82,6 +82,11 @@ INSTANTIATE_TEST_SUITE_P(
         CasoCli{"incremental_marca", {"kr", "-k", "0", "-e", "a$", "-e", "ba", Kr("ab-b.pos")}, 0, "*",
                 "El ejemplo contiene el carácter \"$\", que KR reserva como marca de fin de ejemplo\n"
                 "Aplicado el algoritmo incremental\n"},
+        // "-" is the prefix of -1 and -11: a state like any other
+        CasoCli{"incremental_ejemplo_con_guion", {"kr", "-k", "1", "-e", "-1", Kr("guion.pos")}, 0, "*",
+                "Reconocido. No se ha modificado el autómata\n"},
+        CasoCli{"negativa_que_es_ejemplo_con_guion", {"kr", "--negativa", Kr("guion.neg"), Kr("guion.pos")}, 1,
+                "No se encontró solución para el rango de K = [0..3]\n", ""},
         CasoCli{"kr_muestra_con_marca", {"kr", "-k", "0", Kr("dolar.pos")}, 2, "",
                 "La muestra contiene el carácter \"$\", que KR reserva como marca de fin de ejemplo\n"},
         CasoCli{"kc_muestra_con_dolar", {"kc", "-k", "0", Kr("dolar.pos")}, 0, "*", ""},
@@ -114,6 +119,14 @@ TEST(KRKCCli, CaptionsOfSearchesAndIncrementalReport) {
     const auto r = EjecutarCli(caso.argumentos);
     EXPECT_EQ(r.codigo, 0);
     EXPECT_EQ(r.salida.substr(0, caso.cabecera.size()), caso.cabecera);
+  }
+}
+
+TEST(KRKCCli, ValidationAcceptsEveryExampleThatBeginsWithADash) {
+  for (const char* orden : {"kr", "kc"}) {
+    const auto r = EjecutarCli({orden, "-k", "1", "--validar", Kr("guion.tst"), Kr("guion.pos")});
+    EXPECT_EQ(r.codigo, 0) << r.errores;
+    EXPECT_NE(r.salida.find("Muestra Test: 4\nEjemplos Aceptados: 4\n"), std::string::npos) << orden << "\n" << r.salida;
   }
 }
 

@@ -1,5 +1,6 @@
 // KR and KC: the worked samples, the agreement with the step-by-step oracle on random
 // samples (block order and order inside blocks included), and the properties of results.
+#include <algorithm>
 #include <random>
 #include <set>
 
@@ -189,6 +190,44 @@ TEST(AlgoritmoKR, RandomSamplesMatchTheStepByStepOracle) {
       for (const auto& ejemplo : muestra) {
         EXPECT_TRUE(CadenaAceptada(ejemplo, fkr, kr.Alfabeto)) << ejemplo;
         EXPECT_TRUE(CadenaAceptada(ejemplo, fkc, kc.Alfabeto)) << ejemplo;
+      }
+    }
+  }
+}
+
+// Renaming a symbol to "-", the text the tables show for no transition, changes nothing
+// but the names: the same blocks, and the quotient accepts the same strings.
+TEST(AlgoritmoKR, RenamingASymbolToADashChangesOnlyNames) {
+  const auto renombrar = [](std::string texto, char simbolo) {
+    std::replace(texto.begin(), texto.end(), simbolo, '-');
+    return texto;
+  };
+  const auto renombrarLista = [&](TLista lista, char simbolo) {
+    for (auto& item : lista) item = renombrar(item, simbolo);
+    return lista;
+  };
+  std::mt19937 azar(20261208);
+  for (int vuelta = 0; vuelta < 120; ++vuelta) {
+    const int letras = 1 + vuelta % 3;
+    const char simbolo = static_cast<char>('a' + vuelta / 3 % letras);
+    const TLista muestra = referencia::MuestraAleatoria(azar, 1 + vuelta % 9, 1 + vuelta % 5, letras);
+    const TLista renombrada = renombrarLista(muestra, simbolo);
+    TLista pruebas = referencia::MuestraAleatoria(azar, 30, 6, letras);
+    pruebas.insert(pruebas.end(), muestra.begin(), muestra.end());
+    for (int k = 0; k <= 2; ++k) {
+      SCOPED_TRACE("vuelta " + std::to_string(vuelta) + " k=" + std::to_string(k));
+      for (const char algoritmo : {'R', 'C'}) {
+        const TAutomata original = algoritmo == 'R' ? KR(muestra, k) : KC(muestra, k);
+        const TAutomata otra = algoritmo == 'R' ? KR(renombrada, k) : KC(renombrada, k);
+        TParticion esperados;
+        for (const auto& bloque : original.Bloques) esperados.push_back(renombrarLista(bloque, simbolo));
+        ASSERT_EQ(otra.Bloques, esperados) << algoritmo;
+        const TFuncion f(original, FuncionCociente);
+        const TFuncion g(otra, FuncionCociente);
+        for (const auto& cadena : pruebas)
+          ASSERT_EQ(CadenaAceptada(renombrar(cadena, simbolo), g, otra.Alfabeto),
+                    CadenaAceptada(cadena, f, original.Alfabeto))
+              << algoritmo << " " << cadena;
       }
     }
   }

@@ -1,10 +1,11 @@
 // AlgoritmoKC: k-contextual grouping.
 //
-// Method. With m = k symbols in characters, the states shorter than m characters become
-// singleton blocks, in state order, and leave the state list. Each remaining state s, in
-// state order, joins the block of the states that end in the same m characters as s: the
-// block found is taken out, s is appended to it and the extended block goes to the end of
-// the partition; a state whose suffix no block has yet starts a new block at the end.
+// Method. The states with fewer than k symbols (characters, or pair symbols for Mealy
+// machines) become singleton blocks, in state order, and leave the state list. Each
+// remaining state s, in state order, joins the block of the states that end in the same k
+// symbols as s: the block found is taken out, s is appended to it and the extended block
+// goes to the end of the partition; a state whose suffix no block has yet starts a new
+// block at the end.
 //
 // The block of a suffix is found by the case-insensitive test "the block has the suffix as
 // a member", or else "a state of the block ends in the suffix" (exactly). When every state
@@ -41,9 +42,9 @@ bool NombresEnUnaCaja(const TLista& estados) {
 }
 
 // Block by block, as the grouping is stated over text lists (names in mixed case only).
-void AgruparPorSufijoRecorriendo(const TLista& largos, std::size_t m, TParticion& bloques) {
+void AgruparPorSufijoRecorriendo(const TLista& largos, std::size_t k, int modo, TParticion& bloques) {
   for (const auto& s : largos) {
-    const std::string suf = Sufijo(s, m);
+    const std::string suf(*UltimosSimbolos(s, k, modo));
     TLista encontrado;
     std::string marca;
     for (const auto& bloque : bloques) {
@@ -52,9 +53,8 @@ void AgruparPorSufijoRecorriendo(const TLista& largos, std::size_t m, TParticion
         marca = suf;
         break;
       }
-      const auto t = std::find_if(bloque.begin(), bloque.end(), [&](const std::string& item) {
-        return item.size() >= m && item.compare(item.size() - m, m, suf) == 0;
-      });
+      const auto t = std::find_if(bloque.begin(), bloque.end(),
+                                  [&](const std::string& item) { return item.ends_with(suf); });
       if (t != bloque.end()) {
         encontrado.insert(encontrado.end(), bloque.begin(), bloque.end());
         marca = *t;
@@ -74,7 +74,7 @@ void AgruparPorSufijoRecorriendo(const TLista& largos, std::size_t m, TParticion
 
 // With names in one letter case: blocks are the classes of equal suffix, ordered by the
 // position of their last state.
-void AgruparPorSufijoIndexado(const TLista& largos, std::size_t m, TParticion& bloques) {
+void AgruparPorSufijoIndexado(const TLista& largos, std::size_t k, int modo, TParticion& bloques) {
   struct TGrupo {
     TLista estados;
     std::size_t ultimo = 0;
@@ -82,7 +82,8 @@ void AgruparPorSufijoIndexado(const TLista& largos, std::size_t m, TParticion& b
   std::vector<TGrupo> grupos;
   std::unordered_map<std::string, std::size_t> grupoDeSufijo;
   for (std::size_t i = 0; i < largos.size(); ++i) {
-    const auto [it, nuevo] = grupoDeSufijo.emplace(Sufijo(largos[i], m), grupos.size());
+    const std::string sufijo(*UltimosSimbolos(largos[i], k, modo));
+    const auto [it, nuevo] = grupoDeSufijo.emplace(sufijo, grupos.size());
     if (nuevo) grupos.emplace_back();
     TGrupo& grupo = grupos[it->second];
     grupo.estados.push_back(largos[i]);
@@ -96,21 +97,21 @@ void AgruparPorSufijoIndexado(const TLista& largos, std::size_t m, TParticion& b
 }  // namespace
 
 void AlgoritmoKC(TAutomata& automata, int k, int modo) {
-  const std::size_t m = static_cast<std::size_t>(k) * AnchoSimbolo(modo);
+  const std::size_t simbolos = static_cast<std::size_t>(k);
   // SepararCortos.
   TParticion bloques;
   TLista largos;
   for (const auto& estado : automata.Estados) {
-    if (estado.size() < m)
+    if (!UltimosSimbolos(estado, simbolos, modo))
       bloques.push_back(ConjuntoUnitario(estado));
     else
       largos.push_back(estado);
   }
   // AgruparPorSufijo.
   if (NombresEnUnaCaja(automata.Estados))
-    AgruparPorSufijoIndexado(largos, m, bloques);
+    AgruparPorSufijoIndexado(largos, simbolos, modo, bloques);
   else
-    AgruparPorSufijoRecorriendo(largos, m, bloques);
+    AgruparPorSufijoRecorriendo(largos, simbolos, modo, bloques);
   automata.Bloques = std::move(bloques);
   automata.Estados = largos;
 }

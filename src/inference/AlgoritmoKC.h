@@ -10,8 +10,8 @@ class TAutomata;
 
 // Runs KC with parameter k >= 0 on `automata`, built from the unmarked sample in mode 'N'
 // (or from the situation/action strings in mode 'M' for ModoMealy), Bloques not yet set.
-// Postcondition: Bloques holds first the short states (fewer than m = k·AnchoSimbolo
-// characters) as singletons in Estados order, then one block per distinct m-character
+// Postcondition: Bloques holds first the short states (fewer than k symbols, see
+// UltimosSimbolos) as singletons in Estados order, then one block per distinct k-symbol
 // suffix, the blocks in the order of their last extension and the states inside each block
 // in Estados order. The short states are deleted from Estados; Finales and Alfabeto are
 // unchanged. ModoVentana runs as ModoSilencioso here: showing the window is the caller's.

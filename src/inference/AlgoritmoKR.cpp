@@ -135,7 +135,7 @@ TFusionKR::TFusionKR(const TAutomata& automata, int k, int modo)
     m_padre[s] = m_primero[s] = m_ultimo[s] = s;
     m_orden[s] = s;
   }
-  const std::size_t ancho = static_cast<std::size_t>(k) * AnchoSimbolo(modo);
+  const std::size_t simbolos = static_cast<std::size_t>(k);
   std::unordered_map<std::string, int> idSufijo;
   // t·a is the state s (letter case aside): the forward cell of t by a is {s}; when t·a
   // spells s exactly, t is s's predecessor by a (at most one t per s and a).
@@ -147,7 +147,9 @@ TFusionKR::TFusionKR(const TAutomata& automata, int k, int modo)
     if (destino.size() != nombre.size() + simbolo.size() || destino.compare(0, nombre.size(), nombre) != 0 ||
         destino.compare(nombre.size(), simbolo.size(), simbolo) != 0)
       return;
-    const auto sufijo = idSufijo.emplace(Sufijo(nombre, ancho), static_cast<int>(idSufijo.size()));
+    // the last k symbols of the predecessor, or all of it when it is shorter
+    const std::string_view ultimos = UltimosSimbolos(nombre, simbolos, modo).value_or(nombre);
+    const auto sufijo = idSufijo.emplace(std::string(ultimos), static_cast<int>(idSufijo.size()));
     auto grupos = std::make_unique<TGruposPredecesores>();
     grupos->primeros.emplace(sufijo.first->second, TGruposPredecesores::TPrimero{0, static_cast<int>(t)});
     grupos->largo = 1;

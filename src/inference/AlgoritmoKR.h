@@ -31,8 +31,9 @@ std::string MensajeMarcaFinalEnEjemplo();
 // Postcondition: Bloques holds the partition of the unmarked prefixes, the blocks in the
 // order in which they were last formed and each block's states in merge order; Finales
 // holds `muestra`; "$" is no longer in Alfabeto; Estados is unchanged. An empty `muestra`
-// gives the single block of the empty prefix. k symbols are k characters, or 4k in
-// ModoMealy. ModoVentana runs as ModoSilencioso here: showing the window is the caller's.
+// gives the single block of the empty prefix. k symbols are k characters, or k pair
+// symbols in ModoMealy (UltimosSimbolos). ModoVentana runs as ModoSilencioso here:
+// showing the window is the caller's.
 // Throws TErrorInterno ("ERROR INT0KR10"/"ERROR INT0KR11") if a successor cell were found
 // not to hold exactly one state, which the construction rules out.
 void AlgoritmoKR(TAutomata& automata, int k, int modo, const TLista& muestra);

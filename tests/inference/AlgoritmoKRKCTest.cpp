@@ -233,12 +233,17 @@ TEST(AlgoritmoKR, RenamingASymbolToADashChangesOnlyNames) {
   }
 }
 
+// Random situation/action samples: the oracle counts k pair symbols; with one-digit pairs
+// (four characters each) that is counting 4k characters, as in single-character mode.
 TEST(AlgoritmoKR, RandomMealySamplesMatchTheOracle) {
   std::mt19937 azar(7);
-  const TLista pares{"S1A1", "S1A2", "S2A1", "S3A3"};
-  std::uniform_int_distribution<int> par(0, 3);
-  for (int vuelta = 0; vuelta < 60; ++vuelta) {
-    std::vector<std::vector<std::string>> secuencias(1 + vuelta % 5);
+  const TLista unDigito{"S1A1", "S1A2", "S2A1", "S3A3"};
+  const TLista variosDigitos{"S1A1", "S2A11", "S12A11", "S1A12", "S12A1"};
+  for (int vuelta = 0; vuelta < 120; ++vuelta) {
+    const bool cortos = vuelta % 2 == 0;
+    const TLista& pares = cortos ? unDigito : variosDigitos;
+    std::uniform_int_distribution<std::size_t> par(0, pares.size() - 1);
+    std::vector<std::vector<std::string>> secuencias(1 + vuelta / 2 % 5);
     for (auto& s : secuencias)
       for (int n = 1 + static_cast<int>(azar() % 4); n > 0; --n) s.push_back(pares[par(azar)]);
     const auto mealy = referencia::Mealy(secuencias);
@@ -254,6 +259,13 @@ TEST(AlgoritmoKR, RandomMealySamplesMatchTheOracle) {
       AlgoritmoKC(kc, k, ModoMealy);
       referencia::KC(kcRef, k, ModoMealy);
       EXPECT_EQ(kc.Bloques, kcRef.Bloques);
+      if (!cortos) continue;
+      TAutomata porCaracteres = mealy.Construir(true);
+      AlgoritmoKR(porCaracteres, 4 * k, ModoSilencioso, mealy.cadenas);
+      EXPECT_EQ(rapido.Bloques, porCaracteres.Bloques);
+      porCaracteres = mealy.Construir(false);
+      AlgoritmoKC(porCaracteres, 4 * k, ModoSilencioso);
+      EXPECT_EQ(kc.Bloques, porCaracteres.Bloques);
     }
   }
 }

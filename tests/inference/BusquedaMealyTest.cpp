@@ -64,6 +64,30 @@ TEST(BusquedaMealy, SkcOnTheTwoSequenceSample) {
   }
 }
 
+// k counts pair symbols, whatever their number of digits: S2/A11 and S12/A11 end in the
+// same four characters, yet their last pairs differ, so k = 1 keeps them apart.
+TEST(BusquedaMealy, KCountsPairSymbolsOfAnyLength) {
+  const struct {
+    TAlgoritmoMealy algoritmo;
+    TLista muestra;
+    TParticion bloques;
+  } casos[] = {
+      {TAlgoritmoMealy::SKC,
+       {"S1/A1", "S2/A11", "S3/A1", "", "S5/A1", "S12/A11", "S4/A1", ""},
+       {{""}, {"S1A1"}, {"S1A1S2A11"}, {"S1A1S2A11S3A1"}, {"S5A1"}, {"S5A1S12A11"}, {"S5A1S12A11S4A1"}}},
+      {TAlgoritmoMealy::SKR,
+       {"S2/A11", "S3/A1", "", "S12/A11", "S3/A1", ""},
+       {{""}, {"S2A11"}, {"S12A11"}, {"S2A11S3A1", "S12A11S3A1"}}},
+  };
+  for (const auto& caso : casos) {
+    TBusquedaDe b(caso.algoritmo, caso.muestra);
+    ASSERT_TRUE(b.busqueda);
+    const TPasoMealy k1 = b.busqueda->Paso(1);
+    EXPECT_EQ(k1.automata->Bloques, caso.bloques) << NombreAlgoritmoMealy(caso.algoritmo);
+    EXPECT_TRUE(k1.Consistente()) << NombreAlgoritmoMealy(caso.algoritmo);
+  }
+}
+
 TEST(BusquedaMealy, MessagesOfTheSearch) {
   EXPECT_EQ(MensajeSinSolucionMealy(1), "No se encontr\xF3 soluci\xF3n para K= 1");
   EXPECT_EQ(std::string(kMuestraNoValida), "Muestra No v\xE1lida");

@@ -3,6 +3,7 @@
 // exactly (block order and order inside blocks); plus helpers to build acceptors.
 #pragma once
 
+#include <algorithm>
 #include <deque>
 #include <random>
 #include <string>
@@ -25,8 +26,28 @@ inline void QuitarBloqueQueContiene(const std::string& estado, TParticion& bloqu
     }
 }
 
+// The symbols of a state name: its characters, or in ModoMealy its pair symbols, each
+// running from one "S" to the next.
+inline std::vector<std::string> Simbolos(const std::string& nombre, int modo) {
+  std::vector<std::string> simbolos;
+  for (char c : nombre)
+    if (simbolos.empty() || modo != ModoMealy || c == 'S')
+      simbolos.emplace_back(1, c);
+    else
+      simbolos.back() += c;
+  return simbolos;
+}
+
+// The last k symbols of a name, all of it when it has fewer.
+inline std::string SufijoDeSimbolos(const std::string& nombre, int k, int modo) {
+  const auto simbolos = Simbolos(nombre, modo);
+  const std::size_t cuantos = std::min(simbolos.size(), static_cast<std::size_t>(k));
+  std::string sufijo;
+  for (std::size_t i = simbolos.size() - cuantos; i < simbolos.size(); ++i) sufijo += simbolos[i];
+  return sufijo;
+}
+
 inline void KR(TAutomata& a, int k, int modo, const TLista& muestra) {
-  const std::size_t ancho = static_cast<std::size_t>(k) * AnchoSimbolo(modo);
   std::deque<std::pair<std::string, std::string>> pendientes;
   TFuncion sucesores(a, FuncionAceptor);
   TFuncion predecesores(a, FuncionInversa);
@@ -54,7 +75,8 @@ inline void KR(TAutomata& a, int k, int modo, const TLista& muestra) {
       const TLista p2 = predecesores.Transicion(b2, simbolo);
       for (const auto& x : p1)
         for (const auto& y : p2)
-          if (x != kSinTransicion && y != kSinTransicion && Sufijo(x, ancho) == Sufijo(y, ancho))
+          if (x != kSinTransicion && y != kSinTransicion &&
+              SufijoDeSimbolos(x, k, modo) == SufijoDeSimbolos(y, k, modo))
             pendientes.emplace_back(x, y);
       if (i == 0) predecesores.AnadirBloque(b);
       TLista union_ = p1;
@@ -70,15 +92,14 @@ inline void KR(TAutomata& a, int k, int modo, const TLista& muestra) {
 }
 
 inline void KC(TAutomata& a, int k, int modo) {
-  const std::size_t m = static_cast<std::size_t>(k) * AnchoSimbolo(modo);
   TLista estados = a.Estados;
   TLista cortos;
   for (const auto& s : estados)
-    if (s.size() < m) cortos.push_back(s);
+    if (Simbolos(s, modo).size() < static_cast<std::size_t>(k)) cortos.push_back(s);
   TParticion bloques = ParticionUnitaria(cortos);
   for (const auto& s : cortos) estados.erase(estados.begin() + *IndiceDe(s, estados));
   for (const auto& s : estados) {
-    const std::string suf = Sufijo(s, m);
+    const std::string suf = SufijoDeSimbolos(s, k, modo);
     TLista encontrado;
     std::string marca;
     for (const auto& bloque : bloques) {
@@ -88,7 +109,7 @@ inline void KC(TAutomata& a, int k, int modo) {
         break;
       }
       for (const auto& t : bloque)
-        if (Sufijo(t, m) == suf) {
+        if (SufijoDeSimbolos(t, k, modo) == suf) {
           encontrado.insert(encontrado.end(), bloque.begin(), bloque.end());
           marca = t;
           break;

@@ -53,6 +53,9 @@ void TFmostrarAutomataLogica::BotonValidarClick(TInteraccionResultados& interacc
 
 TCuentasValidacion TFmostrarAutomataLogica::CuentasValidacion(const TLista& test) const {
   assert(m_funcion && "validation needs the function built on show");
+  // The quotient walk follows one target of a cell: a non-deterministic result is counted
+  // through its deterministic equivalent, which accepts the same language.
+  if (!m_datos.EsDeterminista()) return TFmostrarAutomataDeterLogica(*this).CuentasValidacion(test);
   const TLista& alfabeto = m_automata->Alfabeto;
   return ContarValidacion(test, m_sesion.MuestraPositiva.size(), [&](const std::string& ejemplo) {
     return CadenaAceptada(ejemplo, *m_funcion, alfabeto);

@@ -99,8 +99,9 @@ class TFmostrarAutomataLogica {
   // The chart as the last validation filled it.
   const TFgraficosLogica& Graficos() const { return m_graficos; }
 
-  // The counts of validating `test` with the quotient walk: an example is accepted when
-  // it is over the alphabet and the validation function accepts it. Requires FormShow.
+  // The counts of validating `test` against the result's language: an example is accepted
+  // when it is over the alphabet and the validation function accepts it, or, for a
+  // non-deterministic result, when its deterministic equivalent does. Requires FormShow.
   TCuentasValidacion CuentasValidacion(const TLista& test) const;
 
  protected:

@@ -60,6 +60,27 @@ TEST(IM1Cli, DeterministicReportAndValidation) {
   EXPECT_NE(determinista.salida.find("Muestra Test: 4\n"), std::string::npos) << determinista.salida;
 }
 
+// A non-deterministic result is validated by its language: the counts are those of its
+// deterministic equivalent, and the report printed before them is the plain one.
+TEST(IM1Cli, ValidationOfANonDeterministicResultCountsItsLanguage) {
+  const std::vector<std::string> orden{"im1", "--heuristico", "ksufijos", "-k", "0", Datos("im1/aaa-b.pos")};
+  auto conValidacion = orden;
+  conValidacion.insert(conValidacion.end(), {"--validar", Datos("im1/aaa-b.tst")});
+  auto determinista = conValidacion;
+  determinista.push_back("--determinista");
+  const std::string cuentas =
+      "Muestra Entrenamiento: 2\nMuestra Test: 2\nEjemplos Aceptados: 2\nEjemplos Rechazados: 0\nAciertos: 100%\n";
+  const auto informe = EjecutarCli(orden);
+  ASSERT_EQ(informe.codigo, 0) << informe.errores;
+  for (const auto& argumentos : {conValidacion, determinista}) {
+    const auto r = EjecutarCli(argumentos);
+    EXPECT_EQ(r.codigo, 0) << r.errores;
+    ASSERT_GE(r.salida.size(), cuentas.size());
+    EXPECT_EQ(r.salida.substr(r.salida.size() - cuentas.size()), cuentas) << r.salida;
+  }
+  EXPECT_EQ(EjecutarCli(conValidacion).salida, informe.salida + cuentas);
+}
+
 TEST(IM1Cli, RefusedChoicesExitWithTwo) {
   const struct {
     const char* nombre;

@@ -33,7 +33,7 @@ bool ElegirMuestraValidacion(TInteraccion& interaccion, TLista& muestraValidacio
   // As in the sample dialog: an existing file is taken as named, so one without extension
   // is refused rather than read as another file.
   std::error_code error;
-  const std::string ruta = std::filesystem::is_regular_file(*elegido, error)
+  const std::string ruta = std::filesystem::exists(*elegido, error)
                                ? *elegido
                                : ConExtensionPorDefecto(*elegido, kExtensionTest);
   if (!TieneExtension(ruta, kExtensionTest)) {

@@ -1,5 +1,8 @@
-// ErrorInternoEnCaja: the one place where commands turn internal faults into an error box.
+// ErrorInternoEnCaja: the one place where commands turn internal faults and exhausted
+// memory into an error box.
 #include "app/ErrorInternoEnCaja.h"
+
+#include <new>
 
 #include "app/Interaccion.h"
 #include "core/ErrorInterno.h"
@@ -9,5 +12,7 @@ void ConErrorInternoEnCaja(TInteraccion& interaccion, const std::function<void()
     comando();
   } catch (const TErrorInterno& error) {
     interaccion.Mensaje(error.Codigo(), TIcono::Error, TBotones::Ok);
+  } catch (const std::bad_alloc&) {
+    interaccion.Mensaje(kMemoriaInsuficiente, TIcono::Error, TBotones::Ok);
   }
 }

@@ -34,8 +34,9 @@ std::optional<std::string> ElegirArchivoMuestra(const TSesion& sesion, TInteracc
   const std::string extension = DatosTipoMuestra(sesion.Tipo()).extension;
   const auto elegido = elegir(DialogoMuestra(sesion.Tipo(), titulo));
   if (!elegido) return std::nullopt;
+  // any existing file is taken as named: a device such as /dev/null is not "/dev/null.pos"
   std::error_code error;
-  const bool existe = abriendo && std::filesystem::is_regular_file(*elegido, error);
+  const bool existe = abriendo && std::filesystem::exists(*elegido, error);
   const std::string ruta = existe ? *elegido : ConExtensionPorDefecto(*elegido, extension);
   if (!TieneExtension(ruta, extension)) {
     Error(interaccion, kExtensionIncorrecta);
@@ -86,7 +87,10 @@ bool Abrir1Click(TSesion& sesion, TInteraccion& interaccion) {
     return interaccion.ElegirArchivoAbrir(d);
   });
   if (!ruta) return false;
-  TLecturaTexto lectura = LeerArchivoTexto(*ruta);
+  return TomarMuestraLeida(sesion, LeerArchivoTexto(*ruta), interaccion);
+}
+
+bool TomarMuestraLeida(TSesion& sesion, const TLecturaTexto& lectura, TInteraccion& interaccion) {
   if (!lectura.Correcta()) {
     Error(interaccion, lectura.error);
     return false;

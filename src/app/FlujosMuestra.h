@@ -7,6 +7,7 @@
 
 #include "app/Interaccion.h"
 #include "app/Sesion.h"
+#include "core/ArchivoTexto.h"
 
 // Title of the open dialog.
 inline constexpr const char* kTituloAbrir = "Abrir";
@@ -36,13 +37,18 @@ bool TieneExtension(const std::string& ruta, const std::string& extension);
 std::optional<TTipoMuestra> TipoPorExtension(const std::string& ruta);
 
 // "&Abrir...": asks for a file of the checked kind; a name without extension that is not an
-// existing file gets the kind's extension. Cancel: nothing happens. A file of
+// existing file (of any sort: /dev/null is taken as named) gets the kind's extension. Cancel: nothing happens. A file of
 // another extension: "El archivo especificado no tiene extensión correcta" and nothing is
 // loaded. A file that cannot be read or decoded: the file layer's message, nothing changes.
 // Otherwise the file's lines go into the viewer memo as they stand and then to
 // DarValoresSegunTipo. Every box has the error icon and the OK button. Returns true when a
 // sample was taken.
 bool Abrir1Click(TSesion& sesion, TInteraccion& interaccion);
+
+// The part of "&Abrir..." after the file is read, for text read elsewhere (telar-cli's
+// standard input): a failed reading shows its message; otherwise the lines are taken as
+// above with the checked kind. Returns true when a sample was taken.
+bool TomarMuestraLeida(TSesion& sesion, const TLecturaTexto& lectura, TInteraccion& interaccion);
 
 // "&Guardar como...": asks where to save (same dialog data as opening); a name without
 // extension gets the kind's extension. Cancel: nothing.

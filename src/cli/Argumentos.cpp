@@ -2,7 +2,10 @@
 #include "cli/Argumentos.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <iostream>
+
+#include <sys/stat.h>
 
 #include "cli/Orden.h"
 #include "core/ArchivoTexto.h"
@@ -110,6 +113,39 @@ int EmitirInforme(const std::vector<std::string>& lineas, const std::optional<st
   return kSalidaResultado;
 }
 
+bool MismoArchivo(const std::string& a, const std::string& b) {
+  struct stat datosA {}, datosB {};
+  if (::stat(a.c_str(), &datosA) == 0 && ::stat(b.c_str(), &datosB) == 0)
+    return datosA.st_dev == datosB.st_dev && datosA.st_ino == datosB.st_ino;
+  std::error_code error;
+  const auto rutaA = std::filesystem::weakly_canonical(std::filesystem::absolute(a, error), error);
+  const auto rutaB = std::filesystem::weakly_canonical(std::filesystem::absolute(b, error), error);
+  return !error && rutaA == rutaB;
+}
+
+namespace {
+
+// The files an order's arguments name for reading, and the problem of a call that names
+// one as its output or reads the standard input through an option; empty when none.
+std::string ProblemaDeFicheros(const TSintaxisOrden& sintaxis, const TArgumentos& argumentos) {
+  std::vector<std::string> entradas = argumentos.ficheros;
+  for (const auto& opcion : sintaxis.opciones) {
+    if (!opcion.entrada) continue;
+    for (const auto& valor : argumentos.Valores(opcion.nombre)) {
+      if (valor == "-") return "la entrada est\xC3\xA1ndar (-) solo puede ser el fichero, no el valor de " + opcion.nombre;
+      entradas.push_back(valor);
+    }
+  }
+  const auto salida = argumentos.Valor("-o");
+  if (!salida) return "";
+  for (const auto& entrada : entradas)
+    if (entrada != "-" && MismoArchivo(entrada, *salida))
+      return "-o no puede escribir sobre el fichero de entrada \"" + entrada + "\"";
+  return "";
+}
+
+}  // namespace
+
 TOrden OrdenConSintaxis(TSintaxisOrden sintaxis, std::function<int(const TArgumentos&)> ejecutar) {
   TOrden orden;
   orden.nombre = sintaxis.orden;
@@ -117,7 +153,10 @@ TOrden OrdenConSintaxis(TSintaxisOrden sintaxis, std::function<int(const TArgume
   orden.ejecutar = [sintaxis = std::move(sintaxis), ejecutar = std::move(ejecutar)](
                        const std::vector<std::string>& argumentos) {
     const TAnalisis analisis = AnalizarArgumentos(sintaxis, argumentos);
-    return analisis.salida ? *analisis.salida : ejecutar(analisis.argumentos);
+    if (analisis.salida) return *analisis.salida;
+    if (const std::string problema = ProblemaDeFicheros(sintaxis, analisis.argumentos); !problema.empty())
+      return ErrorDeUso(sintaxis, problema);
+    return ejecutar(analisis.argumentos);
   };
   return orden;
 }

@@ -13,6 +13,7 @@ struct TOpcionCli {
   std::string nombre;
   bool conValor = false;   // takes the next argument ("-k 2") or "--opcion=valor"
   bool repetible = false;  // may be given more than once ("-e a -e b")
+  bool entrada = false;    // its value names a file the order reads ("--negativa NEG.neg")
 };
 
 // What an order accepts.
@@ -64,7 +65,14 @@ std::optional<long> LeerEntero(const std::string& texto, long minimo, long maxim
 // with LF. Returns 0, or 2 after the write error's message on stderr.
 int EmitirInforme(const std::vector<std::string>& lineas, const std::optional<std::string>& fichero);
 
+// True when `a` and `b` name the same file: the same device and inode when both exist,
+// else the same absolute path once "." and ".." are resolved.
+bool MismoArchivo(const std::string& a, const std::string& b);
+
 // The order that `sintaxis` describes, for TRegistroOrden: its name and help come from the
-// syntax, and `ejecutar` runs only on arguments that AnalizarArgumentos accepted.
+// syntax, and `ejecutar` runs only on arguments that AnalizarArgumentos accepted and that
+// pass two checks (else a usage message and exit code 2): "-o" never names a file the order
+// reads (its files and the values of `entrada` options), so a report never replaces its
+// input; and "-" (the standard input) is only a file argument, never an option's value.
 struct TOrden;
 TOrden OrdenConSintaxis(TSintaxisOrden sintaxis, std::function<int(const TArgumentos&)> ejecutar);

@@ -1,10 +1,14 @@
 // TInteraccionCli: flows answered from the command line.
 #include "cli/InteraccionCli.h"
 
+#include <filesystem>
 #include <iostream>
 #include <utility>
+#include <vector>
 
 #include "app/FlujosMuestra.h"
+#include "app/Muestra.h"
+#include "core/ArchivoTexto.h"
 #include "core/Texto.h"
 
 TRespuesta TInteraccionCli::Mensaje(const std::string& texto, TIcono icono, TBotones botones) {
@@ -28,9 +32,47 @@ std::optional<std::string> TInteraccionCli::ElegirArchivoGuardar(const TDialogoA
 
 void TInteraccionCli::ReproducirSonido(const std::string&) {}
 
+namespace {
+
+// What each AbrirMuestraCli call read, for the out-of-memory message.
+std::vector<std::string>& MuestrasLeidas() {
+  static std::vector<std::string> muestras;
+  return muestras;
+}
+
+std::string Plural(std::size_t n, const std::string& singular, const std::string& plural) {
+  return std::to_string(n) + " " + (n == 1 ? singular : plural);
+}
+
+}  // namespace
+
 bool AbrirMuestraCli(TSesion& sesion, const std::string& ruta, TTipoMuestra tipo) {
+  const bool entrada = ruta == kEntradaEstandar;
+  const std::string nombre = entrada ? kNombreEntradaEstandar : "\"" + RutaVisible(ruta) + "\"";
+  auto& leidas = MuestrasLeidas();
+  std::error_code error;
+  const auto bytes = entrada ? 0 : std::filesystem::file_size(ruta, error);
+  leidas.push_back(nombre + (entrada || error ? "" : ": " + Plural(bytes, "byte", "bytes")));
+
   TInteraccionCli interaccion;
-  interaccion.archivoAbrir = ruta;
   sesion.ElegirTipo(tipo);
-  return Abrir1Click(sesion, interaccion);
+  bool tomada = false;
+  if (entrada) {
+    tomada = TomarMuestraLeida(sesion, LeerEntradaEstandar(kNombreEntradaEstandar), interaccion);
+  } else {
+    interaccion.archivoAbrir = ruta;
+    tomada = Abrir1Click(sesion, interaccion);
+  }
+  if (tomada) {
+    const TLista& muestra = sesion.MuestraDelTipo(tipo);
+    leidas.back() = nombre + ": " + Plural(muestra.size(), "ejemplo", "ejemplos") + ", el m\xE1s largo de " +
+                    Plural(LongitudMaxima(muestra), "car\xE1" "cter", "caracteres");
+  }
+  return tomada;
+}
+
+std::string DescripcionMuestrasLeidas() {
+  std::string texto;
+  for (const auto& muestra : MuestrasLeidas()) texto += (texto.empty() ? "" : "; ") + muestra;
+  return texto;
 }

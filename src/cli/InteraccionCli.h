@@ -31,6 +31,16 @@ class TInteraccionCli : public virtual TInteraccion {
   int m_errores = 0;
 };
 
+// The file name that stands for the standard input, and how messages name it.
+inline constexpr const char* kEntradaEstandar = "-";
+inline constexpr const char* kNombreEntradaEstandar = "(entrada est\xE1ndar)";
+
 // Reads the sample file `ruta` into `sesion` as "&Abrir..." does with the kind `tipo`
 // checked; false after the flow's message on stderr (the sample in use stays as it was).
+// "-" reads the standard input instead, taken as a file of that kind.
 bool AbrirMuestraCli(TSesion& sesion, const std::string& ruta, TTipoMuestra tipo = TTipoMuestra::TipoM_Pos);
+
+// Each sample AbrirMuestraCli was asked for, in order, with its size: its examples and the
+// longest one's length once read, the file's bytes before that (Windows-1252, for the
+// out-of-memory message: "\"s.pos\": 1 ejemplo, el más largo de 100000 caracteres").
+std::string DescripcionMuestrasLeidas();

@@ -25,7 +25,8 @@
 TSintaxisOrden SintaxisKRKC(char letra) {
   const std::string orden = letra == 'R' ? "kr" : "kc";
   const std::string nombre = letra == 'R' ? "KR" : "KC";
-  std::vector<TOpcionCli> opciones = {{"-k", true}, {"--negativa", true}, {"-e", true, true}};
+  std::vector<TOpcionCli> opciones = {
+      {"-k", true}, {.nombre = "--negativa", .conValor = true, .entrada = true}, {"-e", true, true}};
   for (auto& opcion : OpcionesSalidaResultado()) opciones.push_back(std::move(opcion));
   const std::string ayudaMarca =
       letra == 'R' ? "      Una muestra con el carácter \"$\" (la marca de fin de KR) se rechaza.\n" : "";

@@ -9,8 +9,39 @@
 
 namespace {
 
+const TSintaxisOrden kSintaxis = {
+    .orden = "muestra",
+    .uso = "telar-cli muestra FICHERO [--tipo pos|neg|tst|sya]",
+    .ayuda = "  muestra FICHERO\n"
+             "      Muestra el fichero de muestra como lo enseña la ventana \"Ver muestra\":\n"
+             "      un ejemplo por línea, \"&\" para la cadena vacía. El tipo sale de la\n"
+             "      extensión (pos, neg, tst, sya; sin distinguir mayúsculas).\n"
+             "      Con FICHERO \"-\" la muestra se lee de la entrada estándar, del tipo que\n"
+             "      diga --tipo (pos si no se da). Las demás órdenes también leen \"-\", como\n"
+             "      muestra de su tipo (sya para skr y skc, pos para las demás).\n",
+    .opciones = {{.nombre = "--tipo", .conValor = true}},
+    .minimoFicheros = 1,
+    .maximoFicheros = 1};
+
+// The kind named by --tipo's value (a sample extension); std::nullopt for another text.
+std::optional<TTipoMuestra> TipoPorNombre(const std::string& nombre) {
+  for (const auto tipo : kTiposMuestra)
+    if (nombre == DatosTipoMuestra(tipo).extension) return tipo;
+  return std::nullopt;
+}
+
 int Muestra(const TArgumentos& argumentos) {
   const std::string& fichero = argumentos.ficheros.front();
+  const auto nombreTipo = argumentos.Valor("--tipo");
+  if (nombreTipo && fichero != kEntradaEstandar)
+    return ErrorDeUso(kSintaxis, "--tipo solo vale con el fichero \"-\" (la entrada est\xC3\xA1ndar)");
+  if (fichero == kEntradaEstandar) {
+    const auto tipo = TipoPorNombre(nombreTipo.value_or("pos"));
+    if (!tipo) return ErrorDeUso(kSintaxis, "tipo desconocido \"" + *nombreTipo + "\" (pos, neg, tst o sya)");
+    TSesion sesion;
+    if (!AbrirMuestraCli(sesion, fichero, *tipo)) return kSalidaEntradaIncorrecta;
+    return EmitirInforme(sesion.MemoMuestra(), std::nullopt);
+  }
   const auto tipo = TipoPorExtension(fichero);
   if (!tipo)
     return ErrorDeEntrada(std::string(kExtensionIncorrecta) + " (pos, neg, tst o sya): \"" +
@@ -20,16 +51,6 @@ int Muestra(const TArgumentos& argumentos) {
   return EmitirInforme(sesion.MemoMuestra(), std::nullopt);
 }
 
-const TRegistroOrden registro(OrdenConSintaxis(
-    {.orden = "muestra",
-     .uso = "telar-cli muestra FICHERO",
-     .ayuda = "  muestra FICHERO\n"
-              "      Muestra el fichero de muestra como lo enseña la ventana \"Ver muestra\":\n"
-              "      un ejemplo por línea, \"&\" para la cadena vacía. El tipo sale de la\n"
-              "      extensión (pos, neg, tst, sya; sin distinguir mayúsculas).\n",
-     .opciones = {},
-     .minimoFicheros = 1,
-     .maximoFicheros = 1},
-    Muestra));
+const TRegistroOrden registro(OrdenConSintaxis(kSintaxis, Muestra));
 
 }  // namespace

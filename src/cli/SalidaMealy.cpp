@@ -48,7 +48,7 @@ class TInteraccionMealyCli : public TInteraccionCli, public TInteraccionMealy {
 
 // Reads the sample file into sesion.MuestraSA as "&Abrir..." does; false after a message.
 bool LeerMuestraSA(const std::string& fichero, TSesion& sesion) {
-  if (!TieneExtension(fichero, "sya")) {
+  if (fichero != kEntradaEstandar && !TieneExtension(fichero, "sya")) {
     ErrorDeEntrada(std::string(kExtensionIncorrecta) + " (sya): \"" + RutaVisible(fichero) + "\"");
     return false;
   }

@@ -19,7 +19,7 @@ const char* const kAyudaSalidaResultado =
     "      la validación. -o FICHERO escribe el informe en Windows-1252 con CR LF.\n";
 
 std::vector<TOpcionCli> OpcionesSalidaResultado() {
-  return {{"--determinista"}, {"--validar", true}, {"-o", true}};
+  return {{"--determinista"}, {.nombre = "--validar", .conValor = true, .entrada = true}, {"-o", true}};
 }
 
 TOpcionesSalida LeerOpcionesSalida(const TArgumentos& argumentos) {

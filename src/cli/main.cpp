@@ -1,8 +1,16 @@
 // telar-cli: runs the system's commands without a window, one order per call.
 #include <algorithm>
+#include <csignal>
 #include <iostream>
+#include <new>
 
+#include <unistd.h>
+
+#include "cli/InteraccionCli.h"
 #include "cli/Orden.h"
+#include "cli/SalidaEstandar.h"
+#include "core/ArchivoTexto.h"
+#include "core/Texto.h"
 
 std::vector<TOrden>& OrdenesRegistradas() {
   static std::vector<TOrden> ordenes;
@@ -23,10 +31,9 @@ void MostrarAyuda(std::ostream& salida) {
             "Con -o FICHERO el informe se escribe en Windows-1252 con CR LF, como \"Guardar\".\n";
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-  const std::vector<std::string> args(argv + 1, argv + argc);
+// Runs the call; running out of memory ends it with a message and exit code 2 rather than
+// an abort.
+int Ejecutar(const std::vector<std::string>& args) {
   if (args.empty()) {
     MostrarAyuda(std::cerr);
     return kSalidaEntradaIncorrecta;
@@ -36,10 +43,38 @@ int main(int argc, char** argv) {
     return kSalidaResultado;
   }
   for (const auto& orden : OrdenesRegistradas()) {
-    if (orden.nombre == args[0])
+    if (orden.nombre != args[0]) continue;
+    try {
       return orden.ejecutar(std::vector<std::string>(args.begin() + 1, args.end()));
+    } catch (const std::bad_alloc&) {
+      const std::string muestras = DescripcionMuestrasLeidas();
+      std::cerr << "telar-cli " << orden.nombre << ": memoria insuficiente"
+                << (muestras.empty() ? "" : " (muestra " + Cp1252AUtf8(muestras) + ")") << "\n";
+      return kSalidaEntradaIncorrecta;
+    }
   }
   std::cerr << "telar-cli: orden desconocida \"" << args[0] << "\"\n"
             << "Use telar-cli --help para ver las órdenes.\n";
   return kSalidaEntradaIncorrecta;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // beyond a file-size limit a write fails with its message instead of ending the program
+  std::signal(SIGXFSZ, SIG_IGN);
+  // stdout through a buffer that keeps the failure of any write: a full disk or a closed
+  // stream is an error (exit code 2), never a silent success
+  TSalidaEstandar salida(STDOUT_FILENO);
+  std::streambuf* const anterior = std::cout.rdbuf(&salida);
+  int codigo = Ejecutar(std::vector<std::string>(argv + 1, argv + argc));
+  std::cout.flush();
+  if (salida.Error() != 0) {
+    const std::string motivo = MotivoEscritura(salida.Error());
+    std::cerr << "telar-cli: no se puede escribir la salida" << (motivo.empty() ? "" : " (" + Cp1252AUtf8(motivo) + ")")
+              << "\n";
+    codigo = kSalidaEntradaIncorrecta;
+  }
+  std::cout.rdbuf(anterior);
+  return codigo;
 }

@@ -1,9 +1,15 @@
 // ArchivoTexto: reading and writing the system's text files line by line.
 #include "core/ArchivoTexto.h"
 
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
+#include <filesystem>
 #include <memory>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "core/Texto.h"
 
@@ -22,6 +28,7 @@ std::string Motivo(int numero, bool escribiendo) {
     case EPERM: return "no hay permiso";
     case EISDIR: return "es una carpeta";
     case ENOSPC: return "no queda espacio en el disco";
+    case EFBIG: return "el archivo supera el tama\xF1o permitido";
     case EROFS: return "el disco es de solo lectura";
     case ENOTDIR: return "la ruta no es v\xE1lida";
     default: return "";
@@ -96,44 +103,128 @@ TLecturaTexto DecodificarTexto(std::string_view bytes, const std::string& nombre
   return lectura;
 }
 
-TLecturaTexto LeerArchivoTexto(const std::string& ruta) {
-  const std::string nombre = RutaVisible(ruta);
+namespace {
+
+// Reads every byte of `archivo`, then decodes them; a read error gives its message.
+TLecturaTexto LeerYDecodificar(std::FILE* archivo, const std::string& nombre) {
   TLecturaTexto fallo;
-  errno = 0;
-  TArchivo archivo(std::fopen(ruta.c_str(), "rb"));
-  if (!archivo) {
-    fallo.error = ConMotivo("No se puede leer el archivo \"" + nombre + "\"", errno);
-    return fallo;
-  }
   std::string bytes;
   char bloque[65536];
   std::size_t leidos;
-  while ((leidos = std::fread(bloque, 1, sizeof bloque, archivo.get())) > 0)
-    bytes.append(bloque, leidos);
-  if (std::ferror(archivo.get())) {
+  errno = 0;
+  while ((leidos = std::fread(bloque, 1, sizeof bloque, archivo)) > 0) bytes.append(bloque, leidos);
+  if (std::ferror(archivo)) {
     fallo.error = ConMotivo("No se puede leer el archivo \"" + nombre + "\"", errno);
     return fallo;
   }
   return DecodificarTexto(bytes, nombre);
 }
 
+}  // namespace
+
+TLecturaTexto LeerArchivoTexto(const std::string& ruta) {
+  const std::string nombre = RutaVisible(ruta);
+  errno = 0;
+  TArchivo archivo(std::fopen(ruta.c_str(), "rb"));
+  if (!archivo) {
+    TLecturaTexto fallo;
+    fallo.error = ConMotivo("No se puede leer el archivo \"" + nombre + "\"", errno);
+    return fallo;
+  }
+  return LeerYDecodificar(archivo.get(), nombre);
+}
+
+TLecturaTexto LeerEntradaEstandar(const std::string& nombre) { return LeerYDecodificar(stdin, nombre); }
+
+namespace {
+
+// write() until every byte is out; false with errno set on the first failure.
+bool EscribirTodo(int descriptor, const std::string& texto) {
+  std::size_t hecho = 0;
+  while (hecho < texto.size()) {
+    const ssize_t n = ::write(descriptor, texto.data() + hecho, texto.size() - hecho);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    hecho += static_cast<std::size_t>(n);
+  }
+  return true;
+}
+
+// A device, a pipe or a socket named as output (/dev/null, /dev/stdout...) cannot be
+// replaced: it is written in place, as any program writes it.
+std::string EscribirEnSuSitio(const std::string& ruta, const std::string& texto, const std::string& mensaje) {
+  errno = 0;
+  const int descriptor = ::open(ruta.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+  if (descriptor < 0) return ConMotivo(mensaje, errno, true);
+  const bool escrito = EscribirTodo(descriptor, texto);
+  const int numero = errno;
+  const bool cerrado = ::close(descriptor) == 0;
+  if (!escrito || !cerrado) return ConMotivo(mensaje, escrito ? errno : numero, true);
+  return "";
+}
+
+// A name for the temporary file next to `destino`, hidden and unlikely to be anybody's.
+std::string NombreTemporal(const std::filesystem::path& destino, unsigned intento) {
+  static std::atomic<unsigned> contador{0};
+  const auto nombre = destino.filename().string();
+  return (destino.parent_path() / ("." + nombre + ".telar-" + std::to_string(::getpid()) + "-" +
+                                   std::to_string(contador++) + "-" + std::to_string(intento)))
+      .string();
+}
+
+}  // namespace
+
 std::string EscribirArchivoTexto(const std::string& ruta, const TLista& lineas) {
   const std::string mensaje = "No se puede escribir el archivo \"" + RutaVisible(ruta) + "\"";
-  errno = 0;
-  TArchivo archivo(std::fopen(ruta.c_str(), "wb"));
-  if (!archivo) return ConMotivo(mensaje, errno, true);
   std::string texto;
   for (const auto& linea : lineas) {
     texto += linea;
     texto += "\r\n";
   }
-  const bool escrito = std::fwrite(texto.data(), 1, texto.size(), archivo.get()) == texto.size();
-  const int numero = errno;
-  // fclose flushes the buffer: a full disk may only show here
-  const bool cerrado = std::fclose(archivo.release()) == 0;
-  if (!escrito || !cerrado) return ConMotivo(mensaje, escrito ? errno : numero, true);
-  return "";
+
+  // A symbolic link keeps pointing where it did: the file it names is the one replaced.
+  std::filesystem::path destino = ruta;
+  std::error_code error;
+  if (std::filesystem::is_symlink(destino, error)) {
+    const auto resuelto = std::filesystem::weakly_canonical(destino, error);
+    if (!error) destino = resuelto;
+  }
+  struct stat anterior {};
+  const bool existe = ::stat(destino.c_str(), &anterior) == 0;
+  if (existe && S_ISDIR(anterior.st_mode)) return ConMotivo(mensaje, EISDIR, true);
+  if (existe && !S_ISREG(anterior.st_mode)) return EscribirEnSuSitio(destino.string(), texto, mensaje);
+
+  // The text goes to a new file in the same folder, which then takes the target's name in
+  // one step: a failure at any point leaves the old file as it was.
+  std::string temporal;
+  int descriptor = -1;
+  for (unsigned intento = 0; descriptor < 0 && intento < 100; ++intento) {
+    temporal = NombreTemporal(destino, intento);
+    errno = 0;
+    descriptor = ::open(temporal.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (descriptor < 0 && errno != EEXIST) break;
+  }
+  const std::string sinCambios = existe ? "; no se ha modificado el archivo" : "";
+  if (descriptor < 0) return ConMotivo(mensaje, errno, true) + sinCambios;
+
+  // the replacement keeps the permissions of the file it replaces
+  bool correcto = !existe || ::fchmod(descriptor, anterior.st_mode & 07777) == 0;
+  correcto = correcto && EscribirTodo(descriptor, texto) && ::fsync(descriptor) == 0;
+  int numero = errno;
+  if (::close(descriptor) != 0 && correcto) {
+    correcto = false;
+    numero = errno;
+  }
+  if (correcto && ::rename(temporal.c_str(), destino.c_str()) != 0) {
+    correcto = false;
+    numero = errno;
+  }
+  if (correcto) return "";
+  ::unlink(temporal.c_str());
+  return ConMotivo(mensaje, numero, true) + sinCambios;
 }
+
+std::string MotivoEscritura(int numero) { return Motivo(numero, true); }
 
 std::string RutaVisible(std::string_view ruta) {
   if (auto convertida = Utf8ACp1252(ruta)) return *convertida;

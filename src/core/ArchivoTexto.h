@@ -34,10 +34,23 @@ TLecturaTexto DecodificarTexto(std::string_view bytes, const std::string& nombre
 // A file that does not exist or cannot be read gives a message naming it.
 TLecturaTexto LeerArchivoTexto(const std::string& ruta);
 
+// Reads the standard input to its end the same way; `nombre` (Windows-1252) names it in
+// messages.
+TLecturaTexto LeerEntradaEstandar(const std::string& nombre);
+
 // Writes `lineas` (Windows-1252) to `ruta`, each line followed by CR LF, replacing the
-// file if it exists. Returns the empty text on success, else a Windows-1252 message that
-// names the file.
+// file if it exists. The text is written to a temporary file in the same folder, flushed to
+// the disk and renamed over the target, so a failure (a full disk, a file-size limit) leaves
+// the old file whole and no temporary behind; the replacement keeps the old file's
+// permissions, and a symbolic link keeps its place (the file it points to is replaced). A
+// device or pipe (/dev/null, /dev/stdout) is written in place. Returns the empty text on
+// success, else a Windows-1252 message that names the file and, when it existed, ends in
+// "; no se ha modificado el archivo".
 std::string EscribirArchivoTexto(const std::string& ruta, const TLista& lineas);
+
+// Why a write failed, from its errno, in Spanish (Windows-1252) ("no queda espacio en el
+// disco"); the empty text for an unusual value.
+std::string MotivoEscritura(int numero);
 
 // A path of the file system as Windows-1252 text for messages: UTF-8 is converted and any
 // character the code page cannot hold becomes "?".

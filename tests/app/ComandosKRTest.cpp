@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <new>
 #include <sstream>
 
 #include <gtest/gtest.h>
@@ -365,6 +366,24 @@ TEST(ComandosKR, InternalFaultEndsTheCommandInAnErrorBox) {
   });
   EXPECT_FALSE(despues);
   EXPECT_EQ(guion.transcripcion, (Transcripcion{"Mensaje Error Ok: ERROR INT0KR10"}));
+}
+
+TEST(ComandosKR, RunningOutOfMemoryEndsTheCommandInAnErrorBoxAndKeepsTheSample) {
+  TSesion sesion = SesionCon({"ab", "b"});
+  TInteraccionKRGuion guion;
+  guion.parametros = {0, 0};
+  // memory runs out while the acceptor is shown
+  guion.accionesAceptor.push_back([](TFmostrarAceptorLogica&, TInteraccionKRGuion&) { throw std::bad_alloc(); });
+  OpcionKRnormalClick(sesion, guion);
+  EXPECT_EQ(guion.transcripcion,
+            (Transcripcion{"Parametro: max=2", "Aceptor: Aceptor de prefijos  (KR)",
+                           std::string("Mensaje Error Ok: ") + kMemoriaInsuficiente}));
+  EXPECT_EQ(sesion.MuestraPositiva, (TLista{"ab", "b"}));
+  // the program goes on: the same command runs in full
+  guion.transcripcion.clear();
+  OpcionKRnormalClick(sesion, guion);
+  EXPECT_EQ(guion.transcripcion.size(), 5u);
+  EXPECT_EQ(guion.transcripcion[2], kResultadoKR0);
 }
 
 }  // namespace

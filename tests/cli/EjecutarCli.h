@@ -13,7 +13,7 @@
 
 struct TEjecucion {
   int codigo = -1;
-  std::string salida;
+  std::string salida{};
   std::string errores;
 };
 
@@ -27,17 +27,26 @@ inline std::string LeerBytes(const std::filesystem::path& ruta) {
 // A path under tests/data.
 inline std::string Datos(const std::string& relativa) { return std::string(TELAR_TEST_DATA) + "/" + relativa; }
 
+// Where a run takes place: shell commands run before it ("ulimit -f 1"), the file its
+// stdin reads, and where its stdout goes (empty: captured into TEjecucion::salida).
+struct TEntornoCli {
+  std::string antes{};
+  std::string entrada = "/dev/null";
+  std::string salida{};
+};
+
 // Runs telar-cli with `argumentos` (each passed as one argument, quoted for the shell).
-inline TEjecucion EjecutarCli(const std::vector<std::string>& argumentos) {
+inline TEjecucion EjecutarCli(const std::vector<std::string>& argumentos, const TEntornoCli& entorno = {}) {
   const auto base = std::filesystem::temp_directory_path() /
                     ("telar-cli-" + std::to_string(::getpid()));
-  std::string orden = "'" + std::string(TELAR_CLI_PATH) + "'";
+  std::string orden = entorno.antes + "'" + std::string(TELAR_CLI_PATH) + "'";
   for (const auto& a : argumentos) {
     std::string citado;
     for (char c : a) citado += c == '\'' ? std::string("'\\''") : std::string(1, c);
     orden += " '" + citado + "'";
   }
-  orden += " >'" + base.string() + ".out' 2>'" + base.string() + ".err' </dev/null";
+  const std::string salida = entorno.salida.empty() ? base.string() + ".out" : entorno.salida;
+  orden += " >'" + salida + "' 2>'" + base.string() + ".err' <'" + entorno.entrada + "'";
   TEjecucion ejecucion;
   const int estado = std::system(orden.c_str());
   ejecucion.codigo = WIFEXITED(estado) ? WEXITSTATUS(estado) : -1;

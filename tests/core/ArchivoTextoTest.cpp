@@ -5,7 +5,11 @@
 #include <fstream>
 #include <sstream>
 
+#include <csignal>
+
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace fs = std::filesystem;
 
@@ -111,6 +115,60 @@ TEST_F(ArchivoTextoEnDisco, UnwritablePlacesGiveAMessage) {
   const std::string ruta = Ruta("no/existe.pos");
   EXPECT_EQ(EscribirArchivoTexto(ruta, {"a"}), "No se puede escribir el archivo \"" + ruta + "\" (la carpeta no existe)");
   EXPECT_NE(EscribirArchivoTexto(carpeta.string(), {"a"}), "");
+}
+
+// While alive, writing a file beyond `bytes` fails with EFBIG as on a full disk (the signal
+// that would end the process is ignored).
+class TLimiteTamano {
+ public:
+  explicit TLimiteTamano(rlim_t bytes) {
+    getrlimit(RLIMIT_FSIZE, &m_antes);
+    m_senal = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limite = m_antes;
+    limite.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limite);
+  }
+  ~TLimiteTamano() {
+    setrlimit(RLIMIT_FSIZE, &m_antes);
+    std::signal(SIGXFSZ, m_senal);
+  }
+
+ private:
+  rlimit m_antes{};
+  void (*m_senal)(int) = nullptr;
+};
+
+TEST_F(ArchivoTextoEnDisco, AFailedWriteKeepsTheOldFileAndLeavesNothingBehind) {
+  ASSERT_EQ(EscribirArchivoTexto(Ruta("viejo.pos"), {"a", "b"}), "");
+  const TLista grande = {std::string(1 << 16, 'x')};
+  std::string sobreViejo, nuevo;
+  {
+    TLimiteTamano limite(1000);
+    sobreViejo = EscribirArchivoTexto(Ruta("viejo.pos"), grande);
+    nuevo = EscribirArchivoTexto(Ruta("nuevo.pos"), grande);
+  }
+  EXPECT_EQ(sobreViejo, "No se puede escribir el archivo \"" + Ruta("viejo.pos") +
+                            "\" (el archivo supera el tama\xF1o permitido); no se ha modificado el archivo");
+  EXPECT_EQ(nuevo, "No se puede escribir el archivo \"" + Ruta("nuevo.pos") +
+                       "\" (el archivo supera el tama\xF1o permitido)");
+  EXPECT_EQ(Bytes("viejo.pos"), "a\r\nb\r\n");
+  std::vector<std::string> quedan;
+  for (const auto& entrada : fs::directory_iterator(carpeta)) quedan.push_back(entrada.path().filename());
+  EXPECT_EQ(quedan, std::vector<std::string>{"viejo.pos"});
+}
+
+TEST_F(ArchivoTextoEnDisco, ReplacingKeepsPermissionsLinksAndDevices) {
+  ASSERT_EQ(EscribirArchivoTexto(Ruta("m.pos"), {"a"}), "");
+  fs::permissions(Ruta("m.pos"), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  fs::create_symlink("m.pos", Ruta("enlace.pos"));
+  ASSERT_EQ(EscribirArchivoTexto(Ruta("enlace.pos"), {"b"}), "");
+  EXPECT_TRUE(fs::is_symlink(Ruta("enlace.pos")));
+  EXPECT_EQ(Bytes("m.pos"), "b\r\n");
+  EXPECT_EQ(fs::status(Ruta("m.pos")).permissions(),
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  // a device is written where it is, never replaced by a file
+  EXPECT_EQ(EscribirArchivoTexto("/dev/null", {"c"}), "");
+  EXPECT_TRUE(fs::is_character_file("/dev/null"));
 }
 
 TEST(ArchivoTexto, PathsShowInTheCodePage) {

@@ -193,6 +193,9 @@ std::string EscribirArchivoTexto(const std::string& ruta, const TLista& lineas) 
   const bool existe = ::stat(destino.c_str(), &anterior) == 0;
   if (existe && S_ISDIR(anterior.st_mode)) return ConMotivo(mensaje, EISDIR, true);
   if (existe && !S_ISREG(anterior.st_mode)) return EscribirEnSuSitio(destino.string(), texto, mensaje);
+  const std::string sinCambios = existe ? "; no se ha modificado el archivo" : "";
+  // a file the user may not write stays refused, though its folder would allow a new one
+  if (existe && ::access(destino.c_str(), W_OK) != 0) return ConMotivo(mensaje, errno, true) + sinCambios;
 
   // The text goes to a new file in the same folder, which then takes the target's name in
   // one step: a failure at any point leaves the old file as it was.
@@ -204,7 +207,6 @@ std::string EscribirArchivoTexto(const std::string& ruta, const TLista& lineas) 
     descriptor = ::open(temporal.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (descriptor < 0 && errno != EEXIST) break;
   }
-  const std::string sinCambios = existe ? "; no se ha modificado el archivo" : "";
   if (descriptor < 0) return ConMotivo(mensaje, errno, true) + sinCambios;
 
   // the replacement keeps the permissions of the file it replaces

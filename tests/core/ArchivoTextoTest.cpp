@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -166,6 +167,13 @@ TEST_F(ArchivoTextoEnDisco, ReplacingKeepsPermissionsLinksAndDevices) {
   EXPECT_EQ(Bytes("m.pos"), "b\r\n");
   EXPECT_EQ(fs::status(Ruta("m.pos")).permissions(),
             fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  // a file its user may not write is not replaced (the superuser may write any)
+  fs::permissions(Ruta("m.pos"), fs::perms::owner_read);
+  if (geteuid() != 0) {
+    EXPECT_EQ(EscribirArchivoTexto(Ruta("m.pos"), {"c"}),
+              "No se puede escribir el archivo \"" + Ruta("m.pos") + "\" (no hay permiso); no se ha modificado el archivo");
+    EXPECT_EQ(Bytes("m.pos"), "b\r\n");
+  }
   // a device is written where it is, never replaced by a file
   EXPECT_EQ(EscribirArchivoTexto("/dev/null", {"c"}), "");
   EXPECT_TRUE(fs::is_character_file("/dev/null"));

@@ -1,11 +1,16 @@
 // telar: the desktop program.
 #include <QApplication>
 
+#include <csignal>
+
 #include "ui/Arranque.h"
 #include "ui/Principal.h"
 #include "ui/Sonido.h"
 
 int main(int argc, char* argv[]) {
+  // beyond a file-size limit saving fails with its message and the old file kept, instead of
+  // the program ending with the user's work
+  std::signal(SIGXFSZ, SIG_IGN);
   QApplication aplicacion(argc, argv);
   InstalarTraducciones(aplicacion);
   TSonidos sonidos;  // lives as long as the program, so the start-up sound plays out

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <map>
@@ -28,6 +29,24 @@ inline void Comprobar(bool cumple, const char* propiedad) {
   std::fprintf(stderr, "Propiedad incumplida: %s\n", propiedad);
   std::abort();
 }
+
+// The fuzzer's bytes: the choices of a run are taken from the end, so that a sample file
+// as it stands is a valid input; what is left is the file.
+class TBytes {
+ public:
+  TBytes(const uint8_t* datos, size_t tamano) : m_datos(reinterpret_cast<const char*>(datos), tamano) {}
+  // The last byte not yet taken (0 when none is left).
+  unsigned Byte() {
+    if (m_datos.empty()) return 0;
+    const auto byte = static_cast<unsigned char>(m_datos.back());
+    m_datos.remove_suffix(1);
+    return byte;
+  }
+  std::string_view Resto() const { return m_datos; }
+
+ private:
+  std::string_view m_datos;
+};
 
 // A user who answers every box with its default and never chooses a file.
 class TInteraccionMuda : public TInteraccion {

@@ -3,8 +3,6 @@
 // situation and action numbers. Properties: a consistent machine follows every training
 // sequence (one transition per pair) to a state that ends a sequence; renaming the numbers
 // (lengths changing) renames every k's partition and changes nothing else.
-#include <fuzzer/FuzzedDataProvider.h>
-
 #include <map>
 #include <random>
 
@@ -90,10 +88,10 @@ void ComprobarMaquina(const TMaquinaMealy& maquina, const TLista& cadenasSA) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t tamano) {
   if (tamano > 1024) return 0;
-  FuzzedDataProvider datos(bytes, tamano);
-  const TAlgoritmoMealy algoritmo = datos.ConsumeBool() ? TAlgoritmoMealy::SKR : TAlgoritmoMealy::SKC;
-  const unsigned semilla = datos.ConsumeIntegral<uint16_t>();
-  const TLecturaTexto lectura = DecodificarTexto(datos.ConsumeRemainingBytesAsString(), "fuzz");
+  fuzz::TBytes datos(bytes, tamano);
+  const unsigned eleccion = datos.Byte();
+  const TAlgoritmoMealy algoritmo = eleccion % 2 ? TAlgoritmoMealy::SKR : TAlgoritmoMealy::SKC;
+  const TLecturaTexto lectura = DecodificarTexto(datos.Resto(), "fuzz");
   if (!lectura.Correcta()) return 0;
   TSesion sesion;
   fuzz::TInteraccionMuda muda;
@@ -103,7 +101,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t tamano) {
   if (!modelo.modelo) return 0;
   const TBusquedaMealy busqueda(algoritmo, *modelo.modelo, sesion.CadenasSA);
 
-  TRenombradoPares renombrar(semilla);
+  TRenombradoPares renombrar(eleccion / 2);
   TLista lineas;
   for (const auto& linea : sesion.MuestraSA) lineas.push_back(renombrar(QuitarBlancosYBarras(linea)));
   TLista cadenas;

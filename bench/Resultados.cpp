@@ -11,6 +11,7 @@
 #include <string>
 #include <unordered_map>
 
+#include "CadenasAleatorias.h"
 #include "core/Automata.h"
 #include "core/Funcion.h"
 #include "core/Utilidades.h"
@@ -21,19 +22,6 @@
 #include "results/Validacion.h"
 
 namespace {
-
-TLista CadenasAleatorias(std::size_t cuantas, unsigned semilla) {
-  std::mt19937 azar(semilla);
-  std::uniform_int_distribution<int> largo(1, 12), letra(0, 2);
-  TLista cadenas;
-  cadenas.reserve(cuantas);
-  for (std::size_t i = 0; i < cuantas; ++i) {
-    std::string s;
-    for (int n = largo(azar); n > 0; --n) s += static_cast<char>('a' + letra(azar));
-    cadenas.push_back(std::move(s));
-  }
-  return cadenas;
-}
 
 // The k-tail of a state as text: finality, then each continuing symbol with its own
 // (k-1)-tail.

@@ -1,7 +1,6 @@
 b
 ab
+aab
 aaaab
 aaaaab
-ba
-bb
-aaaa
+aaaaaaab

@@ -44,6 +44,12 @@ TCuentasValidacion TFmostrarAutomataDeterLogica::CuentasValidacion(const TLista&
                           [&](const std::string& ejemplo) { return aceptador.Acepta(ejemplo); });
 }
 
+TDetalleValidacion TFmostrarAutomataDeterLogica::DetalleValidacion(const TLista& test) const {
+  const TAceptadorDeterminista aceptador(m_determinista, ::FilasFinales(m_determinista, m_bloquesFinales));
+  return DetallarValidacion(test, m_sesion.MuestraNegativa,
+                            [&](const std::string& ejemplo) { return aceptador.Acepta(ejemplo); });
+}
+
 void TFmostrarAutomataDeterLogica::BotonValidarClick(TInteraccionResultados& interaccion) {
   if (!ElegirMuestraValidacion(interaccion, m_sesion.MuestraValidacion)) return;
   EstadisticaValidacion(interaccion);
@@ -51,6 +57,7 @@ void TFmostrarAutomataDeterLogica::BotonValidarClick(TInteraccionResultados& int
 
 void TFmostrarAutomataDeterLogica::EstadisticaValidacion(TInteraccionResultados& interaccion) {
   m_graficos.MostrarCuentas(CuentasValidacion(m_sesion.MuestraValidacion));
+  m_graficos.MostrarDetalle(DetalleValidacion(m_sesion.MuestraValidacion));
   interaccion.MostrarGraficos(m_graficos);
 }
 

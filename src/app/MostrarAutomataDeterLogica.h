@@ -67,6 +67,9 @@ class TFmostrarAutomataDeterLogica {
   // when it is over the alphabet and its walk from the initial subset-state ends in one
   // that holds a final block. Available from construction.
   TCuentasValidacion CuentasValidacion(const TLista& test) const;
+  // The strings of `test` by outcome and the examples of the session's negative sample
+  // that the automaton accepts, decided as CuentasValidacion decides them.
+  TDetalleValidacion DetalleValidacion(const TLista& test) const;
 
  private:
   const TAutomata& m_automata;

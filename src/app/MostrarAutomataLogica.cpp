@@ -62,8 +62,18 @@ TCuentasValidacion TFmostrarAutomataLogica::CuentasValidacion(const TLista& test
   });
 }
 
+TDetalleValidacion TFmostrarAutomataLogica::DetalleValidacion(const TLista& test) const {
+  assert(m_funcion && "validation needs the function built on show");
+  if (!m_datos.EsDeterminista()) return TFmostrarAutomataDeterLogica(*this).DetalleValidacion(test);
+  const TLista& alfabeto = m_automata->Alfabeto;
+  return DetallarValidacion(test, m_sesion.MuestraNegativa, [&](const std::string& ejemplo) {
+    return CadenaAceptada(ejemplo, *m_funcion, alfabeto);
+  });
+}
+
 void TFmostrarAutomataLogica::EstadisticaValidacion(TInteraccionResultados& interaccion) {
   m_graficos.MostrarCuentas(CuentasValidacion(m_sesion.MuestraValidacion));
+  m_graficos.MostrarDetalle(DetalleValidacion(m_sesion.MuestraValidacion));
   interaccion.MostrarGraficos(m_graficos);
 }
 

@@ -103,6 +103,9 @@ class TFmostrarAutomataLogica {
   // when it is over the alphabet and the validation function accepts it, or, for a
   // non-deterministic result, when its deterministic equivalent does. Requires FormShow.
   TCuentasValidacion CuentasValidacion(const TLista& test) const;
+  // The strings of `test` by outcome and the examples of the session's negative sample
+  // that the automaton accepts, decided as CuentasValidacion decides them.
+  TDetalleValidacion DetalleValidacion(const TLista& test) const;
 
  protected:
   // The examples for the report's "Ejemplos añadidos: " line; null (no line) here.

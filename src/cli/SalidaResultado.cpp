@@ -11,27 +11,31 @@
 #include "app/Sesion.h"
 #include "cli/InteraccionCli.h"
 #include "cli/Orden.h"
+#include "core/Texto.h"
 #include "results/Validacion.h"
 
 const char* const kAyudaSalidaResultado =
     "      --determinista: si el resultado no es determinista, el informe de la ventana\n"
     "      del autómata determinista. --validar TEST.tst: tras el informe, las cuentas de\n"
-    "      la validación. -o FICHERO escribe el informe en Windows-1252 con CR LF.\n";
+    "      la validación; con --detalle, una línea \"Aceptado: x\" o \"Rechazado: x\" por\n"
+    "      ejemplo de test, en su orden. -o FICHERO escribe el informe en Windows-1252 con CR LF.\n";
 
 std::vector<TOpcionCli> OpcionesSalidaResultado() {
-  return {{"--determinista"}, {.nombre = "--validar", .conValor = true, .entrada = true}, {"-o", true}};
+  return {{"--determinista"}, {.nombre = "--validar", .conValor = true, .entrada = true}, {"--detalle"}, {"-o", true}};
 }
 
 TOpcionesSalida LeerOpcionesSalida(const TArgumentos& argumentos) {
   TOpcionesSalida opciones;
   opciones.determinista = argumentos.Tiene("--determinista");
   opciones.validar = argumentos.Valor("--validar");
+  opciones.detalle = argumentos.Tiene("--detalle");
   opciones.fichero = argumentos.Valor("-o");
   return opciones;
 }
 
 int SalidaResultado(TFmostrarAutomataLogica& ventana, const TOpcionesSalida& opciones) {
   TSesion& sesion = ventana.Sesion();
+  if (opciones.detalle && !opciones.validar) return ErrorDeEntrada("--detalle necesita --validar TEST.tst");
   TInteraccionCli interaccion;
   if (opciones.validar) {
     interaccion.archivoAbrir = *opciones.validar;
@@ -41,6 +45,7 @@ int SalidaResultado(TFmostrarAutomataLogica& ventana, const TOpcionesSalida& opc
 
   TLista informe;
   TCuentasValidacion cuentas;
+  TDetalleValidacion detalle;
   if (opciones.determinista && !ventana.EsDeterminista()) {
     TFmostrarAutomataDeterLogica determinista(ventana);
     determinista.PonerCaption(ventana.Caption());
@@ -48,10 +53,12 @@ int SalidaResultado(TFmostrarAutomataLogica& ventana, const TOpcionesSalida& opc
     determinista.GuardarResultados();
     informe = determinista.Informe();
     cuentas = determinista.CuentasValidacion(sesion.MuestraValidacion);
+    if (opciones.detalle) detalle = determinista.DetalleValidacion(sesion.MuestraValidacion);
   } else {
     ventana.GuardarResultados();
     informe = ventana.Informe();
     cuentas = ventana.CuentasValidacion(sesion.MuestraValidacion);
+    if (opciones.detalle) detalle = ventana.DetalleValidacion(sesion.MuestraValidacion);
   }
 
   if (const int codigo = EmitirInforme(informe, opciones.fichero); codigo != kSalidaResultado) return codigo;
@@ -60,8 +67,12 @@ int SalidaResultado(TFmostrarAutomataLogica& ventana, const TOpcionesSalida& opc
               << "Muestra Test: " << cuentas.total << "\n"
               << "Ejemplos Aceptados: " << cuentas.aceptados << "\n"
               << "Ejemplos Rechazados: " << cuentas.rechazados << "\n"
-              << TextoAciertos(PorcentajeAciertos(cuentas.aceptados, cuentas.total)) << "\n"
-              << std::flush;
+              << TextoAciertos(PorcentajeAciertos(cuentas.aceptados, cuentas.total)) << "\n";
+    if (opciones.detalle)
+      for (std::size_t i = 0; i < sesion.MuestraValidacion.size(); ++i)
+        std::cout << (detalle.aceptado[i] ? "Aceptado: " : "Rechazado: ")
+                  << Cp1252AUtf8(TextoEjemplo(sesion.MuestraValidacion[i])) << "\n";
+    std::cout << std::flush;
   }
   return kSalidaResultado;
 }

@@ -17,10 +17,12 @@ class TFmostrarAutomataLogica;
 struct TOpcionesSalida {
   bool determinista = false;            // --determinista
   std::optional<std::string> validar;   // --validar TEST.tst
+  bool detalle = false;                 // --detalle
   std::optional<std::string> fichero;   // -o FICHERO
 };
 
-// "--determinista", "--validar" (with a value) and "-o" (with a value), for an order's syntax.
+// "--determinista", "--validar" (with a value), "--detalle" and "-o" (with a value), for an
+// order's syntax.
 std::vector<TOpcionCli> OpcionesSalidaResultado();
 // Their lines for --help (UTF-8, each ending in "\n").
 extern const char* const kAyudaSalidaResultado;
@@ -42,6 +44,8 @@ TOpcionesSalida LeerOpcionesSalida(const TArgumentos& argumentos);
 //    counted on the deterministic automaton when --determinista converted the result, else
 //    with the quotient walk. The test file is read as "Validar" reads it; a wrong extension
 //    or an unreadable file prints its message on stderr and nothing else.
+//  - With --detalle (only with --validar), one line per test string follows, in file
+//    order: "Aceptado: x" or "Rechazado: x", x written "&" when empty.
 // Returns 0, or 2 after a message on stderr.
 int SalidaResultado(const TAutomata& automata, const TLista& muestraPositiva, const std::string& caption,
                     const TLista* ejemplosAnadidos, const TOpcionesSalida& opciones);

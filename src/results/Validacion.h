@@ -4,6 +4,8 @@
 #include <array>
 #include <cstddef>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "core/Lista.h"
 
@@ -27,6 +29,34 @@ TCuentasValidacion ContarValidacion(const TLista& test, std::size_t entrenamient
     if (acepta(ejemplo)) ++cuentas.aceptados;
   cuentas.rechazados = cuentas.total - cuentas.aceptados;
   return cuentas;
+}
+
+// The strings of a validation by outcome, each written as the sample viewer writes it
+// ("&" for the empty string), in test file order; and, when a negative sample is loaded,
+// its examples that the automaton wrongly accepts, in sample order.
+struct TDetalleValidacion {
+  std::vector<bool> aceptado;  // per test string, in file order
+  TLista aceptados;
+  TLista rechazados;
+  bool conNegativa = false;
+  TLista negativosAceptados;
+};
+
+// A string as shown in a list: "&" for the empty string, the text itself otherwise.
+inline std::string TextoEjemplo(const std::string& ejemplo) { return ejemplo.empty() ? "&" : ejemplo; }
+
+// Sorts `test` and `negativa` (empty: none loaded) by `acepta(ejemplo)`.
+template <typename Acepta>
+TDetalleValidacion DetallarValidacion(const TLista& test, const TLista& negativa, Acepta&& acepta) {
+  TDetalleValidacion detalle;
+  for (const auto& ejemplo : test) {
+    detalle.aceptado.push_back(acepta(ejemplo));
+    (detalle.aceptado.back() ? detalle.aceptados : detalle.rechazados).push_back(TextoEjemplo(ejemplo));
+  }
+  detalle.conNegativa = !negativa.empty();
+  for (const auto& ejemplo : negativa)
+    if (acepta(ejemplo)) detalle.negativosAceptados.push_back(TextoEjemplo(ejemplo));
+  return detalle;
 }
 
 // Hit percentage: aceptados / total * 100 rounded to the nearest integer, a value exactly
@@ -57,6 +87,9 @@ class TFgraficosLogica {
   // Fills the four bars with the counts and the label with the percentage; the values are
   // set directly, none is derived from another.
   void MostrarCuentas(const TCuentasValidacion& cuentas);
+  // Fills the lists beside the chart: accepted and rejected test strings, and the negative
+  // examples accepted. The counts, bars and label stay as MostrarCuentas left them.
+  void MostrarDetalle(TDetalleValidacion detalle) { m_detalle = std::move(detalle); }
 
   const std::string& Caption() const { return m_caption; }
   const std::string& Titulo() const { return m_titulo; }
@@ -66,6 +99,7 @@ class TFgraficosLogica {
   const std::string& Aciertos() const { return m_aciertos; }
   const TCuentasValidacion& Cuentas() const { return m_cuentas; }
   int Porcentaje() const { return m_porcentaje; }
+  const TDetalleValidacion& Detalle() const { return m_detalle; }
 
  private:
   std::string m_caption = " Resultado validaci\xF3n";
@@ -80,4 +114,5 @@ class TFgraficosLogica {
   std::string m_aciertos;
   TCuentasValidacion m_cuentas;
   int m_porcentaje = 0;
+  TDetalleValidacion m_detalle;
 };

@@ -9,6 +9,8 @@
 #include <QChartView>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QListWidget>
+#include <QVBoxLayout>
 #include <QValueAxis>
 #include <algorithm>
 
@@ -100,12 +102,39 @@ TFgraficos::TFgraficos(QWidget* padre) : QDialog(padre), m_grafico(new QChart), 
   colores.setColor(QPalette::WindowText, kAzulMarino);
   m_aciertos->setPalette(colores);
 
-  auto* capa = new QHBoxLayout(this);
+  // The chart keeps its client area of 536 by 348; the lists go below it.
+  auto* grafico = new QWidget(this);
+  grafico->setObjectName("AreaGrafico");
+  grafico->setFixedSize(536, 348);
+  auto* capa = new QHBoxLayout(grafico);
   capa->setContentsMargins(0, 0, 6, 0);
   capa->setSpacing(2);
   capa->addWidget(vista, 1);
   capa->addWidget(m_aciertos, 0, Qt::AlignVCenter);
-  setFixedSize(536, 348);
+
+  auto* listas = new QHBoxLayout;
+  listas->setContentsMargins(6, 4, 6, 6);
+  auto columna = [&](const char* nombre, QLabel*& titulo, QListWidget*& lista) {
+    auto* capaColumna = new QVBoxLayout;
+    titulo = new QLabel(this);
+    titulo->setObjectName(QString::fromLatin1(nombre) + "Titulo");
+    lista = new QListWidget(this);
+    lista->setObjectName(nombre);
+    lista->setSelectionMode(QAbstractItemView::NoSelection);
+    capaColumna->addWidget(titulo);
+    capaColumna->addWidget(lista);
+    listas->addLayout(capaColumna);
+  };
+  columna("ListaAceptados", m_tituloAceptados, m_aceptados);
+  columna("ListaRechazados", m_tituloRechazados, m_rechazados);
+  columna("ListaNegativos", m_tituloNegativos, m_negativos);
+
+  auto* todo = new QVBoxLayout(this);
+  todo->setContentsMargins(0, 0, 0, 0);
+  todo->setSpacing(0);
+  todo->addWidget(grafico);
+  todo->addLayout(listas);
+  setFixedSize(536, 348 + 170);
 }
 
 void TFgraficos::Rellenar(const TFgraficosLogica& graficos) {
@@ -121,6 +150,20 @@ void TFgraficos::Rellenar(const TFgraficosLogica& graficos) {
   m_aciertos->setText(DeCp1252(graficos.Aciertos()));
   // The label's trailing blanks take no room from the chart.
   m_aciertos->setFixedWidth(m_aciertos->fontMetrics().horizontalAdvance(m_aciertos->text().trimmed()) + 2);
+
+  const TDetalleValidacion& detalle = graficos.Detalle();
+  auto llenar = [](QListWidget* lista, const TLista& textos) {
+    lista->clear();
+    for (const auto& texto : textos) lista->addItem(DeCp1252(texto));
+  };
+  llenar(m_aceptados, detalle.aceptados);
+  llenar(m_rechazados, detalle.rechazados);
+  llenar(m_negativos, detalle.negativosAceptados);
+  m_tituloAceptados->setText(QStringLiteral("Test aceptados: %1").arg(detalle.aceptados.size()));
+  m_tituloRechazados->setText(QStringLiteral("Test rechazados: %1").arg(detalle.rechazados.size()));
+  m_tituloNegativos->setText(QStringLiteral("Negativos aceptados: %1").arg(detalle.negativosAceptados.size()));
+  m_tituloNegativos->setVisible(detalle.conNegativa);
+  m_negativos->setVisible(detalle.conNegativa);
 }
 
 void TFgraficos::Mostrar(const TFgraficosLogica& graficos) {

@@ -24,9 +24,11 @@
 #include "app/ComandoIncremental.h"
 #include "app/ComandosKR.h"
 #include "app/ComandosMealy.h"
+#include "app/ExplorarKLogica.h"
 #include "app/FlujosMuestra.h"
 #include "ui/AcercaDe.h"
 #include "ui/Ayuda.h"
+#include "ui/ExplorarK.h"
 #include "ui/Imagen.h"
 #include "ui/InteraccionVentanas.h"
 #include "ui/NuevMuestra.h"
@@ -222,6 +224,9 @@ void TFprincipal::CrearMenus() {
   QAction* skc = item(algoritmos, "OpcionSKC", QStringLiteral("SKC"));
   orden(skc, TOrdenAlgoritmo::OpcionSKC);
   m_algoritmos = {im1, kr->menuAction(), kc->menuAction(), skr, skc};
+  algoritmos->addSeparator();
+  m_explorarK = item(algoritmos, "OpcionExplorarK", DeCp1252(TFexplorarKLogica::kCaptionMenu));
+  connect(m_explorarK, &QAction::triggered, this, &TFprincipal::ExplorarKClick);
 
   // A radio group whose items follow the session: kinds, KR variants, KC variants.
   auto radios = [this, &item](QMenu* m, const auto& valores, auto datosDe, auto& acciones, auto elegir) {
@@ -301,6 +306,7 @@ void TFprincipal::Refrescar() {
   m_variantesKC[Indice(m_sesion->VarianteKC())]->setChecked(true);
   for (const auto algoritmo : {TAlgoritmo::IM1, TAlgoritmo::KR, TAlgoritmo::KC, TAlgoritmo::SKR, TAlgoritmo::SKC})
     m_algoritmos[Indice(algoritmo)]->setEnabled(m_sesion->Habilitado(algoritmo));
+  m_explorarK->setEnabled(!m_sesion->MuestraPositiva.empty());
   if (m_verMuestra) m_verMuestra->MostrarLineas(DeLista(m_sesion->MemoMuestra()));
 }
 
@@ -382,6 +388,12 @@ void TFprincipal::GuardarComoClick() { ::GuardarComoClick(*m_sesion, *m_interacc
 void TFprincipal::Salir1Click() { close(); }
 
 void TFprincipal::Contenidos1Click() { m_ayuda->Contenido(ArchivoAyuda); }
+
+void TFprincipal::ExplorarKClick() {
+  if (!PuedeExplorarK(*m_sesion, *m_interaccion)) return;
+  TFexplorarK ventana(*m_sesion, *m_interaccion, m_interaccion->SeparadorDecimal(), this);
+  ventana.exec();
+}
 
 void TFprincipal::TemasTutorClick() { m_ayuda->Buscador(ArchivoTutorial); }
 

@@ -74,6 +74,8 @@ class TFprincipal : public QMainWindow {
   void Salir1Click();
   void Contenidos1Click();
   void TemasTutorClick();
+  // "Explorar K...": the k sweep window over the session's samples, modal.
+  void ExplorarKClick();
   void BotonAbrirClick();
   void BotonGuardarClick();
   void BotonVerClick();
@@ -112,7 +114,8 @@ class TFprincipal : public QMainWindow {
   std::array<QAction*, 4> m_tiposMuestra{};
   std::array<QAction*, 3> m_variantesKR{};
   std::array<QAction*, 3> m_variantesKC{};
-  std::array<QAction*, 5> m_algoritmos{};  // by TAlgoritmo: the item or the submenu's action
+  std::array<QAction*, 5> m_algoritmos{};
+  QAction* m_explorarK = nullptr;  // enabled while a positive sample exists  // by TAlgoritmo: the item or the submenu's action
   TImagen* m_imagenPresent;
   TImagen* m_imagenFija;
   QTimer* m_timer1;

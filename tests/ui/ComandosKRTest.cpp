@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QValueAxis>
 #include <QBarSeries>
@@ -331,7 +332,7 @@ class TestComandosKR : public QObject {
       auto* g = qobject_cast<TFgraficos*>(w);
       QVERIFY(g);
       QCOMPARE(g->windowTitle(), QStringLiteral(" Resultado validación"));
-      QCOMPARE(g->size(), QSize(536, 348));
+      QCOMPARE(Hijo<QWidget>(g, "AreaGrafico")->size(), QSize(536, 348));
       QCOMPARE(g->Grafico()->title(), QStringLiteral("Resultado Validación"));
       QCOMPARE(g->EjeIzquierdo()->titleText(), QStringLiteral("Nº total de ejemplos"));
       QCOMPARE(g->EjeIzquierdo()->tickInterval(), 1.0);
@@ -350,6 +351,14 @@ class TestComandosKR : public QObject {
       }
       QCOMPARE(g->Grafico()->series().indexOf(g->Series()[0]), 0);
       QCOMPARE(Hijo<QLabel>(g, "Aciertos")->text(), QStringLiteral("Aciertos: 75%      "));
+      auto textos = [](QListWidget* lista) {
+        QStringList t;
+        for (int i = 0; i < lista->count(); ++i) t << lista->item(i)->text();
+        return t;
+      };
+      QCOMPARE(textos(g->ListaAceptados()), (QStringList{"ab", "b", "aab"}));
+      QCOMPARE(textos(g->ListaRechazados()), (QStringList{"ba"}));
+      QVERIFY(g->ListaNegativos()->isHidden());  // no negative sample loaded
       g->close();
     });
     guion.Pulsar("TFmostrarAutomata", "BotonValidar");

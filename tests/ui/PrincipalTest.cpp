@@ -123,7 +123,7 @@ class TestPrincipal : public QObject {
     QTest::newRow("barra") << "" << QStringList{"&Muestra", "&Algoritmos", "&Configuración", "Ay&uda", "&Tutorial"};
     QTest::newRow("Muestra") << "MuestraM"
                              << QStringList{"&Nueva...", "&Abrir...", "&Ver", "&Guardar como...", "-", "&Salir"};
-    QTest::newRow("Algoritmos") << "AlgoritmosM" << QStringList{"&IM1...", "K&R", "K&C", "SKR", "SKC"};
+    QTest::newRow("Algoritmos") << "AlgoritmosM" << QStringList{"&IM1...", "K&R", "K&C", "SKR", "SKC", "-", "Explorar &K..."};
     QTest::newRow("KR") << "OpcionKR" << QStringList{"KR...", "KR incremental...", "KR ejemplos negativos..."};
     QTest::newRow("KC") << "OpcionKC" << QStringList{"KC...", "KC incremental...", "KC ejemplos negativos..."};
     QTest::newRow("Configuracion") << "ConfiguracionM" << QStringList{"&Muestra", "-", "K&R...", "K&C..."};
@@ -167,6 +167,7 @@ class TestPrincipal : public QObject {
     fila("OpcionKC", ninguno, false, false, false);
     fila("OpcionSKR", ninguno, false, false, false);
     fila("OpcionSKC", ninguno, false, false, false);
+    fila("OpcionExplorarK", ninguno, false, false, false);
     fila("TipoM_Pos", ninguno, true, true, true);
     fila("TipoM_Neg", ninguno, true, false, true);
     fila("TipoM_Test", ninguno, true, false, true);

@@ -1,0 +1,8 @@
+ab
+aabab
+ababab
+babbab
+bbaab
+abbbab
+aaabab
+bbbbab

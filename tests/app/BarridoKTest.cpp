@@ -1,0 +1,166 @@
+// The k sweep against the single runs it stands for: state and transition counts of the
+// reference algorithms, acceptance counts of the result windows' validation, the k the
+// search against a negative sample finds, and cancellation between runs.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+
+#include "../inference/Referencia.h"
+#include "InteraccionGuion.h"
+#include "app/BarridoK.h"
+#include "app/MostrarAutomataDeterLogica.h"
+#include "app/MostrarAutomataLogica.h"
+#include "app/Muestra.h"
+#include "app/Sesion.h"
+#include "inference/AlgoritmoIM1.h"
+#include "inference/BusquedaK.h"
+#include "results/Validacion.h"
+
+namespace {
+
+using referencia::KC;
+using referencia::KR;
+using referencia::MuestraAleatoria;
+
+// What the result window (or, for a result that is not deterministic, the deterministic
+// window) counts when `ejemplos` is validated against `automata`.
+int AceptadosPorVentana(const TAutomata& automata, const TLista& positiva, const TLista& ejemplos) {
+  TSesion sesion;
+  sesion.MuestraPositiva = positiva;
+  TInteraccionGuion guion;
+  TFmostrarAutomataLogica ventana(automata, sesion);
+  ventana.FormShow(guion);
+  if (ventana.EsDeterminista()) return ventana.CuentasValidacion(ejemplos).aceptados;
+  TFmostrarAutomataDeterLogica determinista(ventana);
+  determinista.FormShow(guion);
+  return determinista.CuentasValidacion(ejemplos).aceptados;
+}
+
+std::size_t Arcos(const TAutomata& automata) {
+  const TFuncion cociente(automata, FuncionCociente);
+  std::size_t arcos = 0;
+  for (std::size_t fila = 0; fila < cociente.NumeroDeFilas(); ++fila)
+    for (std::size_t c = 0; c < cociente.CeldasEnFila(fila); ++c)
+      if (!EsSinTransicion(cociente.Celda(fila, c))) ++arcos;
+  return arcos;
+}
+
+TEST(BarridoK, EveryRowMatchesTheSingleRunOfItsKAndTheFirstConsistentKIsTheSearchsK) {
+  std::mt19937 azar(16);
+  for (int vuelta = 0; vuelta < 25; ++vuelta) {
+    SCOPED_TRACE("vuelta " + std::to_string(vuelta));
+    const TMuestrasBarrido muestras{MuestraAleatoria(azar, 6, 5, 2), MuestraAleatoria(azar, 5, 6, 2),
+                                    MuestraAleatoria(azar, 7, 6, 3)};
+    const int cota = static_cast<int>(LongitudMaxima(muestras.positiva));
+    const auto filas = Barrido(muestras, {TAlgoritmoBarrido::KR, TAlgoritmoBarrido::KC});
+    ASSERT_EQ(filas.size(), 2u * static_cast<std::size_t>(cota + 1));
+
+    for (const auto& fila : filas) {
+      const bool kr = fila.paso.algoritmo == TAlgoritmoBarrido::KR;
+      const int k = fila.paso.k;
+      SCOPED_TRACE(std::string(NombreAlgoritmo(fila.paso.algoritmo)) + " k=" + std::to_string(k));
+      ASSERT_EQ(k, static_cast<int>(&fila - filas.data()) % (cota + 1));
+      TAutomata referencia(kr ? MarcarMuestra(muestras.positiva) : muestras.positiva, 'N');
+      if (kr)
+        KR(referencia, k, ModoSilencioso, muestras.positiva);
+      else
+        KC(referencia, k, ModoSilencioso);
+      EXPECT_EQ(fila.estados, referencia.Bloques.size());
+      EXPECT_EQ(fila.transiciones, Arcos(referencia));
+      const int negativos = AceptadosPorVentana(referencia, muestras.positiva, muestras.negativa);
+      EXPECT_EQ(fila.negativosAceptados, static_cast<std::size_t>(negativos));
+      EXPECT_EQ(fila.Consistente(), negativos == 0);
+      const int test = AceptadosPorVentana(referencia, muestras.positiva, muestras.test);
+      EXPECT_EQ(fila.testAceptados, static_cast<std::size_t>(test));
+      EXPECT_EQ(fila.aciertos, PorcentajeAciertos(test, static_cast<int>(muestras.test.size())));
+    }
+
+    for (const char letra : {'R', 'C'}) {
+      const auto solucion = BuscarKNegativo(letra, muestras.positiva, muestras.negativa, cota);
+      const auto primera = std::find_if(filas.begin(), filas.end(), [&](const TFilaBarrido& f) {
+        return f.Consistente() && (f.paso.algoritmo == TAlgoritmoBarrido::KR) == (letra == 'R');
+      });
+      ASSERT_EQ(solucion.has_value(), primera != filas.end()) << letra;
+      if (solucion) {
+        EXPECT_EQ(primera->paso.k, solucion->k) << letra;
+      }
+    }
+  }
+}
+
+TEST(BarridoK, Im1LevineRunsEveryCandidateBoundAndCountsOnTheDeterministicAutomaton) {
+  std::mt19937 azar(61);
+  int noDeterministas = 0;
+  for (int vuelta = 0; vuelta < 15; ++vuelta) {
+    const TMuestrasBarrido muestras{MuestraAleatoria(azar, 7, 5, 2, false), {}, MuestraAleatoria(azar, 8, 6, 2)};
+    const auto filas = Barrido(muestras, {TAlgoritmoBarrido::IM1Levine});
+    const TAutomata aceptor(muestras.positiva, 'N');
+    const int cota = static_cast<int>(LongitudMaxima(muestras.positiva));
+    const TLista cotas = *CalcularDatosStren(aceptor, cota)->Cotas;
+    ASSERT_EQ(filas.size(), cotas.size());
+    for (std::size_t i = 0; i < filas.size(); ++i) {
+      EXPECT_EQ(filas[i].paso.cota, cotas[i]);
+      EXPECT_EQ(filas[i].paso.k, cota);
+      EXPECT_FALSE(filas[i].negativosAceptados.has_value());
+      const auto resultado = ResultadoDePaso(muestras.positiva, filas[i].paso);
+      EXPECT_EQ(filas[i].estados, resultado->Bloques.size());
+      EXPECT_EQ(filas[i].testAceptados,
+                static_cast<std::size_t>(AceptadosPorVentana(*resultado, muestras.positiva, muestras.test)));
+      TSesion sesion;
+      TFmostrarAutomataLogica ventana(*resultado, sesion);
+      TInteraccionGuion guion;
+      ventana.FormShow(guion);
+      if (!ventana.EsDeterminista()) ++noDeterministas;
+    }
+  }
+  EXPECT_GT(noDeterministas, 0) << "the samples should reach the deterministic window's count";
+}
+
+// Cancels once `tras` rows have been made; records what the sweep reported.
+struct TProgresoGuion : TProgresoBarrido {
+  std::size_t tras;
+  std::vector<std::pair<std::size_t, std::size_t>> avisos;
+  explicit TProgresoGuion(std::size_t n) : tras(n) {}
+  bool Cancelado() override { return avisos.size() >= tras; }
+  void FilaHecha(const TFilaBarrido&, std::size_t hechas, std::size_t total) override {
+    avisos.emplace_back(hechas, total);
+  }
+};
+
+TEST(BarridoK, ProgressCountsEveryRunAndCancelKeepsTheRowsMade) {
+  const TMuestrasBarrido muestras{{"aab", "ab", "b", "abab"}, {}, {}};
+  const std::vector<TAlgoritmoBarrido> ambos = {TAlgoritmoBarrido::KR, TAlgoritmoBarrido::KC};
+  TProgresoGuion completo(100);
+  const auto todas = Barrido(muestras, ambos, &completo);
+  ASSERT_EQ(todas.size(), 10u);
+  for (std::size_t i = 0; i < completo.avisos.size(); ++i) EXPECT_EQ(completo.avisos[i], std::make_pair(i + 1, std::size_t{10}));
+
+  TProgresoGuion cancelado(3);
+  const auto parte = Barrido(muestras, ambos, &cancelado);
+  ASSERT_EQ(parte.size(), 3u);
+  EXPECT_EQ(cancelado.avisos.size(), 3u);
+  for (std::size_t i = 0; i < parte.size(); ++i) EXPECT_EQ(parte[i].estados, todas[i].estados);
+  TProgresoGuion desdeElPrincipio(0);
+  EXPECT_TRUE(Barrido(muestras, ambos, &desdeElPrincipio).empty());
+}
+
+TEST(BarridoK, ColumnsFollowTheLoadedSamples) {
+  const TLista positiva = {"ab", "b"};
+  const std::vector<TAlgoritmoBarrido> kr = {TAlgoritmoBarrido::KR};
+  EXPECT_EQ(ColumnasBarrido({positiva, {}, {}}, kr),
+            (std::vector<std::string>{"Algoritmo", "k", "Estados", "Transiciones", "Tiempo (ms)"}));
+  const TMuestrasBarrido todas{positiva, {"a", "aab"}, {"b", "ab", "ba"}};
+  EXPECT_EQ(ColumnasBarrido(todas, {TAlgoritmoBarrido::IM1Levine}),
+            (std::vector<std::string>{"Algoritmo", "S", "Estados", "Transiciones", "Negativos aceptados",
+                                      "Consistente", "Test aceptados", "Aciertos", "Tiempo (ms)"}));
+  // KR k=0 on [ab, b] accepts a*b: "aab" is accepted, "a" and "ba" are not.
+  const auto filas = Barrido(todas, kr);
+  auto textos = TextosFila(filas[0], todas);
+  textos.pop_back();  // the time
+  EXPECT_EQ(textos, (std::vector<std::string>{"KR", "0", "2", "2", "1", "no", "2", "67%"}));
+  textos = TextosFila(filas[1], todas);
+  EXPECT_EQ(textos[4] + textos[5], "0s\xED");
+}
+
+}  // namespace

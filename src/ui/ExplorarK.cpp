@@ -17,6 +17,9 @@
 #include <QValueAxis>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
+#include <functional>
+#include <utility>
 
 #include "ui/TextoQt.h"
 
@@ -40,6 +43,13 @@ class TProgresoQt : public TProgresoBarrido {
   std::function<void(const TFilaBarrido&, std::size_t, std::size_t)> m_avisar;
 };
 
+// A whole step of 1, 2 or 5 times a power of ten that divides 0..maximo in at most ten.
+double PasoEntero(double maximo) {
+  for (double potencia = 1;; potencia *= 10)
+    for (const double factor : {1.0, 2.0, 5.0})
+      if (maximo <= 10 * factor * potencia) return factor * potencia;
+}
+
 QChart* NuevoGrafico(const QString& titulo) {
   auto* grafico = new QChart;
   grafico->setTitle(titulo);
@@ -56,7 +66,7 @@ void Dibujar(QChart* grafico, const std::vector<TFexplorarKLogica::TLinea>& line
   }
   auto* x = new QValueAxis;
   x->setTitleText(ejeX);
-  x->setLabelFormat(QStringLiteral("%g"));
+  x->setLabelFormat(QStringLiteral("%d"));
   auto* y = new QValueAxis;
   y->setLabelFormat(QStringLiteral("%d"));
   grafico->addAxis(x, Qt::AlignBottom);
@@ -75,10 +85,13 @@ void Dibujar(QChart* grafico, const std::vector<TFexplorarKLogica::TLinea>& line
     serie->attachAxis(x);
     serie->attachAxis(y);
   }
-  x->setRange(0, maxX);
-  y->setRange(0, maxY * 1.05);
-  x->applyNiceNumbers();
-  y->applyNiceNumbers();
+  for (auto [eje, maximo] : {std::pair{x, maxX}, std::pair{y, maxY}}) {
+    const double paso = PasoEntero(maximo);
+    eje->setTickType(QValueAxis::TicksDynamic);
+    eje->setTickAnchor(0);
+    eje->setTickInterval(paso);
+    eje->setRange(0, std::ceil(maximo / paso) * paso);
+  }
 }
 
 }  // namespace
@@ -124,11 +137,13 @@ TFexplorarK::TFexplorarK(const TSesion& sesion, TInteraccionResultados& interacc
   auto* graficos = new QSplitter(Qt::Vertical);
   graficos->addWidget(vistaEstados);
   graficos->addWidget(vistaAceptados);
+  graficos->setMinimumWidth(400);
   auto* division = new QSplitter(Qt::Horizontal, this);
   division->addWidget(m_tabla);
   division->addWidget(graficos);
-  division->setStretchFactor(0, 3);
-  division->setStretchFactor(1, 2);
+  division->setStretchFactor(0, 1);
+  division->setStretchFactor(1, 1);
+  division->setSizes({560, 420});
 
   auto* cerrar = new QPushButton(QStringLiteral("C&errar"), this);
   cerrar->setObjectName("BotonCerrar");
@@ -145,7 +160,7 @@ TFexplorarK::TFexplorarK(const TSesion& sesion, TInteraccionResultados& interacc
   capa->addLayout(arriba);
   capa->addWidget(division, 1);
   capa->addLayout(abajo);
-  resize(980, 560);
+  resize(1120, 600);
 
   connect(m_explorar, &QPushButton::clicked, this, &TFexplorarK::Explorar);
   connect(m_cancelar, &QPushButton::clicked, this, &TFexplorarK::Cancelar);

@@ -61,7 +61,7 @@ class TestExplorarK : public QObject {
       QTRY_VERIFY_WITH_TIMEOUT(!v->Explorando() && v->Tabla()->rowCount() == 6, 10000);
       QCOMPARE(FilaTabla(v->Tabla(), 0).mid(0, 8),
                (QStringList{"KR", "0", "2", "2", "1", "no", "2", "67%"}));
-      QCOMPARE(FilaTabla(v->Tabla(), 1).mid(0, 6), (QStringList{"KR", "1", "3", "2", "0", "sí"}));
+      QCOMPARE(FilaTabla(v->Tabla(), 1).mid(0, 6), (QStringList{"KR", "1", "3", "3", "0", "sí"}));
       QCOMPARE(FilaTabla(v->Tabla(), 3).at(0), QStringLiteral("KC"));
       QCOMPARE(v->GraficoEstados()->series().size(), 2);    // KR, KC
       QCOMPARE(v->GraficoAceptados()->series().size(), 4);  // test and negatives of each

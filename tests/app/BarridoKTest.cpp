@@ -1,13 +1,16 @@
 // The k sweep against the single runs it stands for: state and transition counts of the
 // reference algorithms, acceptance counts of the result windows' validation, the k the
-// search against a negative sample finds, and cancellation between runs.
+// search against a negative sample finds, and cancellation between runs; the window
+// logic that opens a row over its own samples.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <random>
 
 #include "../inference/Referencia.h"
+#include "../results/InteraccionResultadosGuion.h"
 #include "InteraccionGuion.h"
+#include "app/ExplorarKLogica.h"
 #include "app/BarridoK.h"
 #include "app/MostrarAutomataDeterLogica.h"
 #include "app/MostrarAutomataLogica.h"
@@ -161,6 +164,48 @@ TEST(BarridoK, ColumnsFollowTheLoadedSamples) {
   EXPECT_EQ(textos, (std::vector<std::string>{"KR", "0", "2", "2", "1", "no", "2", "67%"}));
   textos = TextosFila(filas[1], todas);
   EXPECT_EQ(textos[4] + textos[5], "0s\xED");
+}
+
+TEST(ExplorarK, WindowOpensARowOverItsOwnSamplesAndLeavesKROutForADollarSample) {
+  TSesion vacia;
+  TInteraccionGuion guion;
+  EXPECT_FALSE(PuedeExplorarK(vacia, guion));
+  ASSERT_EQ(guion.transcripcion.size(), 1u);
+  EXPECT_NE(guion.transcripcion[0].find("No existe Muestra"), std::string::npos);
+
+  TSesion sesion;
+  sesion.MuestraPositiva = {"ab", "b"};
+  sesion.MuestraNegativa = {"aab"};
+  TFexplorarKLogica ventana(sesion);
+  sesion.MuestraPositiva = {"zzz"};  // the window keeps what it was opened over
+  for (const auto& fila : Barrido(ventana.Muestras(), ventana.Algoritmos())) ventana.AnadirFila(fila);
+  ASSERT_EQ(ventana.Filas().size(), 6u);
+  const auto lineas = ventana.LineasAceptados();
+  ASSERT_EQ(lineas.size(), 2u);
+  EXPECT_EQ(lineas[1].nombre, "KC negativos");
+  EXPECT_EQ(lineas[1].puntos, (std::vector<std::pair<double, double>>{{0, 1}, {1, 0}, {2, 0}}));
+
+  TInteraccionResultadosGuion resultados;
+  resultados.accionesResultado.push_back([](TFmostrarAutomataLogica& v, TInteraccionResultadosGuion& i) {
+    EXPECT_EQ(v.Sesion().MuestraPositiva, (TLista{"ab", "b"}));
+    v.Sesion().MuestraValidacion = {"b", "ba"};
+    v.EstadisticaValidacion(i);
+  });
+  EXPECT_EQ(ventana.AbrirFila(1, resultados, ','), TCierre::Cancelar);
+  EXPECT_EQ(resultados.transcripcion.front(), "Resultado: Aut\xF3mata resultado KR   K=1");
+  EXPECT_TRUE(resultados.ultimoGrafico.Detalle().conNegativa);
+  EXPECT_TRUE(resultados.ultimoGrafico.Detalle().negativosAceptados.empty());  // k = 1 rejects aab
+  EXPECT_EQ(resultados.ultimoGrafico.Detalle().rechazados, (TLista{"ba"}));
+  EXPECT_FALSE(ventana.AbrirFila(6, resultados, ',').has_value());
+
+  TSesion dolar;
+  dolar.MuestraPositiva = {"a$", "b"};
+  TFexplorarKLogica conDolar(dolar);
+  EXPECT_EQ(conDolar.Algoritmos(), std::vector<TAlgoritmoBarrido>{TAlgoritmoBarrido::KC});
+  EXPECT_EQ(conDolar.Aviso(), MensajeMarcaFinalEnMuestra());
+  conDolar.Elegir(TFexplorarKLogica::TSeleccion::IM1Levine);
+  EXPECT_EQ(conDolar.Algoritmos(), std::vector<TAlgoritmoBarrido>{TAlgoritmoBarrido::IM1Levine});
+  EXPECT_EQ(conDolar.TituloEjeX(), "S");
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "cli/InteraccionCli.h"
 #include "cli/Orden.h"
 #include "cli/SalidaResultado.h"
+#include "cli/SalidaTraza.h"
 #include "core/Automata.h"
 #include "core/Texto.h"
 #include "inference/AlgoritmoIM1.h"
@@ -21,18 +22,19 @@ namespace {
 
 TSintaxisOrden Sintaxis() {
   auto opciones = OpcionesSalidaResultado();
+  opciones.push_back(OpcionTraza());
   opciones.insert(opciones.begin(), {{"--heuristico", true}, {"-k", true}, {"--cota", true}, {"--cotas"}});
   return {
       .orden = "im1",
       .uso = "telar-cli im1 --heuristico levine|miclet|ksufijos [-k K] [--cota S] [--cotas] FICHERO.pos "
-             "[--determinista] [--validar TEST.tst] [-o FICHERO]",
+             "[--determinista] [--validar TEST.tst] [-o FICHERO] [--traza FICHERO]",
       .ayuda = std::string("  im1 --heuristico levine|miclet|ksufijos [-k K] [--cota S] FICHERO.pos\n"
                            "      IM1: une los estados del árbol aceptor que aprueba el heurístico.\n"
                            "      ksufijos usa -k K (0 por omisión, de 0 a la longitud del ejemplo más\n"
                            "      largo); levine necesita --cota S, una de las cotas candidatas, que\n"
                            "      --cotas lista una por línea en el orden del diálogo; miclet toma la\n"
                            "      menor. Con levine y miclet, K es la longitud del ejemplo más largo.\n") +
-               kAyudaSalidaResultado,
+               kAyudaSalidaResultado + kAyudaTraza,
       .opciones = opciones,
       .minimoFicheros = 1,
       .maximoFicheros = 1};
@@ -100,11 +102,15 @@ int IM1(const TArgumentos& argumentos) {
     }
   }
 
-  AlgoritmoIM1(automata, parametros, datos ? datos->Tabla.get() : nullptr);
+  const auto rutaTraza = argumentos.Valor("--traza");
+  TTrazaFusiones traza;
+  AlgoritmoIM1(automata, parametros, datos ? datos->Tabla.get() : nullptr, rutaTraza ? &traza : nullptr);
   datos.reset();
   // S is written with the Spanish decimal comma, as the windows write it by default
-  return SalidaResultado(automata, muestra, CaptionResultadoIM1(parametros, ','), nullptr,
-                         LeerOpcionesSalida(argumentos));
+  const int salida = SalidaResultado(automata, muestra, CaptionResultadoIM1(parametros, ','), nullptr,
+                                     LeerOpcionesSalida(argumentos));
+  if (salida != kSalidaResultado || !rutaTraza) return salida;
+  return EscribirTraza(*rutaTraza, traza.Pasos);
 }
 
 const TRegistroOrden registro(OrdenConSintaxis(kSintaxis, IM1));

@@ -13,6 +13,7 @@
 #include "cli/InteraccionKRCli.h"
 #include "cli/Orden.h"
 #include "cli/SalidaResultado.h"
+#include "cli/SalidaTraza.h"
 #include "core/ArchivoTexto.h"
 #include "core/Automata.h"
 #include "core/ErrorInterno.h"
@@ -28,11 +29,12 @@ TSintaxisOrden SintaxisKRKC(char letra) {
   std::vector<TOpcionCli> opciones = {
       {"-k", true}, {.nombre = "--negativa", .conValor = true, .entrada = true}, {"-e", true, true}};
   for (auto& opcion : OpcionesSalidaResultado()) opciones.push_back(std::move(opcion));
+  opciones.push_back(OpcionTraza());
   const std::string ayudaMarca =
       letra == 'R' ? "      Una muestra con el carácter \"$\" (la marca de fin de KR) se rechaza.\n" : "";
   return {.orden = orden,
           .uso = "telar-cli " + orden + " (-k K [-e EJEMPLO ...] | --negativa NEG.neg) FICHERO.pos "
-                 "[--determinista] [--validar TEST.tst] [-o FICHERO]",
+                 "[--determinista] [--validar TEST.tst] [-o FICHERO] [--traza FICHERO]",
           .ayuda = "  " + orden + " -k K FICHERO.pos\n"
                    "      Informe de la ventana del resultado de " + nombre + " con el parámetro K\n"
                    "      (de 0 a la longitud del ejemplo más largo).\n"
@@ -42,7 +44,8 @@ TSintaxisOrden SintaxisKRKC(char letra) {
                    "  " + orden + " -k K -e EJEMPLO [-e EJEMPLO ...] FICHERO.pos\n"
                    "      " + nombre + " incremental: cada -e pulsa \"&Añadir Ejemplo\" (un carácter nuevo\n"
                    "      se acepta); en stderr, una línea por -e con el texto de esa pasada.\n" +
-                   ayudaMarca + kAyudaSalidaResultado,
+                   ayudaMarca + kAyudaSalidaResultado + kAyudaTraza +
+                   "      Con -e, la traza es la de la última pasada.\n",
           .opciones = std::move(opciones),
           .minimoFicheros = 1,
           .maximoFicheros = 1};
@@ -76,7 +79,7 @@ int Negativa(char letra, TSesion& sesion, const std::string& ruta, const TOpcion
 }
 
 int Incremental(char letra, int k, TSesion& sesion, const std::vector<std::string>& ejemplos,
-                const TOpcionesSalida& opciones) {
+                const TOpcionesSalida& opciones, const std::optional<std::string>& rutaTraza) {
   std::unique_ptr<TAutomata> automata = InferenciaInicial(k, letra, sesion.MuestraPositiva);
   TFmostrarAutomata1Logica ventana(*automata, sesion);
   ventana.ReiniciarEjemplo();
@@ -89,7 +92,12 @@ int Incremental(char letra, int k, TSesion& sesion, const std::vector<std::strin
     if (PasoIncremental(letra, k, ventana, automata, muestraAmpliada, interaccion))
       std::cerr << Cp1252AUtf8(ventana.Texto()) << "\n";
   }
-  return SalidaResultado(ventana, opciones);
+  const int codigo = SalidaResultado(ventana, opciones);
+  if (codigo != kSalidaResultado || !rutaTraza) return codigo;
+  // The last pass was a complete run on the working sample as it is now: run it again, heard.
+  TTrazaFusiones traza;
+  InferenciaInicial(k, letra, muestraAmpliada, &traza);
+  return EscribirTraza(*rutaTraza, traza.Pasos);
 }
 
 int Ejecutar(char letra, const TSintaxisOrden& sintaxis, const TArgumentos& argumentos) {
@@ -100,6 +108,8 @@ int Ejecutar(char letra, const TSintaxisOrden& sintaxis, const TArgumentos& argu
     return ErrorDeUso(sintaxis, "--negativa no puede ir con -k ni con -e");
   if (!valoresE.empty() && !textoK) return ErrorDeUso(sintaxis, "-e necesita -k K");
   if (!negativa && !textoK) return ErrorDeUso(sintaxis, "falta -k K o --negativa NEG.neg");
+  const auto rutaTraza = argumentos.Valor("--traza");
+  if (negativa && rutaTraza) return ErrorDeUso(sintaxis, "--traza necesita -k K");
   std::vector<std::string> ejemplos;
   for (const auto& valor : valoresE) {
     const auto ejemplo = Utf8ACp1252(valor);
@@ -117,11 +127,15 @@ int Ejecutar(char letra, const TSintaxisOrden& sintaxis, const TArgumentos& argu
   const long cota = static_cast<long>(LongitudMaxima(sesion.MuestraPositiva));
   const auto k = LeerEntero(*textoK, 0, cota);
   if (!k) return ErrorDeUso(sintaxis, "K debe ser un entero de 0 a " + std::to_string(cota));
-  if (!ejemplos.empty()) return Incremental(letra, static_cast<int>(*k), sesion, ejemplos, opciones);
-  const auto automata = InferenciaInicial(static_cast<int>(*k), letra, sesion.MuestraPositiva);
+  if (!ejemplos.empty()) return Incremental(letra, static_cast<int>(*k), sesion, ejemplos, opciones, rutaTraza);
+  TTrazaFusiones traza;
+  const auto automata =
+      InferenciaInicial(static_cast<int>(*k), letra, sesion.MuestraPositiva, rutaTraza ? &traza : nullptr);
   const std::string caption = letra == 'R' ? CaptionResultadoKR(static_cast<int>(*k))
                                            : CaptionResultadoKC(static_cast<int>(*k));
-  return SalidaResultado(*automata, sesion.MuestraPositiva, caption, nullptr, opciones);
+  const int codigo = SalidaResultado(*automata, sesion.MuestraPositiva, caption, nullptr, opciones);
+  if (codigo != kSalidaResultado || !rutaTraza) return codigo;
+  return EscribirTraza(*rutaTraza, traza.Pasos);
 }
 
 }  // namespace

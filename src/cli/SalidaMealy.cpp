@@ -12,6 +12,7 @@
 #include "app/Sesion.h"
 #include "cli/InteraccionCli.h"
 #include "cli/Orden.h"
+#include "cli/SalidaTraza.h"
 #include "core/ArchivoTexto.h"
 #include "core/ErrorInterno.h"
 #include "core/Texto.h"
@@ -56,7 +57,7 @@ bool LeerMuestraSA(const std::string& fichero, TSesion& sesion) {
 }
 
 int UnaK(TAlgoritmoMealy algoritmo, const TSintaxisOrden& sintaxis, TSesion& sesion, const std::string& textoK,
-         const std::optional<std::string>& salida) {
+         const std::optional<std::string>& salida, const std::optional<std::string>& rutaTraza) {
   const auto k = LeerEntero(textoK, 0, std::numeric_limits<int>::max());
   if (!k) return ErrorDeUso(sintaxis, "K debe ser un entero no negativo: \"" + textoK + "\"");
   const TLecturaMealy lectura = LeerModeloMealy(algoritmo, sesion.MuestraSA, sesion.CadenasSA);
@@ -65,7 +66,10 @@ int UnaK(TAlgoritmoMealy algoritmo, const TSintaxisOrden& sintaxis, TSesion& ses
   if (*k > busqueda.Maximo())
     return ErrorDeEntrada("K= " + std::to_string(*k) + " fuera de 0.." + std::to_string(busqueda.Maximo()) +
                           " (el mayor n\xFAmero de pares de una secuencia)");
-  const TPasoMealy paso = busqueda.Paso(static_cast<int>(*k));
+  TTrazaFusiones traza;
+  const TPasoMealy paso = busqueda.Paso(static_cast<int>(*k), rutaTraza ? &traza : nullptr);
+  if (rutaTraza)
+    if (const int codigo = EscribirTraza(*rutaTraza, traza.Pasos); codigo != kSalidaResultado) return codigo;
   if (!paso.Consistente()) {
     std::cout << Cp1252AUtf8(MensajeSinSolucionMealy(static_cast<int>(*k))) << "\n";
     return kSalidaSinSolucion;
@@ -84,14 +88,15 @@ TSintaxisOrden SintaxisMealy(TAlgoritmoMealy algoritmo) {
   const std::string orden = algoritmo == TAlgoritmoMealy::SKR ? "skr" : "skc";
   const std::string metodo = algoritmo == TAlgoritmoMealy::SKR ? "KR (k-reversible)" : "KC (k-sufijos)";
   return {.orden = orden,
-          .uso = "telar-cli " + orden + " FICHERO.sya [-k K [-o FICHERO]]",
+          .uso = "telar-cli " + orden + " FICHERO.sya [-k K [-o FICHERO] [--traza FICHERO]]",
           .ayuda = "  " + orden + " FICHERO.sya [-k K [-o FICHERO]]\n"
                    "      Máquina de Mealy por " + metodo + " sobre pares situación/acción.\n"
                    "      Sin -k: para cada K de 0 al mayor número de pares de una secuencia,\n"
                    "      el informe si la máquina es consistente o \"No se encontró solución\n"
                    "      para K= K\"; salida 0 si algún K tiene solución, 1 si ninguno.\n"
-                   "      Con -k K: solo ese K. -o FICHERO (requiere -k) guarda el informe.\n",
-          .opciones = {{.nombre = "-k", .conValor = true}, {.nombre = "-o", .conValor = true}},
+                   "      Con -k K: solo ese K. -o FICHERO (requiere -k) guarda el informe.\n" +
+                   kAyudaTraza + "      (requiere -k)\n",
+          .opciones = {{.nombre = "-k", .conValor = true}, {.nombre = "-o", .conValor = true}, OpcionTraza()},
           .minimoFicheros = 1,
           .maximoFicheros = 1};
 }
@@ -103,9 +108,11 @@ int Ejecutar(TAlgoritmoMealy algoritmo, const TArgumentos& argumentos) {
   const auto k = argumentos.Valor("-k");
   const auto salida = argumentos.Valor("-o");
   if (salida && !k) return ErrorDeUso(sintaxis, "-o requiere -k");
+  const auto rutaTraza = argumentos.Valor("--traza");
+  if (rutaTraza && !k) return ErrorDeUso(sintaxis, "--traza requiere -k");
   TSesion sesion;
   if (!LeerMuestraSA(argumentos.ficheros.front(), sesion)) return kSalidaEntradaIncorrecta;
-  if (k) return UnaK(algoritmo, sintaxis, sesion, *k, salida);
+  if (k) return UnaK(algoritmo, sintaxis, sesion, *k, salida, rutaTraza);
   TInteraccionMealyCli interaccion;
   const TResumenMealy resumen = EjecutarMealy(algoritmo, sesion, interaccion);
   if (!resumen.muestraAceptada) return kSalidaEntradaIncorrecta;

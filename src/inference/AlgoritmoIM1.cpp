@@ -18,6 +18,8 @@
 #include <numeric>
 #include <vector>
 
+#include "inference/ObservadorFusiones.h"
+
 std::unique_ptr<TDatosStren> CalcularDatosStren(const TAutomata& automata, int longitudMaxima) {
   auto datos = std::make_unique<TDatosStren>();
   datos->Tabla = CalcularFuncionStren(automata.Estados, automata.Finales, longitudMaxima);
@@ -52,12 +54,13 @@ class TBloquesIM1 {
     m_reloj = n;
   }
 
-  void Fusionar(std::size_t p, std::size_t q) {
+  // Returns whether two different blocks were joined.
+  bool Fusionar(std::size_t p, std::size_t q) {
     const std::size_t b1 = Raiz(p);
     const std::size_t b2 = Raiz(q);
     if (b1 == b2) {  // already together: the block moves to the end
       m_momento[b1] = m_reloj++;
-      return;
+      return false;
     }
     // B1's members then B2's, whichever root the forest keeps
     m_siguiente[m_cola[b1]] = m_cabeza[b2];
@@ -70,6 +73,7 @@ class TBloquesIM1 {
     m_cabeza[raiz] = cabeza;
     m_cola[raiz] = cola;
     m_momento[raiz] = m_reloj++;
+    return true;
   }
 
   TParticion Particion(const TLista& estados) const {
@@ -111,21 +115,44 @@ class TBloquesIM1 {
 
 }  // namespace
 
-TParticion FusionarPares(const TLista& Estados, const std::function<bool(std::size_t, std::size_t)>& aprueba) {
+TParticion FusionarPares(const TLista& Estados, const std::function<bool(std::size_t, std::size_t)>& aprueba,
+                         TObservadorFusiones* observador,
+                         const std::function<std::string(std::size_t, std::size_t)>& causa) {
   const std::size_t n = Estados.size();
   TBloquesIM1 bloques(n);
   for (std::size_t i = 0; i + 1 < n; ++i)
     for (std::size_t j = i + 1; j < n; ++j)
-      if (aprueba(i, j)) bloques.Fusionar(i, j);
+      if (aprueba(i, j) && bloques.Fusionar(i, j) && observador)
+        observador->Fusion(NombreEnTraza(Estados[i]), NombreEnTraza(Estados[j]), causa ? causa(i, j) : std::string());
   return bloques.Particion(Estados);
 }
 
-void AlgoritmoIM1(TAutomata& automata, const TParametrosIM1& parametros, const TTablaStren* tabla) {
+std::string CausaIM1(const TParametrosIM1& parametros, std::size_t i, std::size_t j, const TTablaStren* tabla) {
+  const auto cota = [&] {
+    const auto real = VarianteAReal(parametros.S);
+    return real ? RealEnFormaGeneral(*real, ',') : std::string("?");
+  };
+  const auto fuerza = [&] {
+    return tabla ? std::to_string(tabla->Fuerza(static_cast<int>(i), static_cast<int>(j))) : std::string("?");
+  };
+  switch (parametros.Heuristico) {
+    case kHeuristicoLevine: return "levine " + fuerza() + " " + cota();
+    case kHeuristicoMiclet: return "miclet " + fuerza() + " " + cota();
+    case kHeuristicoKSufijos: return "k-sufijos " + std::to_string(parametros.K);
+    default: return std::string();
+  }
+}
+
+void AlgoritmoIM1(TAutomata& automata, const TParametrosIM1& parametros, const TTablaStren* tabla,
+                  TObservadorFusiones* observador) {
   const TLista& estados = automata.Estados;
   const TLista& finales = automata.Finales;
-  automata.Bloques = FusionarPares(estados, [&](std::size_t i, std::size_t j) {
-    return PreguntarHeuristico(parametros, estados[i], estados[j], i, j, tabla, finales);
-  });
+  automata.Bloques = FusionarPares(
+      estados,
+      [&](std::size_t i, std::size_t j) {
+        return PreguntarHeuristico(parametros, estados[i], estados[j], i, j, tabla, finales);
+      },
+      observador, [&](std::size_t i, std::size_t j) { return CausaIM1(parametros, i, j, tabla); });
 }
 
 std::string RealEnFormaGeneral(double valor, char separadorDecimal) {

@@ -12,6 +12,8 @@
 #include "core/Utilidades.h"
 #include "inference/heurist/Heurist.h"
 
+class TObservadorFusiones;
+
 // The heuristic codes of a run.
 inline constexpr char kHeuristicoLevine = 'L';
 inline constexpr char kHeuristicoMiclet = 'M';
@@ -49,11 +51,21 @@ bool PreguntarHeuristico(const TParametrosIM1& parametros, const std::string& p,
 // approved pair costs near-constant time (union-find over state indexes, blocks as linked
 // lists, positions as the time of the last move), so the loop is quadratic in states only
 // through the n(n-1)/2 questions.
-TParticion FusionarPares(const TLista& Estados, const std::function<bool(std::size_t, std::size_t)>& aprueba);
+// `observador`, when given, hears each approved pair that joins two different blocks, with
+// `causa(i, j)` as its cause.
+TParticion FusionarPares(const TLista& Estados, const std::function<bool(std::size_t, std::size_t)>& aprueba,
+                         TObservadorFusiones* observador = nullptr,
+                         const std::function<std::string(std::size_t, std::size_t)>& causa = {});
+
+// The cause of an approved pair (i, j) in a trace: "levine F S" or "miclet F S" (the
+// pair's strength F in the Stren table and the bound S), or "k-sufijos K".
+std::string CausaIM1(const TParametrosIM1& parametros, std::size_t i, std::size_t j, const TTablaStren* tabla);
 
 // Steps 3 and 4 of a run: automata.Bloques := the partition of FusionarPares with the
 // run's heuristic (PreguntarHeuristico). `tabla` is the Stren table of an 'L' or 'M' run.
-void AlgoritmoIM1(TAutomata& automata, const TParametrosIM1& parametros, const TTablaStren* tabla);
+// `observador`, when given, hears each effective merge with CausaIM1 as its cause.
+void AlgoritmoIM1(TAutomata& automata, const TParametrosIM1& parametros, const TTablaStren* tabla,
+                  TObservadorFusiones* observador = nullptr);
 
 // A real number in the shortest general form of up to 15 significant digits ("2", "0,5",
 // "1E15", "1E-5"), with `separadorDecimal` between the integer and fraction digits.

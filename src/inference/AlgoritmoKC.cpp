@@ -21,6 +21,7 @@
 #include "core/Automata.h"
 #include "core/Texto.h"
 #include "core/Utilidades.h"
+#include "inference/ObservadorFusiones.h"
 
 std::string CaptionResultadoKC(int k) {
   return "Aut\xF3mata resultado KC   K=" + std::to_string(k);
@@ -42,7 +43,8 @@ bool NombresEnUnaCaja(const TLista& estados) {
 }
 
 // Block by block, as the grouping is stated over text lists (names in mixed case only).
-void AgruparPorSufijoRecorriendo(const TLista& largos, std::size_t k, int modo, TParticion& bloques) {
+void AgruparPorSufijoRecorriendo(const TLista& largos, std::size_t k, int modo, TParticion& bloques,
+                                  TObservadorFusiones* observador) {
   for (const auto& s : largos) {
     const std::string suf(*UltimosSimbolos(s, k, modo));
     TLista encontrado;
@@ -65,7 +67,10 @@ void AgruparPorSufijoRecorriendo(const TLista& largos, std::size_t k, int modo, 
       nuevo.push_back(s);
     } else {
       nuevo = std::move(encontrado);
-      if (!EsMiembro(s, nuevo)) nuevo.push_back(s);
+      if (!EsMiembro(s, nuevo)) {
+        if (observador) observador->Fusion(NombreEnTraza(nuevo.front()), s, "sufijo " + NombreEnTraza(suf));
+        nuevo.push_back(s);
+      }
       std::erase_if(bloques, [&](const TLista& bloque) { return EsMiembro(marca, bloque); });
     }
     bloques.push_back(std::move(nuevo));
@@ -74,7 +79,8 @@ void AgruparPorSufijoRecorriendo(const TLista& largos, std::size_t k, int modo, 
 
 // With names in one letter case: blocks are the classes of equal suffix, ordered by the
 // position of their last state.
-void AgruparPorSufijoIndexado(const TLista& largos, std::size_t k, int modo, TParticion& bloques) {
+void AgruparPorSufijoIndexado(const TLista& largos, std::size_t k, int modo, TParticion& bloques,
+                              TObservadorFusiones* observador) {
   struct TGrupo {
     TLista estados;
     std::size_t ultimo = 0;
@@ -86,6 +92,8 @@ void AgruparPorSufijoIndexado(const TLista& largos, std::size_t k, int modo, TPa
     const auto [it, nuevo] = grupoDeSufijo.emplace(sufijo, grupos.size());
     if (nuevo) grupos.emplace_back();
     TGrupo& grupo = grupos[it->second];
+    if (observador && !nuevo)
+      observador->Fusion(NombreEnTraza(grupo.estados.front()), largos[i], "sufijo " + NombreEnTraza(sufijo));
     grupo.estados.push_back(largos[i]);
     grupo.ultimo = i;
   }
@@ -96,7 +104,7 @@ void AgruparPorSufijoIndexado(const TLista& largos, std::size_t k, int modo, TPa
 
 }  // namespace
 
-void AlgoritmoKC(TAutomata& automata, int k, int modo) {
+void AlgoritmoKC(TAutomata& automata, int k, int modo, TObservadorFusiones* observador) {
   const std::size_t simbolos = static_cast<std::size_t>(k);
   // SepararCortos.
   TParticion bloques;
@@ -109,9 +117,9 @@ void AlgoritmoKC(TAutomata& automata, int k, int modo) {
   }
   // AgruparPorSufijo.
   if (NombresEnUnaCaja(automata.Estados))
-    AgruparPorSufijoIndexado(largos, simbolos, modo, bloques);
+    AgruparPorSufijoIndexado(largos, simbolos, modo, bloques, observador);
   else
-    AgruparPorSufijoRecorriendo(largos, simbolos, modo, bloques);
+    AgruparPorSufijoRecorriendo(largos, simbolos, modo, bloques, observador);
   automata.Bloques = std::move(bloques);
   automata.Estados = largos;
 }

@@ -7,6 +7,7 @@
 #include "inference/ModoInferencia.h"
 
 class TAutomata;
+class TObservadorFusiones;
 
 // Runs KC with parameter k >= 0 on `automata`, built from the unmarked sample in mode 'N'
 // (or from the situation/action strings in mode 'M' for ModoMealy), Bloques not yet set.
@@ -15,7 +16,9 @@ class TAutomata;
 // suffix, the blocks in the order of their last extension and the states inside each block
 // in Estados order. The short states are deleted from Estados; Finales and Alfabeto are
 // unchanged. ModoVentana runs as ModoSilencioso here: showing the window is the caller's.
-void AlgoritmoKC(TAutomata& automata, int k, int modo);
+// `observador`, when given, hears each state that joins an existing block: the block's
+// first state, the joining state and "sufijo w".
+void AlgoritmoKC(TAutomata& automata, int k, int modo, TObservadorFusiones* observador = nullptr);
 
 // "Autómata resultado KC   K=" followed by k.
 std::string CaptionResultadoKC(int k);

@@ -39,6 +39,7 @@
 #include "core/Automata.h"
 #include "core/ErrorInterno.h"
 #include "core/Utilidades.h"
+#include "inference/ObservadorFusiones.h"
 
 TLista MarcarMuestra(const TLista& muestra) {
   TLista marcada;
@@ -69,6 +70,10 @@ namespace {
 
 constexpr int kNinguno = -1;
 
+// The cause of a queued pair, kept only while someone observes the merges: an initial pair
+// of marked examples, or the forward (2a) or backward (2a + 1) rule by symbol a.
+constexpr int kCausaFinal = -1;
+
 // The predecessors of one block by one symbol, grouped by k-suffix: for each suffix the
 // first predecessor in the block's predecessor list and its position there. Positions are
 // stored relative to `base`, so that a group can be placed after another by moving its base.
@@ -86,7 +91,7 @@ struct TGruposPredecesores {
 
 class TFusionKR {
  public:
-  TFusionKR(const TAutomata& automata, int k, int modo);
+  TFusionKR(const TAutomata& automata, int k, int modo, TObservadorFusiones* observador);
 
   // Runs the queue from the initial pairs of the marked examples; returns the partition,
   // the blocks as state id lists in partition order.
@@ -94,12 +99,21 @@ class TFusionKR {
 
  private:
   int Raiz(int estado);
-  void FusionarPar(int p, int q);
+  void FusionarPar(int p, int q, int causa);
+  void Encolar(int p, int q, int causa) {
+    m_pendientes.emplace_back(p, q);
+    if (m_observador) m_causas.push_back(causa);
+  }
+  void Informar(int p, int q, int causa) const;
   // B's groups for one symbol from B1's (g1) and B2's (g2), B1's first; returns the id of
   // the group list kept (the larger one, extended).
   int UnirGrupos(int g1, int g2);
-  void EncolarRetroceso(int g1, int g2);
+  void EncolarRetroceso(int g1, int g2, int a);
 
+  const TAutomata& m_automata;
+  int m_k;
+  int m_modo;
+  TObservadorFusiones* m_observador;
   int m_estados;
   int m_simbolos;
 
@@ -117,10 +131,15 @@ class TFusionKR {
   std::vector<std::unique_ptr<TGruposPredecesores>> m_grupos;
 
   std::deque<std::pair<int, int>> m_pendientes;  // ParesPendientes
+  std::deque<int> m_causas;                      // beside m_pendientes, when observed
 };
 
-TFusionKR::TFusionKR(const TAutomata& automata, int k, int modo)
-    : m_estados(static_cast<int>(automata.Estados.size())),
+TFusionKR::TFusionKR(const TAutomata& automata, int k, int modo, TObservadorFusiones* observador)
+    : m_automata(automata),
+      m_k(k),
+      m_modo(modo),
+      m_observador(observador),
+      m_estados(static_cast<int>(automata.Estados.size())),
       m_simbolos(static_cast<int>(automata.Alfabeto.size())),
       m_padre(m_estados),
       m_tamano(m_estados, 1),
@@ -190,11 +209,16 @@ int TFusionKR::Raiz(int estado) {
 }
 
 std::vector<std::vector<int>> TFusionKR::Ejecutar(const std::vector<int>& finales) {
-  for (std::size_t i = 1; i < finales.size(); ++i) m_pendientes.emplace_back(finales[0], finales[i]);
+  for (std::size_t i = 1; i < finales.size(); ++i) Encolar(finales[0], finales[i], kCausaFinal);
   while (!m_pendientes.empty()) {
     const auto [p, q] = m_pendientes.front();
     m_pendientes.pop_front();
-    FusionarPar(p, q);
+    int causa = kCausaFinal;
+    if (m_observador) {
+      causa = m_causas.front();
+      m_causas.pop_front();
+    }
+    FusionarPar(p, q, causa);
   }
   std::vector<int> raices;
   for (int s = 0; s < m_estados; ++s)
@@ -211,10 +235,28 @@ std::vector<std::vector<int>> TFusionKR::Ejecutar(const std::vector<int>& finale
   return bloques;
 }
 
-void TFusionKR::FusionarPar(int p, int q) {
+void TFusionKR::Informar(int p, int q, int causa) const {
+  std::string texto;
+  if (causa == kCausaFinal) {
+    texto = "final";
+  } else if (causa % 2 == 0) {
+    texto = "sucesor " + m_automata.Alfabeto[static_cast<std::size_t>(causa / 2)];
+  } else {
+    // the common k-suffix of the two predecessors, read from the first
+    const std::string& x = m_automata.Estados[static_cast<std::size_t>(p)];
+    const std::string_view w = UltimosSimbolos(x, static_cast<std::size_t>(m_k), m_modo).value_or(x);
+    texto = "predecesor " + m_automata.Alfabeto[static_cast<std::size_t>(causa / 2)] + " " +
+            NombreEnTraza(std::string(w));
+  }
+  m_observador->Fusion(NombreEnTraza(m_automata.Estados[static_cast<std::size_t>(p)]),
+                       NombreEnTraza(m_automata.Estados[static_cast<std::size_t>(q)]), texto);
+}
+
+void TFusionKR::FusionarPar(int p, int q, int causa) {
   const int r1 = Raiz(p);
   const int r2 = Raiz(q);
   if (r1 == r2) return;  // one block already: the pair is dropped
+  if (m_observador) Informar(p, q, causa);
 
   // B = B1 followed by B2, placed at the end of the partition.
   const int raiz = m_tamano[r1] >= m_tamano[r2] ? r1 : r2;
@@ -237,12 +279,12 @@ void TFusionKR::FusionarPar(int p, int q) {
     if (s1 != kNinguno && s2 != kNinguno) {
       if (s1 < 0 || s1 >= m_estados) throw TErrorInterno("ERROR INT0KR10");
       if (s2 < 0 || s2 >= m_estados) throw TErrorInterno("ERROR INT0KR11");
-      m_pendientes.emplace_back(s1, s2);
+      Encolar(s1, s2, 2 * a);
     }
     // Backward rule, after this symbol's forward pair.
     const int g1 = m_grupo[c1];
     const int g2 = m_grupo[c2];
-    if (g1 != kNinguno && g2 != kNinguno) EncolarRetroceso(g1, g2);
+    if (g1 != kNinguno && g2 != kNinguno) EncolarRetroceso(g1, g2, a);
 
     const std::size_t c = static_cast<std::size_t>(raiz) * m_simbolos + a;
     m_representante[c] = s1 != kNinguno ? s1 : s2;
@@ -250,7 +292,7 @@ void TFusionKR::FusionarPar(int p, int q) {
   }
 }
 
-void TFusionKR::EncolarRetroceso(int g1, int g2) {
+void TFusionKR::EncolarRetroceso(int g1, int g2, int a) {
   const TGruposPredecesores& p1 = *m_grupos[g1];
   const TGruposPredecesores& p2 = *m_grupos[g2];
   const bool recorrerP1 = p1.primeros.size() <= p2.primeros.size();
@@ -271,7 +313,7 @@ void TFusionKR::EncolarRetroceso(int g1, int g2) {
       pares.push_back({p1.Posicion(otro->second), otro->second.estado, primero.estado});
   }
   std::sort(pares.begin(), pares.end(), [](const TPar& a, const TPar& b) { return a.posicion < b.posicion; });
-  for (const auto& par : pares) m_pendientes.emplace_back(par.x, par.y);
+  for (const auto& par : pares) Encolar(par.x, par.y, 2 * a + 1);
 }
 
 int TFusionKR::UnirGrupos(int g1, int g2) {
@@ -299,7 +341,7 @@ int TFusionKR::UnirGrupos(int g1, int g2) {
 
 }  // namespace
 
-void AlgoritmoKR(TAutomata& automata, int k, int modo, const TLista& muestra) {
+void AlgoritmoKR(TAutomata& automata, int k, int modo, const TLista& muestra, TObservadorFusiones* observador) {
   std::vector<int> finales;
   finales.reserve(automata.Finales.size());
   for (const auto& final : automata.Finales) {
@@ -310,7 +352,7 @@ void AlgoritmoKR(TAutomata& automata, int k, int modo, const TLista& muestra) {
 
   std::vector<std::vector<int>> bloques;
   {
-    TFusionKR fusion(automata, k, modo);
+    TFusionKR fusion(automata, k, modo, observador);
     bloques = fusion.Ejecutar(finales);
   }
 

@@ -9,6 +9,7 @@
 #include "inference/ModoInferencia.h"
 
 class TAutomata;
+class TObservadorFusiones;
 
 // The end marker that KR puts after every example.
 inline const std::string kMarcaFinal = "$";
@@ -36,7 +37,10 @@ std::string MensajeMarcaFinalEnEjemplo();
 // showing the window is the caller's.
 // Throws TErrorInterno ("ERROR INT0KR10"/"ERROR INT0KR11") if a successor cell were found
 // not to hold exactly one state, which the construction rules out.
-void AlgoritmoKR(TAutomata& automata, int k, int modo, const TLista& muestra);
+// `observador`, when given, hears each effective merge: the pair as queued and its cause,
+// "final", "sucesor a" or "predecesor a w" (w the pair's common k-suffix).
+void AlgoritmoKR(TAutomata& automata, int k, int modo, const TLista& muestra,
+                 TObservadorFusiones* observador = nullptr);
 
 // "Autómata resultado KR   K=" followed by k.
 std::string CaptionResultadoKR(int k);

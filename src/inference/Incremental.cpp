@@ -10,15 +10,16 @@ std::string CaptionResultadoIncremental(char letra, int k) {
   return std::string("Aut\xF3mata resultado  K") + letra + " INCREMENTAL   K=" + std::to_string(k);
 }
 
-std::unique_ptr<TAutomata> InferenciaInicial(int k, char letra, const TLista& muestra) {
+std::unique_ptr<TAutomata> InferenciaInicial(int k, char letra, const TLista& muestra,
+                                             TObservadorFusiones* observador) {
   if (letra == 'R') {
     auto automata = std::make_unique<TAutomata>(MarcarMuestra(muestra), 'N');
-    AlgoritmoKR(*automata, k, ModoSilencioso, muestra);
+    AlgoritmoKR(*automata, k, ModoSilencioso, muestra, observador);
     return automata;
   }
   if (letra == 'C') {
     auto automata = std::make_unique<TAutomata>(muestra, 'N');
-    AlgoritmoKC(*automata, k, ModoSilencioso);
+    AlgoritmoKC(*automata, k, ModoSilencioso, observador);
     return automata;
   }
   return nullptr;

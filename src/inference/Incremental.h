@@ -8,6 +8,7 @@
 #include "core/Lista.h"
 
 class TAutomata;
+class TObservadorFusiones;
 
 // The status texts of a pass.
 inline constexpr const char* kReconocido = "Reconocido. No se ha modificado el aut\xF3mata";
@@ -22,7 +23,9 @@ std::string CaptionResultadoIncremental(char letra, int k);
 
 // InferenciaInicial: letra 'R': the acceptor of MarcarMuestra(muestra) merged by KR; 'C':
 // the acceptor of `muestra` merged by KC; both silently. Null for any other letter.
-std::unique_ptr<TAutomata> InferenciaInicial(int k, char letra, const TLista& muestra);
+// `observador`, when given, hears the run's merges.
+std::unique_ptr<TAutomata> InferenciaInicial(int k, char letra, const TLista& muestra,
+                                             TObservadorFusiones* observador = nullptr);
 
 // AnadirEjemploKR / AnadirEjemploKC: appends `ejemplo` to `muestraAmpliada` and returns the
 // result of a complete new run on it (the caller drops the previous automaton).

@@ -15,6 +15,7 @@
 #include "core/Utilidades.h"
 #include "inference/AlgoritmoKR.h"
 #include "inference/ModoInferencia.h"
+#include "inference/ObservadorFusiones.h"
 
 namespace referencia {
 
@@ -47,18 +48,20 @@ inline std::string SufijoDeSimbolos(const std::string& nombre, int k, int modo) 
   return sufijo;
 }
 
-inline void KR(TAutomata& a, int k, int modo, const TLista& muestra) {
-  std::deque<std::pair<std::string, std::string>> pendientes;
+// `traza`, when given, receives every pair that joins two blocks, with its cause.
+inline void KR(TAutomata& a, int k, int modo, const TLista& muestra, std::vector<TFusionTrazada>* traza = nullptr) {
+  std::deque<TFusionTrazada> pendientes;
   TFuncion sucesores(a, FuncionAceptor);
   TFuncion predecesores(a, FuncionInversa);
   a.Bloques = ParticionUnitaria(a.Estados);
-  for (std::size_t i = 1; i < a.Finales.size(); ++i) pendientes.emplace_back(a.Finales[0], a.Finales[i]);
+  for (std::size_t i = 1; i < a.Finales.size(); ++i) pendientes.push_back({a.Finales[0], a.Finales[i], "final"});
   while (!pendientes.empty()) {
-    const auto [p, q] = pendientes.front();
+    const auto [p, q, causa] = pendientes.front();
     pendientes.pop_front();
     const TLista b1 = BloqueQueContiene(p, a.Bloques);
     const TLista b2 = BloqueQueContiene(q, a.Bloques);
     if (b1 == b2) continue;
+    if (traza) traza->push_back({p.empty() ? "&" : p, q.empty() ? "&" : q, causa});
     TLista b = b1;
     b.insert(b.end(), b2.begin(), b2.end());
     QuitarBloqueQueContiene(p, a.Bloques);
@@ -68,7 +71,7 @@ inline void KR(TAutomata& a, int k, int modo, const TLista& muestra) {
       const std::string& simbolo = a.Alfabeto[i];
       const TLista s1 = sucesores.Transicion(b1, simbolo);
       const TLista s2 = sucesores.Transicion(b2, simbolo);
-      if (!EsSinTransicion(s1) && !EsSinTransicion(s2)) pendientes.emplace_back(s1[0], s2[0]);
+      if (!EsSinTransicion(s1) && !EsSinTransicion(s2)) pendientes.push_back({s1[0], s2[0], "sucesor " + simbolo});
       if (i == 0) sucesores.AnadirBloque(b);
       sucesores.PonerTransicion(!EsSinTransicion(s1) ? s1 : s2, b, simbolo);
       const TLista p1 = predecesores.Transicion(b1, simbolo);
@@ -77,7 +80,10 @@ inline void KR(TAutomata& a, int k, int modo, const TLista& muestra) {
         for (const auto& y : p2)
           if (x != kSinTransicion && y != kSinTransicion &&
               SufijoDeSimbolos(x, k, modo) == SufijoDeSimbolos(y, k, modo))
-            pendientes.emplace_back(x, y);
+          {
+            const std::string w = SufijoDeSimbolos(x, k, modo);
+            pendientes.push_back({x, y, "predecesor " + simbolo + " " + (w.empty() ? "&" : w)});
+          }
       if (i == 0) predecesores.AnadirBloque(b);
       TLista union_ = p1;
       Unir(union_, p2);
@@ -91,7 +97,7 @@ inline void KR(TAutomata& a, int k, int modo, const TLista& muestra) {
   a.Alfabeto = alfabeto;
 }
 
-inline void KC(TAutomata& a, int k, int modo) {
+inline void KC(TAutomata& a, int k, int modo, std::vector<TFusionTrazada>* traza = nullptr) {
   TLista estados = a.Estados;
   TLista cortos;
   for (const auto& s : estados)
@@ -118,7 +124,10 @@ inline void KC(TAutomata& a, int k, int modo) {
     TLista nuevo{s};
     if (!encontrado.empty()) {
       nuevo = encontrado;
-      if (!EsMiembro(s, nuevo)) nuevo.push_back(s);
+      if (!EsMiembro(s, nuevo)) {
+        if (traza) traza->push_back({nuevo.front().empty() ? "&" : nuevo.front(), s, "sufijo " + (suf.empty() ? "&" : suf)});
+        nuevo.push_back(s);
+      }
       std::erase_if(bloques, [&](const TLista& b) { return EsMiembro(marca, b); });
     }
     bloques.push_back(nuevo);

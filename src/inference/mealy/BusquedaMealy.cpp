@@ -60,15 +60,15 @@ TBusquedaMealy::TBusquedaMealy(TAlgoritmoMealy algoritmo, const TAutomataMealy& 
   if (algoritmo == TAlgoritmoMealy::SKR) m_marcadas = MarcarMuestra(cadenasSA);
 }
 
-TPasoMealy TBusquedaMealy::Paso(int k) const {
+TPasoMealy TBusquedaMealy::Paso(int k, TObservadorFusiones* observador) const {
   TPasoMealy paso;
   paso.k = k;
   if (m_algoritmo == TAlgoritmoMealy::SKR) {
     paso.automata = std::make_unique<TAutomata>(m_marcadas, 'M', m_modelo.Tokens(), m_modelo.Pares());
-    AlgoritmoKR(*paso.automata, k, ModoMealy, m_cadenasSA);
+    AlgoritmoKR(*paso.automata, k, ModoMealy, m_cadenasSA, observador);
   } else {
     paso.automata = std::make_unique<TAutomata>(m_cadenasSA, 'M', m_modelo.Tokens(), m_modelo.Pares());
-    AlgoritmoKC(*paso.automata, k, ModoMealy);
+    AlgoritmoKC(*paso.automata, k, ModoMealy, observador);
   }
   paso.funcion = std::make_unique<TFuncion>(*paso.automata, FuncionCociente);
   if (ConsistenciaMealy(m_grupos, *paso.funcion))

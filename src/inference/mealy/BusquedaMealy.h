@@ -55,6 +55,8 @@ struct TPasoMealy {
 
 // The search over k of one SKR or SKC command on a model read by LeerModeloMealy. The
 // model and `cadenasSA` must outlive the search.
+class TObservadorFusiones;
+
 class TBusquedaMealy {
  public:
   TBusquedaMealy(TAlgoritmoMealy algoritmo, const TAutomataMealy& modelo, const TLista& cadenasSA);
@@ -67,7 +69,8 @@ class TBusquedaMealy {
   // Builds the acceptor for k, merges it (KR on the marked sequences for SKR, KC for
   // SKC), builds the quotient function and, when ConsistenciaMealy holds, the machine.
   // Requires 0 <= k.
-  TPasoMealy Paso(int k) const;
+  // `observador`, when given, hears the merges of the run.
+  TPasoMealy Paso(int k, TObservadorFusiones* observador = nullptr) const;
 
   // The result window's caption: "Máquina Mealy Resultado SKR  K= " followed by k.
   std::string Caption(int k) const;

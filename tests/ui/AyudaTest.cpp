@@ -174,6 +174,18 @@ class TestAyuda : public QObject {
     QVERIFY(BuscarArchivoDeDatos(inicio.Ruta(), QStringLiteral("Ayuda/NoExiste.qch")).isEmpty());
   }
 
+  // An installed prefix may be moved (a package built for /usr, an install into a
+  // temporary folder): the program then finds its data beside its own bin folder.
+  void datosDelPrefijoDondeEstaInstalado() {
+    TCasaTemporal inicio;
+    TCasaTemporal prefijo;
+    const QString instalado = QDir(prefijo.Ruta()).filePath(QStringLiteral("share/telar/") + ArchivoAyuda);
+    QVERIFY(Copiar(QDir(CarpetaDatosPrograma()).filePath(ArchivoAyuda), instalado));
+    QVERIFY(QDir(prefijo.Ruta()).mkpath(QStringLiteral("bin")));
+    const QString bin = QDir(prefijo.Ruta()).filePath(QStringLiteral("bin"));
+    QCOMPARE(BuscarArchivoDeDatos(inicio.Ruta(), ArchivoAyuda, bin), QFileInfo(instalado).absoluteFilePath());
+  }
+
   void sonidosDesdeElDirectorioActualSinBloquear() {
     TCasaTemporal actual;
     const QString anterior = QDir::currentPath();

@@ -1,0 +1,34 @@
+# Bash completion of telar-cli. The orders and each order's options are read from
+# telar-cli's own help, so they always match the installed program.
+
+_telar_cli() {
+  local actual=${COMP_WORDS[COMP_CWORD]} anterior=${COMP_WORDS[COMP_CWORD-1]}
+  local programa=${COMP_WORDS[0]}
+  COMPREPLY=()
+
+  if [[ $COMP_CWORD -eq 1 ]]; then
+    local ordenes
+    ordenes=$("$programa" --help 2>/dev/null | sed -n 's/^  \([a-z0-9]\+\)\( .*\)\?$/\1/p' | sort -u)
+    COMPREPLY=($(compgen -W "$ordenes --help" -- "$actual"))
+    return
+  fi
+
+  local orden=${COMP_WORDS[1]}
+  case $anterior in
+    -k|--cota|-e) return ;;
+    --heuristico) COMPREPLY=($(compgen -W "levine miclet ksufijos" -- "$actual")); return ;;
+    --negativa) COMPREPLY=($(compgen -f -X '!*.[nN][eE][gG]' -- "$actual")); compopt -o plusdirs 2>/dev/null; return ;;
+    --validar) COMPREPLY=($(compgen -f -X '!*.[tT][sS][tT]' -- "$actual")); compopt -o plusdirs 2>/dev/null; return ;;
+    -o|--diagrama) compopt -o filenames 2>/dev/null; COMPREPLY=($(compgen -f -- "$actual")); return ;;
+  esac
+
+  if [[ $actual == -* ]]; then
+    local opciones
+    opciones=$("$programa" "$orden" --help 2>/dev/null | sed -n '1s/^Uso: //p' | tr ' [](|)' '\n' | grep -- '^--\?[a-z]' | sort -u)
+    COMPREPLY=($(compgen -W "$opciones --help" -- "$actual"))
+    return
+  fi
+  compopt -o filenames 2>/dev/null
+  COMPREPLY=($(compgen -f -- "$actual"))
+}
+complete -F _telar_cli telar-cli

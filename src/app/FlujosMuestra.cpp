@@ -99,6 +99,16 @@ bool TomarMuestraLeida(TSesion& sesion, const TLecturaTexto& lectura, TInteracci
   return sesion.DarValoresSegunTipo(lectura.lineas, interaccion);
 }
 
+bool AbrirArchivoMuestra(TSesion& sesion, TInteraccion& interaccion, const std::string& ruta) {
+  const auto tipo = TipoPorExtension(ruta);
+  if (!tipo) {
+    Error(interaccion, kExtensionIncorrecta);
+    return false;
+  }
+  sesion.ElegirTipo(*tipo);
+  return TomarMuestraLeida(sesion, LeerArchivoTexto(ruta), interaccion);
+}
+
 bool GuardarComoClick(TSesion& sesion, TInteraccion& interaccion) {
   const auto ruta = ElegirArchivoMuestra(sesion, interaccion, kTituloGuardar, false, [&](const auto& d) {
     return interaccion.ElegirArchivoGuardar(d);

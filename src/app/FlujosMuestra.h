@@ -50,6 +50,13 @@ bool Abrir1Click(TSesion& sesion, TInteraccion& interaccion);
 // above with the checked kind. Returns true when a sample was taken.
 bool TomarMuestraLeida(TSesion& sesion, const TLecturaTexto& lectura, TInteraccion& interaccion);
 
+// Opens the file at `ruta` as the program does when started with a file (a double-click
+// in a file manager): the kind its extension names (letter case ignored) is checked, and the
+// file is then read and taken as "&Abrir..." takes a chosen file, with the same boxes. An
+// extension of no sample kind: "El archivo especificado no tiene extensión correcta",
+// nothing changes. Returns true when a sample was taken.
+bool AbrirArchivoMuestra(TSesion& sesion, TInteraccion& interaccion, const std::string& ruta);
+
 // "&Guardar como...": asks where to save (same dialog data as opening); a name without
 // extension gets the kind's extension. Cancel: nothing.
 // Wrong extension: the extension message, nothing written. Otherwise the memo's lines

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -14,6 +15,11 @@
 #include "ui/TextoQt.h"
 
 namespace {
+
+QString& CarpetaRecordada() {
+  static QString carpeta;
+  return carpeta;
+}
 
 QMessageBox::Icon IconoQt(TIcono icono) {
   switch (icono) {
@@ -78,6 +84,15 @@ TRespuesta TInteraccionQt::Mensaje(const std::string& texto, TIcono icono, TBoto
   return RespuestaDe(caja.exec());
 }
 
+QString CarpetaReciente() {
+  const QString& carpeta = CarpetaRecordada();
+  return !carpeta.isEmpty() && QFileInfo(carpeta).isDir() ? carpeta : QString();
+}
+
+void RecordarCarpetaDe(const QString& archivo) {
+  CarpetaRecordada() = QFileInfo(archivo).absolutePath();
+}
+
 QStringList FiltrosQt(const QString& filtro) {
   const QStringList partes = filtro.split('|');
   QStringList filtros;
@@ -97,11 +112,14 @@ std::optional<std::string> TInteraccionQt::ElegirArchivo(const TDialogoArchivo& 
   if (dialogo.indiceFiltro >= 1 && dialogo.indiceFiltro <= filtros.size())
     archivos.selectNameFilter(filtros[dialogo.indiceFiltro - 1]);
   archivos.setDefaultSuffix(DeCp1252(dialogo.extensionPorDefecto));
-  archivos.setDirectory(dialogo.carpetaInicial.empty() ? QDir::homePath()
-                                                        : QString::fromStdString(dialogo.carpetaInicial));
+  const QString reciente = CarpetaReciente();
+  archivos.setDirectory(!reciente.isEmpty()                ? reciente
+                        : dialogo.carpetaInicial.empty() ? QDir::homePath()
+                                                         : QString::fromStdString(dialogo.carpetaInicial));
   if (!dialogo.nombreArchivo.empty()) archivos.selectFile(DeCp1252(dialogo.nombreArchivo));
 
   if (archivos.exec() != QDialog::Accepted || archivos.selectedFiles().isEmpty()) return std::nullopt;
+  RecordarCarpetaDe(archivos.selectedFiles().first());
   return QFile::encodeName(archivos.selectedFiles().first()).toStdString();
 }
 

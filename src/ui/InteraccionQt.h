@@ -41,5 +41,11 @@ class TInteraccionQt : public virtual TInteraccion {
   QPointer<TFnuevaMuestraSA> m_editorSA;
 };
 
+// The folder every file dialog of the program opens in once a file has been chosen or
+// given: that file's folder, until another is. Empty before any, or when the folder is gone;
+// dialogs then open in the folder they ask for (the user's home by default).
+QString CarpetaReciente();
+void RecordarCarpetaDe(const QString& archivo);
+
 // "Texto (*.pos)|*.pos|Otro (*.neg)|*.neg" as Qt's name filters, one per described kind.
 QStringList FiltrosQt(const QString& filtro);

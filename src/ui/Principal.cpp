@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFile>
 #include <QFrame>
 #include <QLabel>
 #include <QMenuBar>
@@ -377,6 +378,11 @@ void TFprincipal::Acercade1Click() {
 void TFprincipal::NuevaMuestraClick() { ::NuevaMuestraClick(*m_sesion, *m_interaccion); }
 
 void TFprincipal::Abrir1Click() { ::Abrir1Click(*m_sesion, *m_interaccion); }
+
+void TFprincipal::AbrirArchivo(const QString& archivo) {
+  RecordarCarpetaDe(archivo);
+  AbrirArchivoMuestra(*m_sesion, *m_interaccion, QFile::encodeName(archivo).toStdString());
+}
 
 void TFprincipal::VerMuestraClick() {
   ::VerMuestraClick(*m_sesion);

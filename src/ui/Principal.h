@@ -46,6 +46,10 @@ class TFprincipal : public QMainWindow {
   // that order; those whose forms another part of the program adds are listed too.
   QStringList CrearVentanas(const std::function<void()>& paso);
 
+  // Opens `archivo` as a sample of the kind its extension names (the program started with
+  // a file), with the boxes of "&Abrir..."; its folder becomes the dialogs' folder.
+  void AbrirArchivo(const QString& archivo);
+
   TSesion& Sesion() { return *m_sesion; }
   TInteraccionVentanasQt& Interaccion() { return *m_interaccion; }
   TAyuda& Ayuda() { return *m_ayuda; }

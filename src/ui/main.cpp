@@ -16,5 +16,8 @@ int main(int argc, char* argv[]) {
   TSonidos sonidos;  // lives as long as the program, so the start-up sound plays out
   auto principal = ArrancarConPresentacion(sonidos);
   principal->show();
+  // A file given on the command line (a double-click in a file manager) opens as a sample.
+  const QStringList argumentos = QApplication::arguments();
+  if (argumentos.size() > 1) principal->AbrirArchivo(argumentos[1]);
   return QApplication::exec();
 }

@@ -209,3 +209,46 @@ TEST_F(FlujosMuestra, NewSampleUsesTheEditorOfTheKind) {
             (Transcripcion{"Editor", "Editor", "Editor", "Mensaje Error Ok: Muestra No v\xE1lida",
                            "EditorSA"}));
 }
+
+// A file given to the program (a double-click): the kind follows the extension, and each
+// refusal is the box the open dialog shows, leaving the session as it was.
+TEST_F(FlujosMuestra, OpeningAGivenFileTakesItAsTheKindItsExtensionNames) {
+  struct Caso {
+    const char* nombre;
+    std::string bytes;
+    bool tomada;
+    TTipoMuestra tipo;    // checked afterwards
+    const char* mensaje;  // part of the one box, "" for none
+  };
+  const Caso casos[] = {
+      {"m.pos", "ab\r\nb\r\n", true, TTipoMuestra::TipoM_Pos, ""},
+      {"m.NEG", "ba\n", true, TTipoMuestra::TipoM_Neg, ""},
+      {"m.tst", "&\n", true, TTipoMuestra::TipoM_Test, ""},
+      {"m.sya", "s0/a1\n", true, TTipoMuestra::TipoM_SA, ""},
+      {"m.txt", "ab\n", false, TTipoMuestra::TipoM_Pos, "El archivo especificado no tiene extensi\xF3n correcta"},
+      {"m.aut", "ab\n", false, TTipoMuestra::TipoM_Pos, "El archivo especificado no tiene extensi\xF3n correcta"},
+      {"m.neg", "ab\n\nb\n", false, TTipoMuestra::TipoM_Neg, "Muestra No v\xE1lida"},
+      {"binario.tst", std::string("a\n\0b\n", 5), false, TTipoMuestra::TipoM_Test, "nulo"},
+  };
+  for (const auto& caso : casos) {
+    SCOPED_TRACE(caso.nombre);
+    TSesion nueva;
+    guion.transcripcion.clear();
+    EXPECT_EQ(AbrirArchivoMuestra(nueva, guion, Escribir(caso.nombre, caso.bytes)), caso.tomada);
+    EXPECT_EQ(nueva.Tipo(), caso.tipo);
+    if (*caso.mensaje == '\0') {
+      EXPECT_TRUE(guion.transcripcion.empty());
+      EXPECT_FALSE(nueva.MuestraDelTipo(caso.tipo).empty());
+    } else {
+      ASSERT_EQ(guion.transcripcion.size(), 1u);
+      EXPECT_NE(guion.transcripcion[0].find("Mensaje Error Ok: "), std::string::npos);
+      EXPECT_NE(guion.transcripcion[0].find(caso.mensaje), std::string::npos) << guion.transcripcion[0];
+      EXPECT_TRUE(nueva.MuestraDelTipo(caso.tipo).empty());
+    }
+  }
+  guion.transcripcion.clear();
+  TSesion nueva;
+  EXPECT_FALSE(AbrirArchivoMuestra(nueva, guion, (carpeta / "falta.pos").string()));
+  ASSERT_EQ(guion.transcripcion.size(), 1u);
+  EXPECT_NE(guion.transcripcion[0].find("falta.pos"), std::string::npos);
+}

@@ -165,6 +165,35 @@ class TestMuestras : public QObject {
     QCOMPARE(Hijo<QToolButton>(&Principal(), "BotonKR")->isEnabled(), tipo == QLatin1String("TipoM_Pos"));
   }
 
+  // The program started with a file: it opens as its extension's kind, and the dialogs
+  // then start in its folder, and afterwards in the folder of the last file chosen.
+  void unArchivoDadoSeAbreYLosDialogosRecuerdanLaCarpeta() {
+    QVERIFY(QDir(m_casa->Ruta()).mkpath(QStringLiteral("clase")));
+    const QString clase = QDir(m_casa->Ruta()).filePath(QStringLiteral("clase"));
+    Principal().AbrirArchivo(m_casa->Escribir(QStringLiteral("clase/m.NEG"), "Ab\n&\n"));
+    QVERIFY(Accion("TipoM_Neg")->isChecked());
+    QCOMPARE(Visor(), (QStringList{"ab", "&"}));
+    QCOMPARE(Principal().Sesion().MuestraNegativa, (TLista{"ab", ""}));
+
+    const QString ruta = m_casa->Escribir(QStringLiteral("n.neg"), "b\n");
+    ResponderDialogoArchivo(ruta, [clase](QFileDialog* dialogo) {
+      QCOMPARE(QDir(dialogo->directory()).canonicalPath(), QDir(clase).canonicalPath());
+    });
+    Accion("Abrir1")->trigger();
+    QCOMPARE(Visor(), QStringList{"b"});
+    const QString casa = m_casa->Ruta();
+    ResponderDialogoArchivo(QStringLiteral("guardada"), [casa](QFileDialog* dialogo) {
+      QCOMPARE(QDir(dialogo->directory()).canonicalPath(), QDir(casa).canonicalPath());
+    });
+    Accion("GuardarComo")->trigger();
+    QVERIFY(QFile::exists(QDir(casa).filePath(QStringLiteral("guardada.neg"))));
+
+    EsperarError(QStringLiteral("El archivo especificado no tiene extensión correcta"));
+    Principal().AbrirArchivo(m_casa->Escribir(QStringLiteral("informe.aut"), "x\n"));
+    QVERIFY(Accion("TipoM_Neg")->isChecked());
+    QCOMPARE(Visor(), QStringList{"b"});
+  }
+
   void abrirConOtraExtensionSeRechaza() {
     const QString ruta = m_casa->Escribir("m.neg", "ab\r\n");
     ResponderDialogoArchivo(ruta);

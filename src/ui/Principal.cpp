@@ -26,6 +26,7 @@
 #include "app/ComandosKR.h"
 #include "app/ComandosMealy.h"
 #include "app/ExplorarKLogica.h"
+#include "app/FlujosAbbadingo.h"
 #include "app/FlujosMuestra.h"
 #include "ui/AcercaDe.h"
 #include "ui/Ayuda.h"
@@ -203,6 +204,12 @@ void TFprincipal::CrearMenus() {
           &TFprincipal::VerMuestraClick);
   connect(item(muestra, "GuardarComo", QStringLiteral("&Guardar como..."), QKeySequence(Qt::CTRL | Qt::Key_G)),
           &QAction::triggered, this, &TFprincipal::GuardarComoClick);
+  muestra->addSeparator();
+  // Abbadingo files, the format of the field's competitions
+  connect(item(muestra, "Importar", QStringLiteral("Importar...")), &QAction::triggered, this,
+          [this] { ImportarClick(*m_sesion, *m_interaccion); });
+  connect(item(muestra, "Exportar", QStringLiteral("Exportar...")), &QAction::triggered, this,
+          [this] { ExportarClick(*m_sesion, *m_interaccion); });
   muestra->addSeparator();
   connect(item(muestra, "Salir1", QStringLiteral("&Salir"), QKeySequence(Qt::CTRL | Qt::Key_X)),
           &QAction::triggered, this, &TFprincipal::Salir1Click);

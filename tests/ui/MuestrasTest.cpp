@@ -194,6 +194,28 @@ class TestMuestras : public QObject {
     QCOMPARE(Visor(), QStringList{"b"});
   }
 
+  // Abbadingo files through the "&Muestra" menu and Qt's dialogs: what is imported is
+  // exported back as it was.
+  void importarYExportarAbbadingo() {
+    const QByteArray abbadingo("3 2\r\n1 2 0 1\r\n0 0\r\n-1 1 1\r\n");
+    ResponderDialogoArchivo(m_casa->Escribir(QStringLiteral("c.abbadingo"), abbadingo), [](QFileDialog* d) {
+      QCOMPARE(d->windowTitle(), QStringLiteral("Importar"));
+      QCOMPARE(d->acceptMode(), QFileDialog::AcceptOpen);
+    });
+    Accion("Importar")->trigger();
+    QCOMPARE(Positiva(), QStringList{"ab"});
+    QCOMPARE(Visor(), QStringList{"ab"});
+    QVERIFY(Accion("TipoM_Pos")->isChecked());
+    ResponderDialogoArchivo(QStringLiteral("vuelta"), [](QFileDialog* d) {
+      QCOMPARE(d->windowTitle(), QStringLiteral("Exportar"));
+      QCOMPARE(d->acceptMode(), QFileDialog::AcceptSave);
+    });
+    Accion("Exportar")->trigger();
+    QFile vuelta(QDir(m_casa->Ruta()).filePath(QStringLiteral("vuelta.abbadingo")));
+    QVERIFY(vuelta.open(QIODevice::ReadOnly));
+    QCOMPARE(vuelta.readAll(), abbadingo);
+  }
+
   void abrirConOtraExtensionSeRechaza() {
     const QString ruta = m_casa->Escribir("m.neg", "ab\r\n");
     ResponderDialogoArchivo(ruta);

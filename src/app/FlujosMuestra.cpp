@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "app/ComandosKR.h"
 #include "core/ArchivoTexto.h"
 #include "core/Texto.h"
 
@@ -110,11 +111,16 @@ bool AbrirArchivoMuestra(TSesion& sesion, TInteraccion& interaccion, const std::
 }
 
 bool GuardarComoClick(TSesion& sesion, TInteraccion& interaccion) {
+  const auto lineas = sesion.MuestraAGuardar();
+  if (!lineas) {
+    Error(interaccion, kNoExisteMuestra);
+    return false;
+  }
   const auto ruta = ElegirArchivoMuestra(sesion, interaccion, kTituloGuardar, false, [&](const auto& d) {
     return interaccion.ElegirArchivoGuardar(d);
   });
   if (!ruta) return false;
-  const std::string error = EscribirArchivoTexto(*ruta, sesion.LineasAGuardar());
+  const std::string error = EscribirArchivoTexto(*ruta, *lineas);
   if (!error.empty()) {
     Error(interaccion, error);
     return false;

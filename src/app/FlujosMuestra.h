@@ -57,11 +57,13 @@ bool TomarMuestraLeida(TSesion& sesion, const TLecturaTexto& lectura, TInteracci
 // nothing changes. Returns true when a sample was taken.
 bool AbrirArchivoMuestra(TSesion& sesion, TInteraccion& interaccion, const std::string& ruta);
 
-// "&Guardar como...": asks where to save (same dialog data as opening); a name without
-// extension gets the kind's extension. Cancel: nothing.
-// Wrong extension: the extension message, nothing written. Otherwise the memo's lines
-// (TSesion::LineasAGuardar) are written in Windows-1252 with CR LF, overwriting without a
-// question; a write failure shows its message. Returns true when the file was written.
+// "&Guardar como...": when the checked kind has no sample, the error box "No existe
+// Muestra" and no dialog. Otherwise asks where to save (same dialog data as opening; the
+// dialog itself confirms replacing an existing file); a name without extension gets the
+// kind's extension. Cancel: nothing. Wrong extension: the extension message, nothing
+// written. Otherwise the kind's sample as the viewer shows it (TSesion::MuestraAGuardar)
+// is written in Windows-1252 with CR LF; a write failure shows its message. Returns true
+// when the file was written.
 bool GuardarComoClick(TSesion& sesion, TInteraccion& interaccion);
 
 // The viewer's FormShow as "&Ver" runs it: fills the memo from the checked kind. The window

@@ -122,21 +122,28 @@ const TLista& TSesion::MuestraDelTipo(TTipoMuestra tipo) const {
 }
 
 void TSesion::MostrarMuestraActual() {
-  if (m_tipo == TTipoMuestra::TipoM_SA)
-    MostrarValoresMuestraSA(MuestraSA, m_memo);
-  else
-    MostrarValoresMuestra(MuestraDelTipo(m_tipo), m_memo);
-  m_memoConMuestra = true;
+  MostrarMuestraDelTipo(m_tipo, m_memo);
   Avisar();
+}
+
+void TSesion::MostrarMuestraDelTipo(TTipoMuestra tipo, TLista& lineas) const {
+  if (tipo == TTipoMuestra::TipoM_SA)
+    MostrarValoresMuestraSA(MuestraSA, lineas);
+  else
+    MostrarValoresMuestra(MuestraDelTipo(tipo), lineas);
 }
 
 void TSesion::PonerMemo(TLista lineas) {
   m_memo = std::move(lineas);
-  m_memoConMuestra = true;
   Avisar();
 }
 
-TLista TSesion::LineasAGuardar() const { return m_memoConMuestra ? m_memo : TLista{}; }
+std::optional<TLista> TSesion::MuestraAGuardar() const {
+  if (MuestraDelTipo(m_tipo).empty()) return std::nullopt;
+  TLista lineas;
+  MostrarMuestraDelTipo(m_tipo, lineas);
+  return lineas;
+}
 
 bool TSesion::DarValoresSegunTipo(const TLista& lineas, TInteraccion& interaccion) {
   switch (m_tipo) {

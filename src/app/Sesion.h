@@ -10,6 +10,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "core/Lista.h"
@@ -120,20 +121,19 @@ class TSesion {
   // Sample buttons are always enabled; algorithm buttons follow Habilitado.
   bool BotonHabilitado(TBotonPrincipal boton) const;
 
-  // The sample viewer's memo `MuestraM`: the lines it shows, which are also exactly what
-  // saving writes. Initially the one line "[No hay muestra]".
+  // The sample viewer's memo `MuestraM`: the lines it shows. Initially the one line
+  // "[No hay muestra]".
   const TLista& MemoMuestra() const { return m_memo; }
-  // False while the memo still holds "[No hay muestra]" (nothing shown yet): there is then
-  // no sample text, and saving writes an empty file rather than that placeholder line.
-  bool MemoConMuestra() const { return m_memoConMuestra; }
   // The viewer's FormShow: fills the memo with the sample of the checked kind
   // (MostrarValoresMuestra, or MostrarValoresMuestraSA for TipoM_SA); empty when that kind
   // has no sample.
   void MostrarMuestraActual();
   // Puts lines into the memo as they stand (the raw lines of an opened file).
   void PonerMemo(TLista lineas);
-  // The lines that saving writes: the memo, or nothing while it holds the placeholder.
-  TLista LineasAGuardar() const;
+  // What saving writes: the sample of the checked kind as the viewer shows it, whatever
+  // the memo holds now (another kind's sample, the raw lines of a refused file); nothing
+  // when that kind has no sample.
+  std::optional<TLista> MuestraAGuardar() const;
 
   // Takes `lineas` (from a file or an editor) as the sample of the checked kind.
   // TipoM_SA: always taken into MuestraSA, shown in the memo, SKR and SKC enabled.
@@ -152,12 +152,13 @@ class TSesion {
 
  private:
   void Avisar() const;
+  // The viewer's lines for the sample of `tipo`.
+  void MostrarMuestraDelTipo(TTipoMuestra tipo, TLista& lineas) const;
 
   TTipoMuestra m_tipo = TTipoMuestra::TipoM_Pos;
   TVarianteKR m_varianteKR = TVarianteKR::TipoKR_N;
   TVarianteKC m_varianteKC = TVarianteKC::TipoKC_N;
   std::array<bool, 5> m_habilitado{};  // indexed by TAlgoritmo
   TLista m_memo;
-  bool m_memoConMuestra = false;
   std::function<void()> m_alCambiar;
 };

@@ -66,6 +66,7 @@ TEST_F(FlujosMuestra, DialogIsPreparedForTheCheckedKind) {
   const char* extensiones[] = {"pos", "neg", "tst", "sya"};
   for (int i = 0; i < 4; ++i) {
     sesion.ElegirTipo(kTiposMuestra[i]);
+    sesion.DarValoresSegunTipo({"a"}, guion);  // saving asks only for a sample that exists
     Abrir1Click(sesion, guion);
     GuardarComoClick(sesion, guion);
   }
@@ -84,7 +85,7 @@ TEST_F(FlujosMuestra, DialogIsPreparedForTheCheckedKind) {
   }
   // cancelling every dialog changed nothing and showed nothing else
   EXPECT_EQ(guion.transcripcion.size(), 8u);
-  EXPECT_EQ(sesion.MemoMuestra(), TLista{"[No hay muestra]"});
+  EXPECT_EQ(sesion.MemoMuestra(), TLista{"A"});
 }
 
 TEST_F(FlujosMuestra, WrongExtensionIsRefusedBeforeReading) {
@@ -165,10 +166,40 @@ TEST_F(FlujosMuestra, SavingRoundTripsAUtf8File) {
   EXPECT_EQ(Leer("c.pos"), "\xF1u\r\n\xF1u\r\n");
 }
 
-TEST_F(FlujosMuestra, SavingBeforeAnySampleWritesNoPlaceholder) {
-  guion.archivos.push_back((carpeta / "vacia.pos").string());
-  EXPECT_TRUE(GuardarComoClick(sesion, guion));
-  EXPECT_EQ(Leer("vacia.pos"), "");
+TEST_F(FlujosMuestra, SavingWritesTheCheckedKindsOwnSampleOrNothing) {
+  const std::string kNoExiste = "Mensaje Error Ok: No existe Muestra";
+  const auto guardar = [&](const std::string& nombre) {
+    guion.archivos.push_back((carpeta / nombre).string());
+    return GuardarComoClick(sesion, guion);
+  };
+  // No sample at all: an existing file is left as it was, and no dialog is shown.
+  Escribir("previa.pos", "x\r\n");
+  EXPECT_FALSE(guardar("previa.pos"));
+  EXPECT_EQ(Leer("previa.pos"), "x\r\n");
+  EXPECT_EQ(guion.transcripcion, Transcripcion{kNoExiste});
+  guion.archivos.clear();
+
+  // The viewer shows the positive sample; the test kind has none yet.
+  Abrir(Escribir("m.pos", "a\r\nb\r\n"));
+  sesion.ElegirTipo(TTipoMuestra::TipoM_Test);
+  Escribir("t.tst", "t\r\n");
+  EXPECT_FALSE(guardar("t.tst"));
+  EXPECT_EQ(Leer("t.tst"), "t\r\n");
+  EXPECT_EQ(guion.transcripcion.back(), kNoExiste);
+  guion.archivos.clear();
+
+  // With a test sample of its own, that one is written while the viewer still shows the
+  // positive sample's lines.
+  sesion.MuestraTest = {"ba", ""};
+  EXPECT_TRUE(guardar("t.tst"));
+  EXPECT_EQ(Leer("t.tst"), "ba\r\n&\r\n");
+  EXPECT_EQ(sesion.MemoMuestra(), (TLista{"a", "b"}));
+
+  // A refused file leaves its raw lines in the viewer; the sample taken before is saved.
+  sesion.ElegirTipo(TTipoMuestra::TipoM_Pos);
+  EXPECT_FALSE(Abrir(Escribir("mala.pos", "c\r\n\r\n")));
+  EXPECT_TRUE(guardar("copia.pos"));
+  EXPECT_EQ(Leer("copia.pos"), "a\r\nb\r\n");
 }
 
 TEST_F(FlujosMuestra, SavingFailuresWriteNothing) {
@@ -189,7 +220,7 @@ TEST_F(FlujosMuestra, SampleButtonsPlayTheirSoundFirst) {
   BotonNuevaClick(sesion, guion);
   EXPECT_EQ(guion.transcripcion,
             (Transcripcion{"Sonido: Command.wav", "Abrir: Abrir", "Sonido: Command.wav",
-                           "Guardar: Guardar como", "Sonido: Command.wav", "Sonido: Command.wav",
+                           "Mensaje Error Ok: No existe Muestra", "Sonido: Command.wav", "Sonido: Command.wav",
                            "Editor"}));
   EXPECT_TRUE(sesion.MemoMuestra().empty());  // viewing showed the empty positive sample
 }

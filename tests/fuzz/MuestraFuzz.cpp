@@ -39,11 +39,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t tamano) {
     if (!sesion.DarValoresSegunTipo(lectura.lineas, muda)) continue;
     const TLista tomada = sesion.MuestraDelTipo(tipo);
     Comprobar(tomada.size() == lectura.lineas.size(), "un ejemplo por linea");
-    sesion.MostrarMuestraActual();
+    const auto guardada = sesion.MuestraAGuardar();
+    Comprobar(guardada.has_value() == !tomada.empty(), "se guarda la muestra tomada, si la hay");
+    if (!guardada) continue;
     TSesion otra;
     otra.ElegirTipo(tipo);
-    Comprobar(otra.DarValoresSegunTipo(sesion.LineasAGuardar(), muda) && otra.MuestraDelTipo(tipo) == tomada,
-              "la muestra guardada desde el visor se toma igual");
+    Comprobar(otra.DarValoresSegunTipo(*guardada, muda) && otra.MuestraDelTipo(tipo) == tomada,
+              "la muestra guardada se toma igual");
   }
   return 0;
 }

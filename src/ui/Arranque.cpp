@@ -11,10 +11,12 @@
 #include "ui/Sonido.h"
 
 void InstalarTraducciones(QApplication& aplicacion) {
-  auto* traductor = new QTranslator(&aplicacion);
-  if (traductor->load(QLocale(QLocale::Spanish), QStringLiteral("qtbase"), QStringLiteral("_"),
-                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-    QApplication::installTranslator(traductor);
+  for (const char* catalogo : {"qtbase", "qt_help"}) {
+    auto* traductor = new QTranslator(&aplicacion);
+    if (traductor->load(QLocale(QLocale::Spanish), QString::fromLatin1(catalogo), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+      QApplication::installTranslator(traductor);
+  }
 }
 
 std::unique_ptr<TFprincipal> Arrancar(TFpresentacion& presentacion, QStringList* ventanas) {

@@ -9,7 +9,8 @@ class TFpresentacion;
 class TFprincipal;
 class TSonidos;
 
-// Qt's own texts (standard buttons, file dialogs) in Spanish, when the translation exists.
+// Qt's own texts in Spanish, each catalogue when it exists: qtbase (standard buttons, file
+// dialogs and their prompts) and qt_help (the help window's search and index widgets).
 void InstalarTraducciones(QApplication& aplicacion);
 
 // Runs the start-up with `presentacion` already shown (and stepped once): the application

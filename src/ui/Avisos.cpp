@@ -11,8 +11,7 @@
 #include "ui/Imagen.h"
 #include "ui/TextoQt.h"
 
-TDialogoAviso::TDialogoAviso(const char* nombre, const QString& imagen, bool escapeEsNo, QWidget* padre)
-    : QDialog(padre), m_escapeEsNo(escapeEsNo) {
+TDialogoAviso::TDialogoAviso(const char* nombre, const QString& imagen, QWidget* padre) : QDialog(padre) {
   setObjectName(nombre);
   setWindowTitle(QStringLiteral("Aviso"));
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -57,7 +56,7 @@ TRespuesta TDialogoAviso::Preguntar(const std::string& aviso, const std::string&
 }
 
 void TDialogoAviso::keyPressEvent(QKeyEvent* evento) {
-  if (m_escapeEsNo && evento->key() == Qt::Key_Escape && evento->modifiers() == Qt::NoModifier) {
+  if (evento->key() == Qt::Key_Escape && evento->modifiers() == Qt::NoModifier) {
     done(kNo);
     return;
   }
@@ -65,7 +64,7 @@ void TDialogoAviso::keyPressEvent(QKeyEvent* evento) {
 }
 
 TFavisos::TFavisos(QWidget* padre)
-    : TDialogoAviso("TFavisos", QStringLiteral(":/imagenes/aviso_caracter.svg"), true, padre) {}
+    : TDialogoAviso("TFavisos", QStringLiteral(":/imagenes/aviso_caracter.svg"), padre) {}
 
 TFavisos1::TFavisos1(QWidget* padre)
-    : TDialogoAviso("TFavisos1", QStringLiteral(":/imagenes/aviso_determinista.svg"), false, padre) {}
+    : TDialogoAviso("TFavisos1", QStringLiteral(":/imagenes/aviso_determinista.svg"), padre) {}

@@ -105,8 +105,7 @@ std::optional<std::string> TInteraccionQt::ElegirArchivo(const TDialogoArchivo& 
   archivos.setObjectName(guardar ? "SaveDialog1" : "OpenDialog1");
   archivos.setAcceptMode(guardar ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   archivos.setFileMode(guardar ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-  // No prompt before overwriting; the read-only box does not exist in Qt's dialogs.
-  archivos.setOption(QFileDialog::DontConfirmOverwrite, true);
+  // Saving over an existing file asks first (Qt's own question, translated with qtbase).
   const QStringList filtros = FiltrosQt(DeCp1252(dialogo.filtro));
   archivos.setNameFilters(filtros);
   if (dialogo.indiceFiltro >= 1 && dialogo.indiceFiltro <= filtros.size())

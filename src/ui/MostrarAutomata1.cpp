@@ -20,6 +20,9 @@ TFmostrarAutomata1::TFmostrarAutomata1(TAyuda& ayuda, QWidget* padre)
   m_textoEjemplo->setObjectName("TextoEjemplo");
   m_textoEjemplo->setEditable(true);
   m_textoEjemplo->setInsertPolicy(QComboBox::NoInsert);
+  // No completion: what is added is exactly what the student typed and sees, never an
+  // earlier example that begins the same way.
+  m_textoEjemplo->setCompleter(nullptr);
   m_textoEjemplo->lineEdit()->setValidator(new TValidadorCp1252(m_textoEjemplo));
   auto* etiqueta = CrearEtiqueta(this, "Label4", QStringLiteral("Ejemplo: "));
   etiqueta->setBuddy(m_textoEjemplo);

@@ -130,13 +130,19 @@ void TFnuevaMuestraSA::BotonInsertarParClick() {
   m_editor.PonerParSA(ACp1252(TextoParSA()));
   m_editor.BotonInsertarParClick(m_interaccion);
   Refrescar();
-  m_parSA->setFocus();
+  VolverAlPar();
 }
 
 void TFnuevaMuestraSA::BotonNuevaSecuenciaClick() {
   m_editor.BotonNuevaSecuenciaClick();
   Refrescar();
+  VolverAlPar();
+}
+
+void TFnuevaMuestraSA::VolverAlPar() {
+  // Enter leaves the focus in the field, so no focus change selects the digit there.
   m_parSA->setFocus();
+  m_parSA->setSelection(1, 1);
 }
 
 void TFnuevaMuestraSA::BotonCancelarClick() {

@@ -36,6 +36,9 @@ class TFnuevaMuestraSA : public QDialog {
   void ParSAEnter();
   void BotonInsertarParClick();
   void BotonNuevaSecuenciaClick();
+  // Back to the pair field after a button or Enter, as entering it: the first situation
+  // digit selected, so what is typed next starts a new pair.
+  void VolverAlPar();
   void BotonCancelarClick();
   void BotonAyudaClick();
   void Refrescar();

@@ -9,6 +9,7 @@
 #include <QHelpLink>
 #include <QHelpSearchEngine>
 #include <QHelpSearchResult>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -18,6 +19,7 @@
 
 #include "InteraccionGuion.h"
 #include "soporte/Soporte.h"
+#include "ui/Arranque.h"
 #include "ui/Ayuda.h"
 #include "ui/NuevMuestra.h"
 #include "ui/NuevaMuestraSA.h"
@@ -141,6 +143,34 @@ class TestAyuda : public QObject {
     for (const auto& resultado : buscador->searchResults(0, buscador->searchResultCount()))
       paginas << resultado.url().fileName();
     QVERIFY2(paginas.contains(QStringLiteral("alg_skr.html")), qPrintable(paginas.join(' ')));
+  }
+
+  void busquedaEnEspanol() {
+    InstalarTraducciones(*qApp);  // as the program does at start-up
+    TAyuda ayuda(QDir::currentPath(), m_guion);
+    ayuda.Contenido(ArchivoAyuda);
+    TFayuda* ventana = ayuda.Ventana(ArchivoAyuda);
+    Hijo<QTabWidget>(ventana, "Pestanas")->setCurrentIndex(2);
+    auto* consulta = Hijo<QWidget>(ventana, "Consulta");
+    auto* resultados = Hijo<QWidget>(ventana, "Resultados");
+    // Searched from the tab as a user does, until the index built in the background answers.
+    QHelpSearchEngine* buscador = ventana->Motor().searchEngine();
+    QElapsedTimer reloj;
+    reloj.start();
+    while (buscador->searchResultCount() == 0 && reloj.elapsed() < 20000) {
+      QSignalSpy buscado(buscador, &QHelpSearchEngine::searchingFinished);
+      consulta->findChild<QLineEdit*>()->setText(QStringLiteral("consistente"));
+      consulta->findChild<QPushButton*>()->click();
+      QVERIFY(buscado.wait(20000));
+      if (buscador->searchResultCount() == 0) QTest::qWait(100);
+    }
+    QCOMPARE(consulta->findChild<QPushButton*>()->text(), QStringLiteral("Buscar"));
+    QStringList textos;
+    for (auto* etiqueta : consulta->findChildren<QLabel*>() + resultados->findChildren<QLabel*>())
+      textos << etiqueta->text();
+    QVERIFY2(textos.contains(QStringLiteral("Buscar:")), qPrintable(textos.join('|')));
+    QVERIFY2(!textos.join('|').contains(QStringLiteral("Hits")), qPrintable(textos.join('|')));
+    GuardarCaptura(ventana, QStringLiteral("TFayuda-busqueda"));
   }
 
   void archivoDeAyudaQueFaltaDaUnMensajeClaro() {

@@ -141,6 +141,29 @@ class TestComandoIM1 : public QObject {
     QCOMPARE(Leer(informe), Leer(Dato("resultados/a-ab-abb-im1-determinista.aut")));
   }
 
+  void conversionConEscapeEsNoYConCierreConvierte() {
+    TGuion guion;
+    for (const bool escape : {true, false}) {
+      guion.En("TFelegirHeuristico", Heuristico("K_Sufijos", true, 1));
+      guion.Pulsar("TFmostrarAceptor", "BitBtn1");
+      guion.En("TFavisos1", [escape](QWidget* d) {
+        if (escape)
+          QTest::keyClick(d, Qt::Key_Escape);  // "No", as on the new-character notice
+        else
+          d->close();  // the close box converts, as ever
+      });
+      if (!escape) guion.Pulsar("TFmostrarAutomataDeter", "BitBtn1");
+      guion.Pulsar("TFmostrarAutomata", "BitBtn1");
+    }
+    EJECUTAR_GUION(guion, {
+      P().Accion("OpcionIM1")->trigger();
+      P().Accion("OpcionIM1")->trigger();
+    });
+    QCOMPARE(guion.Vistas(), (QStringList{"TFelegirHeuristico", "TFmostrarAceptor", "TFavisos1", "TFmostrarAutomata",
+                                          "TFelegirHeuristico", "TFmostrarAceptor", "TFavisos1",
+                                          "TFmostrarAutomataDeter", "TFmostrarAutomata"}));
+  }
+
   void micletTomaLaMenorCotaYLaLongitudMaxima() {
     TGuion guion;
     guion.En("TFelegirHeuristico", [](QWidget* d) {

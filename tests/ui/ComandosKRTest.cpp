@@ -320,6 +320,48 @@ class TestComandosKR : public QObject {
     QCOMPARE(P()->Sesion().MuestraPositiva, (TLista{"ab", "b"}));
   }
 
+  void ejemploIncrementalEsLoQueSeEscribe() {
+    P().Accion("TipoKR_I")->trigger();
+    auto caja = [](QWidget* v) { return Hijo<QComboBox>(v, "TextoEjemplo")->lineEdit(); };
+    // Types `texto` over whatever the box holds, checks that the box shows it, then Enter.
+    auto escribir = [&](QWidget* v, const QString& texto) {
+      caja(v)->selectAll();
+      QTest::keyClicks(caja(v), texto);
+      QCOMPARE(caja(v)->text(), texto);
+      QTest::keyClick(caja(v), Qt::Key_Return);
+    };
+    auto lista = [](QWidget* v) {
+      auto* combo = Hijo<QComboBox>(v, "TextoEjemplo");
+      QStringList items;
+      for (int i = 0; i < combo->count(); ++i) items << combo->itemText(i);
+      return items;
+    };
+    TGuion guion;
+    guion.En("TFelegirParametro", ElegirK(2, 0));
+    guion.En("TFmostrarAutomata1", [&](QWidget* v) { escribir(v, QStringLiteral("abc")); });
+    guion.Pulsar("TFavisos", "BotonNo");
+    guion.En("TFmostrarAutomata1", [&](QWidget* v) {
+      QCOMPARE(caja(v)->text(), QStringLiteral("abc"));
+      escribir(v, QStringLiteral("a"));  // an earlier example begins so: no completion to it
+    });
+    guion.En("TFmostrarAutomata1", [&](QWidget* v) {
+      QCOMPARE(lista(v), (QStringList{"abc", "a"}));
+      QCOMPARE(caja(v)->text(), QStringLiteral("a"));
+      escribir(v, QStringLiteral("abd"));
+    });
+    guion.Pulsar("TFavisos", "BotonNo");
+    guion.En("TFmostrarAutomata1", [&](QWidget* v) {
+      QCOMPARE(caja(v)->text(), QStringLiteral("abd"));
+      escribir(v, QStringLiteral("ba"));
+    });
+    guion.En("TFmostrarAutomata1", [&](QWidget* v) {
+      QCOMPARE(lista(v), (QStringList{"abc", "a", "abd", "ba"}));
+      QCOMPARE(caja(v)->text(), QStringLiteral("ba"));
+      BotonDe(v, "BitBtn1")->click();
+    });
+    EJECUTAR_GUION(guion, P().Boton("BotonKR")->click());
+  }
+
   void validacionConGraficoYExtensionIncorrecta() {
     const QString test = m_casa.Escribir("prueba.tst", "ab\nb\naab\nba\n");
     const QString otra = m_casa.Escribir("prueba.txt", "ab\n");
@@ -384,7 +426,7 @@ class TestComandosKR : public QObject {
       QCOMPARE(dialogo->defaultSuffix(), QStringLiteral("aut"));
       QCOMPARE(dialogo->nameFilters(),
                (QStringList{"Archivos de resultados (*.aut)", "Archivos de texto (*.txt)"}));
-      QVERIFY(dialogo->testOption(QFileDialog::DontConfirmOverwrite));
+      QVERIFY(!dialogo->testOption(QFileDialog::DontConfirmOverwrite));  // replacing asks first
       ResponderDialogoArchivo(aceptor);
     });
     guion.Pulsar("TFmostrarAceptor", "BitBtn1");

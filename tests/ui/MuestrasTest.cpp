@@ -1,5 +1,6 @@
 // The sample flows through the real dialogs: the sample editor, the situation/action
-// editor with its masked field, Qt's open and save dialogs, the error boxes and the viewer.
+// editor with its masked field, Qt's open and save dialogs (with Qt's Spanish texts, as the
+// program installs them), the error boxes and the viewer.
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,6 +11,7 @@
 #include <QToolButton>
 
 #include "soporte/Soporte.h"
+#include "ui/Arranque.h"
 #include "ui/NuevMuestra.h"
 #include "ui/NuevaMuestraSA.h"
 #include "ui/Principal.h"
@@ -51,6 +53,7 @@ class TestMuestras : public QObject {
   }
 
  private slots:
+  void initTestCase() { InstalarTraducciones(*qApp); }
   void init() {
     m_casa = std::make_unique<TCasaTemporal>();
     m_principal = std::make_unique<TFprincipal>();
@@ -240,12 +243,41 @@ class TestMuestras : public QObject {
     ResponderDialogoArchivo(QStringLiteral("salida"), [](QFileDialog* dialogo) {
       QCOMPARE(dialogo->windowTitle(), QStringLiteral("Guardar como"));
       QCOMPARE(dialogo->acceptMode(), QFileDialog::AcceptSave);
-      QVERIFY(dialogo->testOption(QFileDialog::DontConfirmOverwrite));
+      QVERIFY(!dialogo->testOption(QFileDialog::DontConfirmOverwrite));
     });
     Hijo<QToolButton>(&Principal(), "BotonGuardar")->click();
     QFile guardado(QDir(m_casa->Ruta()).filePath("salida.pos"));
     QVERIFY2(guardado.open(QIODevice::ReadOnly), "the default extension is added");
     QCOMPARE(guardado.readAll(), QByteArray("ab\r\n&\r\n"));
+  }
+
+  void guardarPreguntaAntesDeReemplazar() {
+    ResponderDialogoArchivo(m_casa->Escribir("m.pos", "ab\n"));
+    Accion("Abrir1")->trigger();
+    const QString previa = m_casa->Escribir("previa.pos", "x\r\n");
+    auto leer = [&previa] {
+      QFile archivo(previa);
+      return archivo.open(QIODevice::ReadOnly) ? archivo.readAll() : QByteArray();
+    };
+    // "No" returns to the dialog, which is then cancelled: the file is left as it was.
+    ResponderDialogoArchivo(QStringLiteral("previa"));
+    AlAbrirseModal<QMessageBox>([](QMessageBox* caja) {
+      QCOMPARE(caja->text(), QStringLiteral("El fichero previa.pos ya existe.\n¿Desea reemplazarlo?"));
+      auto* dialogo = qobject_cast<QFileDialog*>(caja->parentWidget());
+      QVERIFY(dialogo);
+      caja->button(QMessageBox::No)->click();
+      dialogo->reject();
+    });
+    Accion("GuardarComo")->trigger();
+    QCOMPARE(leer(), QByteArray("x\r\n"));
+    // "Sí" replaces it.
+    ResponderDialogoArchivo(QStringLiteral("previa"));
+    AlAbrirseModal<QMessageBox>([](QMessageBox* caja) {
+      GuardarCaptura(caja, QStringLiteral("ReemplazarArchivo"));
+      caja->button(QMessageBox::Yes)->click();
+    });
+    Accion("GuardarComo")->trigger();
+    QCOMPARE(leer(), QByteArray("ab\r\n"));
   }
 
   void visorNoModalSeActualizaAlTomarMuestras() {
@@ -305,6 +337,8 @@ class TestMuestras : public QObject {
       QCOMPARE(Items(pares), QStringList{"S12/A3"});  // Enter adds the pair exactly once
       QVERIFY(secuencia->isEnabled());
       QCOMPARE(editor->TextoParSA(), QStringLiteral("S12  /A3   "));  // the field keeps the pair
+      QCOMPARE(par->selectionStart(), 1);  // with its first situation digit selected, as the button leaves it
+      QCOMPARE(par->selectedText().size(), 1);
       anadirPar->click();
       QCOMPARE(Items(pares), (QStringList{"S12/A3", "S12/A3"}));
 
@@ -330,13 +364,17 @@ class TestMuestras : public QObject {
       QTest::keyClicks(par, "0/0");
       QTest::keyClick(par, Qt::Key_Return);
       QCOMPARE(Items(pares), QStringList{"S0/A0"});
+      // What is typed after Enter is a new pair, never more digits of the last action.
+      QTest::keyClicks(par, "1/2");
+      QTest::keyClick(par, Qt::Key_Return);
+      QCOMPARE(Items(pares), (QStringList{"S0/A0", "S1/A2"}));
       secuencia->click();
       Hijo<QPushButton>(editor, "BotonAceptar")->click();
     });
     Hijo<QToolButton>(&Principal(), "BotonNueva")->click();
-    const TLista esperada{"S12/A3", "S12/A3", "", "S0/A0", ""};
+    const TLista esperada{"S12/A3", "S12/A3", "", "S0/A0", "S1/A2", ""};
     QVERIFY(Principal().Sesion().MuestraSA == esperada);
-    QCOMPARE(Visor(), (QStringList{"S12/A3", "S12/A3", "", "S0/A0", ""}));
+    QCOMPARE(Visor(), (QStringList{"S12/A3", "S12/A3", "", "S0/A0", "S1/A2", ""}));
     QVERIFY(Hijo<QToolButton>(&Principal(), "BotonSKR")->isEnabled());
     QVERIFY(Hijo<QToolButton>(&Principal(), "BotonSKC")->isEnabled());
 

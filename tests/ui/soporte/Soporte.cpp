@@ -48,6 +48,9 @@ void ResponderDialogoArchivo(const QString& archivo, std::function<void(QFileDia
       sondeo->deleteLater();
       return;
     }
+    // A box of the dialog's own (the question before replacing a file) is answered by its
+    // own step; meanwhile the dialog waits.
+    if (QApplication::activeModalWidget() != dialogo) return;
     // Typed into the name field, as a user would; the dialog reads it when accepting.
     if (auto* campo = dialogo->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")); campo && campo->text() != archivo)
       campo->setText(archivo);

@@ -35,7 +35,8 @@ void AlAbrirseModal(std::function<void(T*)> accion, int esperaMs = 10000) {
 // Answers the next file dialog with `archivo` (a name in its folder or a full path), after
 // running `comprobar` on it once. The name is typed into the dialog's name field; the
 // dialog fills its folder in the background and may reset that field meanwhile, so the
-// name is typed again until the dialog takes it.
+// name is typed again until the dialog takes it. A box the dialog opens over itself (the
+// question before replacing a file) is left to the caller to answer.
 void ResponderDialogoArchivo(const QString& archivo, std::function<void(class QFileDialog*)> comprobar = {});
 
 // The child of `padre` with objectName `nombre` and type T; fails the test if none.

@@ -63,6 +63,8 @@ class TFmostrarMealyLogica {
   const TTablaTexto& Rejilla() const { return m_rejilla; }
   // The report list as the last GuardarResultados left it (empty before and after FormClose).
   const TLista& Informe() const { return m_informe; }
+  // The machine the window shows.
+  const TMaquinaMealy& Maquina() const { return m_maquina; }
 
  private:
   const TMaquinaMealy& m_maquina;

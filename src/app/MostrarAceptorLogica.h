@@ -54,6 +54,8 @@ class TFmostrarAceptorLogica {
   const TLista& InicialAceptor() const { return m_inicialAceptor; }
   const TLista& FinalesAceptor() const { return m_finalesAceptor; }
   const TLista& LineasAceptor() const { return m_lineasAceptor; }
+  // The acceptor the window shows.
+  const TAutomata& Aceptor() const { return m_aceptor; }
 
  private:
   const TAutomata& m_aceptor;

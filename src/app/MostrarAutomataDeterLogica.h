@@ -62,6 +62,8 @@ class TFmostrarAutomataDeterLogica {
   const std::vector<int>& FilasFinales() const { return m_datos.FilasFinales; }
   const TLista& Informe() const { return m_informe; }
   const TFgraficosLogica& Graficos() const { return m_graficos; }
+  // The acceptor with the partition the conversion started from.
+  const TAutomata& Automata() const { return m_automata; }
 
   // The counts of validating `test` with the deterministic walk: an example is accepted
   // when it is over the alphabet and its walk from the initial subset-state ends in one

@@ -1,11 +1,14 @@
 // telar-cli aceptor [--kr|--im1] FICHERO.pos [-o FICHERO]: the report that the prefix
 // acceptor window's "Guardar" writes, for the acceptor that KC, KR or IM1 shows first.
 #include "app/ComandosKR.h"
+#include "app/DiagramasVentanas.h"
+#include "app/MostrarAceptorLogica.h"
 #include "app/FlujosMuestra.h"
 #include "app/Sesion.h"
 #include "cli/Argumentos.h"
 #include "cli/InteraccionCli.h"
 #include "cli/Orden.h"
+#include "cli/SalidaDiagrama.h"
 #include "core/Automata.h"
 #include "inference/AlgoritmoIM1.h"
 #include "inference/AlgoritmoKR.h"
@@ -15,19 +18,22 @@ namespace {
 
 const TSintaxisOrden kSintaxis = {
     .orden = "aceptor",
-    .uso = "telar-cli aceptor [--kr|--im1] FICHERO.pos [-o FICHERO]",
-    .ayuda = "  aceptor [--kr|--im1] FICHERO.pos [-o FICHERO]\n"
+    .uso = "telar-cli aceptor [--kr|--im1] FICHERO.pos [-o FICHERO] [--diagrama FICHERO]",
+    .ayuda = "  aceptor [--kr|--im1] FICHERO.pos [-o FICHERO] [--diagrama FICHERO]\n"
              "      Informe del árbol aceptor de prefijos de la muestra positiva, como lo\n"
              "      guarda \"Guardar\" en la ventana del aceptor. Sin opción, el de KC; con\n"
              "      --kr, el de la muestra marcada con \"$\" tras cada ejemplo; con --im1, el\n"
-             "      de IM1. -o FICHERO lo escribe en Windows-1252 con CR LF.\n",
-    .opciones = {{"--kr"}, {"--im1"}, {"-o", true}},
+             "      de IM1. -o FICHERO lo escribe en Windows-1252 con CR LF. --diagrama\n"
+             "      FICHERO dibuja el árbol (con --kr, los ejemplos marcados a trazos):\n"
+             "      .dot (Graphviz), .svg, .png o .tex (TikZ).\n",
+    .opciones = {{"--kr"}, {"--im1"}, {"-o", true}, OpcionDiagrama()},
     .minimoFicheros = 1,
     .maximoFicheros = 1};
 
 int Aceptor(const TArgumentos& argumentos) {
   if (argumentos.Tiene("--kr") && argumentos.Tiene("--im1"))
     return ErrorDeUso(kSintaxis, "--kr y --im1 no pueden ir juntas");
+  if (!ComprobarDiagrama(argumentos.Valor("--diagrama"))) return kSalidaEntradaIncorrecta;
   TSesion sesion;
   if (!AbrirMuestraCli(sesion, argumentos.ficheros.front())) return kSalidaEntradaIncorrecta;
 
@@ -40,7 +46,12 @@ int Aceptor(const TArgumentos& argumentos) {
                                                          : kCaptionAceptorKC;
   // KR shows the acceptor of the marked sample; the report's sample line stays unmarked
   const TAutomata aceptor(kr ? MarcarMuestra(muestra) : muestra, 'N');
-  return EmitirInforme(InformeAceptor(titulo, muestra, aceptor), argumentos.Valor("-o"));
+  if (const int codigo = EmitirInforme(InformeAceptor(titulo, muestra, aceptor), argumentos.Valor("-o"));
+      codigo != kSalidaResultado)
+    return codigo;
+  TFmostrarAceptorLogica ventana(aceptor, muestra);
+  ventana.PonerCaption(titulo);
+  return EmitirDiagrama(DiagramaDeVentana(ventana), argumentos.Valor("--diagrama"));
 }
 
 const TRegistroOrden registro(OrdenConSintaxis(kSintaxis, Aceptor));

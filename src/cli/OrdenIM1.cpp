@@ -12,6 +12,7 @@
 #include "cli/Argumentos.h"
 #include "cli/InteraccionCli.h"
 #include "cli/Orden.h"
+#include "cli/SalidaDiagrama.h"
 #include "cli/SalidaResultado.h"
 #include "cli/SalidaTraza.h"
 #include "core/Automata.h"
@@ -27,7 +28,8 @@ TSintaxisOrden Sintaxis() {
   return {
       .orden = "im1",
       .uso = "telar-cli im1 --heuristico levine|miclet|ksufijos [-k K] [--cota S] [--cotas] FICHERO.pos "
-             "[--determinista] [--validar TEST.tst] [-o FICHERO] [--traza FICHERO]",
+             "[--determinista] [--validar TEST.tst] [-o FICHERO] [--traza FICHERO]"
+             " [--diagrama FICHERO]",
       .ayuda = std::string("  im1 --heuristico levine|miclet|ksufijos [-k K] [--cota S] FICHERO.pos\n"
                            "      IM1: une los estados del árbol aceptor que aprueba el heurístico.\n"
                            "      ksufijos usa -k K (0 por omisión, de 0 a la longitud del ejemplo más\n"
@@ -56,11 +58,13 @@ int IM1(const TArgumentos& argumentos) {
     return ErrorDeUso(kSintaxis, "--cota y --cotas solo valen con levine");
   if (argumentos.Tiene("--cota") && argumentos.Tiene("--cotas"))
     return ErrorDeUso(kSintaxis, "--cota y --cotas no pueden ir juntas");
-  if (argumentos.Tiene("--cotas") &&
-      (argumentos.Tiene("-o") || argumentos.Tiene("--validar") || argumentos.Tiene("--determinista")))
-    return ErrorDeUso(kSintaxis, "--cotas solo lista las cotas: no va con -o, --validar ni --determinista");
+  if (argumentos.Tiene("--cotas") && (argumentos.Tiene("-o") || argumentos.Tiene("--validar") ||
+                                     argumentos.Tiene("--determinista") || argumentos.Tiene("--diagrama")))
+    return ErrorDeUso(kSintaxis, "--cotas solo lista las cotas: no va con -o, --validar, --determinista ni --diagrama");
   if (codigo == kHeuristicoLevine && !argumentos.Tiene("--cota") && !argumentos.Tiene("--cotas"))
     return ErrorDeUso(kSintaxis, "levine necesita --cota S (las cotas posibles las lista --cotas)");
+
+  if (!ComprobarDiagrama(argumentos.Valor("--diagrama"))) return kSalidaEntradaIncorrecta;
 
   TSesion sesion;
   if (!AbrirMuestraCli(sesion, argumentos.ficheros.front())) return kSalidaEntradaIncorrecta;

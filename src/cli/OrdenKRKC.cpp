@@ -12,6 +12,7 @@
 #include "cli/InteraccionCli.h"
 #include "cli/InteraccionKRCli.h"
 #include "cli/Orden.h"
+#include "cli/SalidaDiagrama.h"
 #include "cli/SalidaResultado.h"
 #include "cli/SalidaTraza.h"
 #include "core/ArchivoTexto.h"
@@ -34,7 +35,8 @@ TSintaxisOrden SintaxisKRKC(char letra) {
       letra == 'R' ? "      Una muestra con el carácter \"$\" (la marca de fin de KR) se rechaza.\n" : "";
   return {.orden = orden,
           .uso = "telar-cli " + orden + " (-k K [-e EJEMPLO ...] | --negativa NEG.neg) FICHERO.pos "
-                 "[--determinista] [--validar TEST.tst] [-o FICHERO] [--traza FICHERO]",
+                 "[--determinista] [--validar TEST.tst] [-o FICHERO] [--traza FICHERO]"
+                 " [--diagrama FICHERO]",
           .ayuda = "  " + orden + " -k K FICHERO.pos\n"
                    "      Informe de la ventana del resultado de " + nombre + " con el parámetro K\n"
                    "      (de 0 a la longitud del ejemplo más largo).\n"
@@ -110,6 +112,7 @@ int Ejecutar(char letra, const TSintaxisOrden& sintaxis, const TArgumentos& argu
   if (!negativa && !textoK) return ErrorDeUso(sintaxis, "falta -k K o --negativa NEG.neg");
   const auto rutaTraza = argumentos.Valor("--traza");
   if (negativa && rutaTraza) return ErrorDeUso(sintaxis, "--traza necesita -k K");
+  if (!ComprobarDiagrama(argumentos.Valor("--diagrama"))) return kSalidaEntradaIncorrecta;
   std::vector<std::string> ejemplos;
   for (const auto& valor : valoresE) {
     const auto ejemplo = Utf8ACp1252(valor);

@@ -7,12 +7,14 @@
 #include <limits>
 
 #include "app/ComandosMealy.h"
+#include "app/DiagramasVentanas.h"
 #include "app/FlujosMuestra.h"
 #include "app/FmostrarMealyLogica.h"
 #include "app/Sesion.h"
 #include "cli/InteraccionCli.h"
 #include "cli/Orden.h"
 #include "cli/SalidaTraza.h"
+#include "cli/SalidaDiagrama.h"
 #include "core/ArchivoTexto.h"
 #include "core/ErrorInterno.h"
 #include "core/Texto.h"
@@ -57,7 +59,8 @@ bool LeerMuestraSA(const std::string& fichero, TSesion& sesion) {
 }
 
 int UnaK(TAlgoritmoMealy algoritmo, const TSintaxisOrden& sintaxis, TSesion& sesion, const std::string& textoK,
-         const std::optional<std::string>& salida, const std::optional<std::string>& rutaTraza) {
+         const std::optional<std::string>& salida, const std::optional<std::string>& rutaTraza,
+         const std::optional<std::string>& diagrama) {
   const auto k = LeerEntero(textoK, 0, std::numeric_limits<int>::max());
   if (!k) return ErrorDeUso(sintaxis, "K debe ser un entero no negativo: \"" + textoK + "\"");
   const TLecturaMealy lectura = LeerModeloMealy(algoritmo, sesion.MuestraSA, sesion.CadenasSA);
@@ -79,7 +82,8 @@ int UnaK(TAlgoritmoMealy algoritmo, const TSintaxisOrden& sintaxis, TSesion& ses
   PrepararVentanaMealy(ventana, busqueda, static_cast<int>(*k));
   ventana.FormShow(interaccion);
   ventana.GuardarResultados();
-  return EmitirInforme(ventana.Informe(), salida);
+  if (const int codigo = EmitirInforme(ventana.Informe(), salida); codigo != kSalidaResultado) return codigo;
+  return EmitirDiagrama(DiagramaDeVentana(ventana), diagrama);
 }
 
 }  // namespace
@@ -88,15 +92,18 @@ TSintaxisOrden SintaxisMealy(TAlgoritmoMealy algoritmo) {
   const std::string orden = algoritmo == TAlgoritmoMealy::SKR ? "skr" : "skc";
   const std::string metodo = algoritmo == TAlgoritmoMealy::SKR ? "KR (k-reversible)" : "KC (k-sufijos)";
   return {.orden = orden,
-          .uso = "telar-cli " + orden + " FICHERO.sya [-k K [-o FICHERO] [--traza FICHERO]]",
-          .ayuda = "  " + orden + " FICHERO.sya [-k K [-o FICHERO]]\n"
+          .uso = "telar-cli " + orden + " FICHERO.sya [-k K [-o FICHERO] [--traza FICHERO] [--diagrama FICHERO]]",
+          .ayuda = "  " + orden + " FICHERO.sya [-k K [-o FICHERO] [--diagrama FICHERO]]\n"
                    "      Máquina de Mealy por " + metodo + " sobre pares situación/acción.\n"
                    "      Sin -k: para cada K de 0 al mayor número de pares de una secuencia,\n"
                    "      el informe si la máquina es consistente o \"No se encontró solución\n"
                    "      para K= K\"; salida 0 si algún K tiene solución, 1 si ninguno.\n"
-                   "      Con -k K: solo ese K. -o FICHERO (requiere -k) guarda el informe.\n" +
+                   "      Con -k K: solo ese K. -o FICHERO (requiere -k) guarda el informe;\n"
+                   "      --diagrama FICHERO (requiere -k) dibuja la máquina: .dot (Graphviz),\n"
+                   "      .svg, .png o .tex (TikZ).\n" +
                    kAyudaTraza + "      (requiere -k)\n",
-          .opciones = {{.nombre = "-k", .conValor = true}, {.nombre = "-o", .conValor = true}, OpcionTraza()},
+          .opciones = {{.nombre = "-k", .conValor = true}, {.nombre = "-o", .conValor = true}, OpcionTraza(),
+                       OpcionDiagrama()},
           .minimoFicheros = 1,
           .maximoFicheros = 1};
 }
@@ -107,12 +114,15 @@ int Ejecutar(TAlgoritmoMealy algoritmo, const TArgumentos& argumentos) {
   const TSintaxisOrden sintaxis = SintaxisMealy(algoritmo);
   const auto k = argumentos.Valor("-k");
   const auto salida = argumentos.Valor("-o");
+  const auto diagrama = argumentos.Valor("--diagrama");
   if (salida && !k) return ErrorDeUso(sintaxis, "-o requiere -k");
   const auto rutaTraza = argumentos.Valor("--traza");
   if (rutaTraza && !k) return ErrorDeUso(sintaxis, "--traza requiere -k");
+  if (diagrama && !k) return ErrorDeUso(sintaxis, "--diagrama requiere -k");
+  if (!ComprobarDiagrama(diagrama)) return kSalidaEntradaIncorrecta;
   TSesion sesion;
   if (!LeerMuestraSA(argumentos.ficheros.front(), sesion)) return kSalidaEntradaIncorrecta;
-  if (k) return UnaK(algoritmo, sintaxis, sesion, *k, salida, rutaTraza);
+  if (k) return UnaK(algoritmo, sintaxis, sesion, *k, salida, rutaTraza, diagrama);
   TInteraccionMealyCli interaccion;
   const TResumenMealy resumen = EjecutarMealy(algoritmo, sesion, interaccion);
   if (!resumen.muestraAceptada) return kSalidaEntradaIncorrecta;

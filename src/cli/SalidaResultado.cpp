@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "app/ArchivosResultado.h"
+#include "app/DiagramasVentanas.h"
 #include "app/MostrarAutomata1Logica.h"
 #include "app/MostrarAutomataDeterLogica.h"
 #include "app/MostrarAutomataLogica.h"
@@ -12,16 +13,21 @@
 #include "cli/InteraccionCli.h"
 #include "cli/Orden.h"
 #include "core/Texto.h"
+#include "cli/SalidaDiagrama.h"
+#include "diagram/Diagrama.h"
 #include "results/Validacion.h"
 
 const char* const kAyudaSalidaResultado =
     "      --determinista: si el resultado no es determinista, el informe de la ventana\n"
     "      del autómata determinista. --validar TEST.tst: tras el informe, las cuentas de\n"
     "      la validación; con --detalle, una línea \"Aceptado: x\" o \"Rechazado: x\" por\n"
-    "      ejemplo de test, en su orden. -o FICHERO escribe el informe en Windows-1252 con CR LF.\n";
+    "      ejemplo de test, en su orden. -o FICHERO escribe el informe en Windows-1252 con CR LF.\n"
+    "      --diagrama FICHERO dibuja el autómata del informe: .dot (Graphviz), .svg, .png\n"
+    "      o .tex (TikZ).\n";
 
 std::vector<TOpcionCli> OpcionesSalidaResultado() {
-  return {{"--determinista"}, {.nombre = "--validar", .conValor = true, .entrada = true}, {"--detalle"}, {"-o", true}};
+  return {{"--determinista"}, {.nombre = "--validar", .conValor = true, .entrada = true}, {"--detalle"}, {"-o", true},
+          OpcionDiagrama()};
 }
 
 TOpcionesSalida LeerOpcionesSalida(const TArgumentos& argumentos) {
@@ -30,12 +36,14 @@ TOpcionesSalida LeerOpcionesSalida(const TArgumentos& argumentos) {
   opciones.validar = argumentos.Valor("--validar");
   opciones.detalle = argumentos.Tiene("--detalle");
   opciones.fichero = argumentos.Valor("-o");
+  opciones.diagrama = argumentos.Valor("--diagrama");
   return opciones;
 }
 
 int SalidaResultado(TFmostrarAutomataLogica& ventana, const TOpcionesSalida& opciones) {
   TSesion& sesion = ventana.Sesion();
   if (opciones.detalle && !opciones.validar) return ErrorDeEntrada("--detalle necesita --validar TEST.tst");
+  if (!ComprobarDiagrama(opciones.diagrama)) return kSalidaEntradaIncorrecta;
   TInteraccionCli interaccion;
   if (opciones.validar) {
     interaccion.archivoAbrir = *opciones.validar;
@@ -46,6 +54,7 @@ int SalidaResultado(TFmostrarAutomataLogica& ventana, const TOpcionesSalida& opc
   TLista informe;
   TCuentasValidacion cuentas;
   TDetalleValidacion detalle;
+  TDiagrama diagrama;
   if (opciones.determinista && !ventana.EsDeterminista()) {
     TFmostrarAutomataDeterLogica determinista(ventana);
     determinista.PonerCaption(ventana.Caption());
@@ -54,11 +63,13 @@ int SalidaResultado(TFmostrarAutomataLogica& ventana, const TOpcionesSalida& opc
     informe = determinista.Informe();
     cuentas = determinista.CuentasValidacion(sesion.MuestraValidacion);
     if (opciones.detalle) detalle = determinista.DetalleValidacion(sesion.MuestraValidacion);
+    if (opciones.diagrama) diagrama = DiagramaDeVentana(determinista);
   } else {
     ventana.GuardarResultados();
     informe = ventana.Informe();
     cuentas = ventana.CuentasValidacion(sesion.MuestraValidacion);
     if (opciones.detalle) detalle = ventana.DetalleValidacion(sesion.MuestraValidacion);
+    if (opciones.diagrama) diagrama = DiagramaDeVentana(ventana);
   }
 
   if (const int codigo = EmitirInforme(informe, opciones.fichero); codigo != kSalidaResultado) return codigo;
@@ -74,7 +85,7 @@ int SalidaResultado(TFmostrarAutomataLogica& ventana, const TOpcionesSalida& opc
                   << Cp1252AUtf8(TextoEjemplo(sesion.MuestraValidacion[i])) << "\n";
     std::cout << std::flush;
   }
-  return kSalidaResultado;
+  return EmitirDiagrama(diagrama, opciones.diagrama);
 }
 
 int SalidaResultado(const TAutomata& automata, const TLista& muestraPositiva, const std::string& caption,

@@ -19,10 +19,11 @@ struct TOpcionesSalida {
   std::optional<std::string> validar;   // --validar TEST.tst
   bool detalle = false;                 // --detalle
   std::optional<std::string> fichero;   // -o FICHERO
+  std::optional<std::string> diagrama;  // --diagrama FICHERO
 };
 
-// "--determinista", "--validar" (with a value), "--detalle" and "-o" (with a value), for an
-// order's syntax.
+// "--determinista", "--validar" (with a value), "--detalle", "-o" and "--diagrama" (with a
+// value), for an order's syntax.
 std::vector<TOpcionCli> OpcionesSalidaResultado();
 // Their lines for --help (UTF-8, each ending in "\n").
 extern const char* const kAyudaSalidaResultado;
@@ -46,6 +47,9 @@ TOpcionesSalida LeerOpcionesSalida(const TArgumentos& argumentos);
 //    or an unreadable file prints its message on stderr and nothing else.
 //  - With --detalle (only with --validar), one line per test string follows, in file
 //    order: "Aceptado: x" or "Rechazado: x", x written "&" when empty.
+//  - With --diagrama, the automaton of the report (the deterministic one when --determinista
+//    converted it) is drawn to that file after it; an extension that is no format prints
+//    its message and writes nothing.
 // Returns 0, or 2 after a message on stderr.
 int SalidaResultado(const TAutomata& automata, const TLista& muestraPositiva, const std::string& caption,
                     const TLista* ejemplosAnadidos, const TOpcionesSalida& opciones);

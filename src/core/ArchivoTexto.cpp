@@ -1,5 +1,6 @@
 // ArchivoTexto: reading and writing the system's text files line by line.
 #include "core/ArchivoTexto.h"
+#include "core/EscribirArchivo.h"
 
 #include <atomic>
 #include <cerrno>
@@ -175,12 +176,16 @@ std::string NombreTemporal(const std::filesystem::path& destino, unsigned intent
 }  // namespace
 
 std::string EscribirArchivoTexto(const std::string& ruta, const TLista& lineas) {
-  const std::string mensaje = "No se puede escribir el archivo \"" + RutaVisible(ruta) + "\"";
   std::string texto;
   for (const auto& linea : lineas) {
     texto += linea;
     texto += "\r\n";
   }
+  return EscribirArchivo(ruta, texto);
+}
+
+std::string EscribirArchivo(const std::string& ruta, const std::string& texto) {
+  const std::string mensaje = "No se puede escribir el archivo \"" + RutaVisible(ruta) + "\"";
 
   // A symbolic link keeps pointing where it did: the file it names is the one replaced.
   std::filesystem::path destino = ruta;

@@ -8,6 +8,7 @@
 #include <random>
 #include <set>
 
+#include "CocienteAleatorio.h"
 #include "core/Automata.h"
 #include "core/ErrorInterno.h"
 #include "core/Utilidades.h"
@@ -97,34 +98,6 @@ TEST(Determinizacion, NoFinalRowGivesEmptyBraces) {
 }
 
 // --- seeded random quotient automata -------------------------------------------------
-
-// A random sample over {a, b, c} and a random partition of its prefix tree's states.
-TAutomata CocienteAleatorio(std::mt19937& azar) {
-  std::uniform_int_distribution<int> cuantas(1, 12), largo(0, 6), letra(0, 2);
-  TLista muestra;
-  for (int i = cuantas(azar); i > 0; --i) {
-    std::string s;
-    for (int n = largo(azar); n > 0; --n) s += static_cast<char>('a' + letra(azar));
-    muestra.push_back(s);
-  }
-  TAutomata automata(muestra, 'N');
-  const int bloques = std::uniform_int_distribution<int>(1, static_cast<int>(automata.Estados.size()))(azar);
-  automata.Bloques.assign(static_cast<std::size_t>(bloques), {});
-  std::uniform_int_distribution<int> bloque(0, bloques - 1);
-  for (const auto& estado : automata.Estados) automata.Bloques[static_cast<std::size_t>(bloque(azar))].push_back(estado);
-  automata.Bloques.erase(std::remove_if(automata.Bloques.begin(), automata.Bloques.end(),
-                                        [](const TLista& b) { return b.empty(); }),
-                         automata.Bloques.end());
-  // Now and then a list that is no partition: a block given twice, or a state in two blocks.
-  std::uniform_int_distribution<int> cual(0, static_cast<int>(automata.Bloques.size()) - 1);
-  switch (std::uniform_int_distribution<int>(0, 5)(azar)) {
-    case 0: automata.Bloques.push_back(automata.Bloques[static_cast<std::size_t>(cual(azar))]); break;
-    case 1: automata.Bloques[static_cast<std::size_t>(cual(azar))].push_back(
-                automata.Estados[static_cast<std::size_t>(azar() % automata.Estados.size())]); break;
-    default: break;
-  }
-  return automata;
-}
 
 // Acceptance by the non-deterministic quotient automaton, following every target.
 bool AceptaPorConjuntos(const TDatosResultado& datos, const TLista& alfabeto, const std::string& w) {

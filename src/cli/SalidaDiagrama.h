@@ -1,0 +1,21 @@
+// SalidaDiagrama: the option --diagrama FICHERO of the orders that show an automaton: the
+// automaton drawn in the format of the file's extension (see ExportarDiagrama).
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "cli/Argumentos.h"
+
+struct TDiagrama;
+
+// "--diagrama" with a value, for an order's syntax, and its lines for --help.
+TOpcionCli OpcionDiagrama();
+extern const char* const kAyudaDiagrama;
+
+// True when there is no --diagrama or its extension is a format; otherwise the message on
+// stderr and false (the order then exits 2 before it writes anything).
+bool ComprobarDiagrama(const std::optional<std::string>& ruta);
+
+// Writes `diagrama` to `ruta` when given. Returns 0, or 2 after the message on stderr.
+int EmitirDiagrama(const TDiagrama& diagrama, const std::optional<std::string>& ruta);

@@ -5,13 +5,18 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QItemSelectionModel>
 #include <QPushButton>
+#include <QSplitter>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <limits>
 
+#include "app/ExportarDiagrama.h"
 #include "ui/Rejilla.h"
 #include "ui/TextoQt.h"
+#include "ui/VistaDiagrama.h"
 
 namespace {
 
@@ -96,16 +101,44 @@ TVentanaResultado::TVentanaResultado(const char* nombre, const QString& caption,
   }
 
   m_rejilla = new TRejilla(textoEsquina, this);
-  m_cuerpo = new QVBoxLayout;
+  auto* izquierda = new QWidget(this);
+  m_cuerpo = new QVBoxLayout(izquierda);
+  m_cuerpo->setContentsMargins(0, 0, 0, 0);
   m_cuerpo->addLayout(m_memos);
   m_cuerpo->addWidget(CrearEtiqueta(this, "Label1", QStringLiteral("Función de Transición: ")));
   m_cuerpo->addWidget(m_rejilla, 1);
 
+  m_vista = new TVistaDiagrama(this);
+  auto* division = new QSplitter(Qt::Horizontal, this);
+  division->setObjectName(QStringLiteral("DivisionDiagrama"));
+  division->setChildrenCollapsible(false);
+  division->addWidget(izquierda);
+  division->addWidget(m_vista);
+  division->setStretchFactor(0, 1);
+  division->setStretchFactor(1, 1);
+
   m_botones = new QVBoxLayout;
   auto* capa = new QHBoxLayout(this);
-  capa->addLayout(m_cuerpo, 1);
+  capa->addWidget(division, 1);
   capa->addLayout(m_botones);
-  setFixedSize(tamano);
+  setSizeGripEnabled(true);
+  setMinimumSize(tamano);
+  resize(tamano.width() + 480, std::max(tamano.height(), 460));
+  division->setSizes({tamano.width() - 100, 480});
+
+  // a row of the table and a state of the diagram select each other
+  connect(m_rejilla->selectionModel(), &QItemSelectionModel::selectionChanged, m_vista, [this] {
+    const QModelIndexList elegidas = m_rejilla->selectionModel()->selectedIndexes();
+    m_vista->SeleccionarEstado(elegidas.isEmpty() ? -1 : elegidas.first().row());
+  });
+  connect(m_vista, &TVistaDiagrama::EstadoElegido, m_rejilla, [this](int estado) {
+    if (estado >= 0 && estado < m_rejilla->model()->rowCount()) m_rejilla->setCurrentIndex(m_rejilla->model()->index(estado, 0));
+  });
+}
+
+void TVentanaResultado::MostrarDiagrama(TDiagrama diagrama, TInteraccion& interaccion) {
+  m_vista->PonerExportar([&interaccion](const TDiagrama& d) { ExportarDiagramaClick(interaccion, d); });
+  m_vista->Mostrar(std::move(diagrama));
 }
 
 QLineEdit* TVentanaResultado::Memo(int fila) const { return m_listaMemos.at(static_cast<std::size_t>(fila)); }

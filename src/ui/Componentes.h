@@ -15,8 +15,11 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QVBoxLayout;
+class TInteraccion;
 class TRejilla;
 class TTablaTexto;
+class TVistaDiagrama;
+struct TDiagrama;
 
 // A one-line read-only memo: bold, no frame, on the window's colour; it keeps the whole
 // text however long and scrolls it sideways.
@@ -33,13 +36,17 @@ QPushButton* CrearBotonImprimir(QWidget* padre);
 // The help button BotonAyuda: "Ayuda    " with the help picture, or the picture alone.
 QPushButton* CrearBotonAyuda(QWidget* padre, bool soloImagen = false);
 
-// The skeleton of the windows that show an automaton or a machine: fixed client size,
-// caption, one labelled memo per row, the label "Función de Transición: " and the table
-// below them, and a column of buttons on the right.
+// The skeleton of the windows that show an automaton or a machine: caption, one labelled
+// memo per row, the label "Función de Transición: " and the table below them, the diagram
+// beside them (a splitter between), and a column of buttons on the right. The window
+// starts wider than its design size to make room for the diagram, never gets smaller than
+// that size, and its table and diagram grow with it. Selecting a row of the table selects
+// its state in the diagram and the other way round (row n+1 is state n).
 class TVentanaResultado : public QDialog {
   Q_OBJECT
  public:
   TRejilla* Rejilla() const { return m_rejilla; }
+  TVistaDiagrama* Vista() const { return m_vista; }
 
  protected:
   struct TFilaMemo {
@@ -55,6 +62,9 @@ class TVentanaResultado : public QDialog {
   // Shows the texts (Windows-1252) in the memos, in row order, and `tabla` in the table,
   // and gives the focus to the closing button (BitBtn1), which the window starts with.
   void Rellenar(std::initializer_list<std::reference_wrapper<const std::string>> textos, const TTablaTexto& tabla);
+  // Draws `diagrama` beside the table; "Exportar diagrama" asks for its file through
+  // `interaccion`, which must stay valid while the window is shown.
+  void MostrarDiagrama(TDiagrama diagrama, TInteraccion& interaccion);
   // The grid of labels (column 0) and memos (column 1), for widgets beside a memo.
   QGridLayout* Memos() const { return m_memos; }
   // The left column: memos, table label and table; widgets added go below the table.
@@ -71,4 +81,5 @@ class TVentanaResultado : public QDialog {
   QVBoxLayout* m_cuerpo;
   QVBoxLayout* m_botones;
   TRejilla* m_rejilla;
+  TVistaDiagrama* m_vista;
 };

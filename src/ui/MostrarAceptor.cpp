@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/DiagramasVentanas.h"
 #include "app/MostrarAceptorLogica.h"
 #include "ui/Ayuda.h"
 #include "ui/Rejilla.h"
@@ -57,6 +58,7 @@ void TFmostrarAceptor::Mostrar(TFmostrarAceptorLogica& ventana, TInteraccion& in
   setWindowTitle(DeCp1252(ventana.Caption()));
   ventana.FormShow();
   Rellenar({ventana.Alfabeto(), ventana.Einicial(), ventana.Efinales(), ventana.Estados()}, ventana.Rejilla());
+  MostrarDiagrama(DiagramaDeVentana(ventana), interaccion);
   exec();
   m_ventana = nullptr;
   m_interaccion = nullptr;

@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "app/DiagramasVentanas.h"
 #include "app/InteraccionResultados.h"
 #include "app/MostrarAutomataLogica.h"
 #include "ui/Ayuda.h"
@@ -98,6 +99,7 @@ void TFmostrarAutomata::Activar() {
 void TFmostrarAutomata::Refrescar() {
   Rellenar({m_ventana->Alfabeto(), m_ventana->Einicial(), m_ventana->Efinales(), m_ventana->Estados()},
            m_ventana->Rejilla());
+  MostrarDiagrama(DiagramaDeVentana(*m_ventana), *m_interaccion);
   m_textoK->setText(DeCp1252(m_ventana->TextoK()));
   m_textoK->setVisible(m_ventana->TextoKVisible());
   m_validar->setEnabled(m_ventana->BotonValidarHabilitado());

@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/DiagramasVentanas.h"
 #include "app/InteraccionResultados.h"
 #include "app/MostrarAutomataDeterLogica.h"
 #include "ui/Ayuda.h"
@@ -40,6 +41,7 @@ TCierre TFmostrarAutomataDeter::Mostrar(TFmostrarAutomataDeterLogica& ventana, T
   setWindowTitle(DeCp1252(ventana.Caption()));
   ventana.FormShow(interaccion);
   Rellenar({ventana.Alfabeto(), ventana.Einicial(), ventana.Efinales(), ventana.Estados()}, ventana.Rejilla());
+  MostrarDiagrama(DiagramaDeVentana(ventana), interaccion);
   exec();
   m_ventana = nullptr;
   m_interaccion = nullptr;

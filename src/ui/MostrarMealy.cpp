@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/DiagramasVentanas.h"
 #include "app/FmostrarMealyLogica.h"
 #include "ui/Ayuda.h"
 #include "ui/Rejilla.h"
@@ -50,6 +51,7 @@ TCierre TFmostrarMealy::Mostrar(TFmostrarMealyLogica& ventana, TInteraccion& int
   ventana.FormShow(interaccion);
   Rellenar({ventana.Situaciones(), ventana.Acciones(), ventana.Einicial(), ventana.Efinales(), ventana.Estados()},
            ventana.Rejilla());
+  MostrarDiagrama(DiagramaDeVentana(ventana), interaccion);
   exec();
   m_ventana = nullptr;
   m_interaccion = nullptr;

@@ -106,7 +106,7 @@ class TestComandoIM1 : public QObject {
     });
     guion.En("TFmostrarAutomataDeter", [](QWidget* v) {
       QCOMPARE(v->windowTitle(), QStringLiteral("Autómata resultado IM1   K=1  K Sufijos"));
-      QCOMPARE(v->size(), QSize(600, 353));
+      QCOMPARE(v->minimumSize(), QSize(600, 353));
       QCOMPARE(TextoDe(v, "Alfabeto"), QStringLiteral("{ a, b }"));
       QCOMPARE(TextoDe(v, "Einicial"), QStringLiteral("[q0]"));
       QCOMPARE(TextoDe(v, "Efinales"), QStringLiteral("[q2][q2q1]"));

@@ -7,7 +7,11 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPixmap>
+#include <QTest>
 #include <cstdlib>
+
+#include "diagram/Disposicion.h"
+#include "ui/VistaDiagrama.h"
 
 TCasaTemporal::TCasaTemporal() : m_casaAnterior(qgetenv("HOME")) { qputenv("HOME", m_carpeta.path().toLocal8Bit()); }
 
@@ -23,6 +27,11 @@ QString TCasaTemporal::Escribir(const QString& nombre, const QByteArray& conteni
 QString GuardarCaptura(QWidget* ventana, const QString& nombre) {
   QDir().mkpath(QStringLiteral(TELAR_CAPTURAS));
   const QString ruta = QDir(QStringLiteral(TELAR_CAPTURAS)).filePath(nombre + QStringLiteral(".png"));
+  // a diagram shown is laid out away from the window's thread: wait for it (unless it waits
+  // for a click); the hidden windows a main window owns have nothing to wait for
+  for (auto* vista : ventana->findChildren<TVistaDiagrama*>())
+    if (vista->isVisible())
+      (void)QTest::qWaitFor([vista] { return vista->Dibujado() || !DibujoInmediato(vista->Diagrama()); }, 20000);
   ventana->grab().save(ruta);
   return ruta;
 }

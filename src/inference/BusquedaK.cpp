@@ -1,6 +1,11 @@
 // BusquedaK: k goes up from 0; each k gets a fresh acceptor and a fresh run, whose quotient
-// table is asked about the negative examples in order until one is accepted.
+// table is asked about the negative examples in order until one is accepted. A negative
+// example that is also a positive one ends the search before any run.
 #include "inference/BusquedaK.h"
+
+#include <algorithm>
+#include <string_view>
+#include <unordered_set>
 
 #include "core/Automata.h"
 #include "core/Funcion.h"
@@ -15,8 +20,23 @@ bool RechazaTodos(const TAutomata& automata, const TLista& negativa) {
   return true;
 }
 
+namespace {
+
+// Every result accepts its own positive sample (the acceptor does, and merging states only
+// adds strings), so a negative example equal to a positive one is accepted for every k.
+// Equal means byte for byte: the session holds both samples in lower case, and an example
+// that differs in case may still be rejected for a character outside the alphabet.
+bool NegativoEnPositiva(const TLista& positiva, const TLista& negativa) {
+  const std::unordered_set<std::string_view> positivos(positiva.begin(), positiva.end());
+  return std::any_of(negativa.begin(), negativa.end(),
+                     [&](const std::string& ejemplo) { return positivos.contains(ejemplo); });
+}
+
+}  // namespace
+
 std::optional<TSolucionK> BuscarKNegativo(char letra, const TLista& positiva, const TLista& negativa, int cota) {
   if (letra != 'R' && letra != 'C') return std::nullopt;
+  if (NegativoEnPositiva(positiva, negativa)) return std::nullopt;
   const TLista marcada = letra == 'R' ? MarcarMuestra(positiva) : TLista{};
   for (int k = 0; k <= cota; ++k) {
     auto automata = std::make_unique<TAutomata>(letra == 'R' ? marcada : positiva, 'N');

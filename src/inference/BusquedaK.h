@@ -20,7 +20,9 @@ struct TSolucionK {
 // letra 'R') and runs KR or KC (letra 'C') silently; the first k whose quotient automaton
 // rejects every example of `negativa` (an example with a character outside the result's
 // alphabet counts as rejected) is the solution. std::nullopt when no k in 0..cota works
-// (and for any other letter). For 'R', `positiva` must not hold "$" (UsaMarcaFinal).
+// (and for any other letter); at once, without running, when a negative example is
+// byte for byte a positive one, since every result accepts it. For 'R', `positiva` must not
+// hold "$" (UsaMarcaFinal).
 std::optional<TSolucionK> BuscarKNegativo(char letra, const TLista& positiva, const TLista& negativa, int cota);
 
 // True when the quotient automaton of `automata` (its Bloques) accepts no example of

@@ -1,5 +1,6 @@
-// ProcesoMedido: runs a program as a child process and measures it as a user sees it: wall
-// time, time to the first byte of its output, bytes written, peak memory (ru_maxrss).
+// ProcesoMedido: runs a program as a child process and measures it: processor time in all
+// and up to the first byte of its output (the machine may be shared, so wall time is kept
+// only beside them), bytes written, peak memory (ru_maxrss).
 #pragma once
 
 #include <fcntl.h>
@@ -11,6 +12,7 @@
 
 #include <chrono>
 #include <cstddef>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -18,19 +20,28 @@ struct TMedida {
   bool lanzado = false;         // the program started
   bool excedido = false;        // killed at the time limit
   int estado = 0;               // as wait4 gives it
-  double segundos = 0;          // start to exit
-  double primerByte = -1;       // start to the first byte on stdout; -1 without output
-  double ultimoByte = -1;       // start to the last byte on stdout
+  double segundos = 0;          // wall time, start to exit
+  double cpu = 0;               // processor time (user and system) in all
+  double cpuAntes = -1;         // processor time up to the first byte on stdout; -1 without output
   std::size_t bytes = 0;        // written on stdout
   double megas = 0;             // peak resident memory in MB
   std::string salida;           // the first bytes of stdout, for orders whose output is data
 
   bool Correcto() const { return lanzado && !excedido && WIFEXITED(estado) && WEXITSTATUS(estado) == 0; }
-  // The output rate after the first byte, in MB/s; 0 without output.
-  double MegasPorSegundo() const {
-    return ultimoByte > primerByte && bytes > 0 ? bytes / 1e6 / (ultimoByte - primerByte) : 0;
-  }
+  // Processor time before writing: up to the first byte, or all of it without output.
+  double Antes() const { return cpuAntes >= 0 ? cpuAntes : cpu; }
+  // The output rate per processor second after the first byte, in MB/s; 0 when unmeasurable.
+  double MegasPorSegundo() const { return cpu > Antes() && bytes > 0 ? bytes / 1e6 / (cpu - Antes()) : 0; }
 };
+
+// The processor time the main thread of process `pid` has used so far, in seconds (the
+// orders run on one thread); -1 when it cannot be read.
+inline double CpuDeProceso(pid_t pid) {
+  std::ifstream schedstat("/proc/" + std::to_string(pid) + "/schedstat");
+  double nanosegundos = -1;
+  if (!(schedstat >> nanosegundos)) return -1;
+  return nanosegundos / 1e9;
+}
 
 // Runs `argumentos` (the program's path first) with stdout read here and discarded (but for
 // its first `guardar` bytes), stderr to /dev/null, at most `limiteSegundos` and
@@ -78,8 +89,7 @@ inline TMedida MedirProceso(const std::vector<std::string>& argumentos, double l
     if (poll(&espera, 1, static_cast<int>(resto * 1000) + 1) <= 0) continue;
     const ssize_t leidos = read(tubo[0], bloque, sizeof bloque);
     if (leidos <= 0) break;
-    if (medida.bytes == 0) medida.primerByte = transcurrido();
-    medida.ultimoByte = transcurrido();
+    if (medida.bytes == 0) medida.cpuAntes = CpuDeProceso(hijo);
     if (medida.salida.size() < guardar)
       medida.salida.append(bloque, std::min(static_cast<std::size_t>(leidos), guardar - medida.salida.size()));
     medida.bytes += static_cast<std::size_t>(leidos);
@@ -89,5 +99,6 @@ inline TMedida MedirProceso(const std::vector<std::string>& argumentos, double l
   wait4(hijo, &medida.estado, 0, &uso);
   medida.segundos = transcurrido();
   medida.megas = uso.ru_maxrss / 1024.0;
+  medida.cpu = uso.ru_utime.tv_sec + uso.ru_utime.tv_usec / 1e6 + uso.ru_stime.tv_sec + uso.ru_stime.tv_usec / 1e6;
   return medida;
 }

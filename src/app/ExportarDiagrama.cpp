@@ -11,6 +11,8 @@
 #include "core/Texto.h"
 #include "diagram/Disposicion.h"
 #include "diagram/EscritorDot.h"
+#include "diagram/EscritorJff.h"
+#include "diagram/EscritorJson.h"
 #include "diagram/EscritorTikz.h"
 
 namespace {
@@ -30,6 +32,8 @@ const std::vector<TFormatoDiagrama>& FormatosDiagrama() {
       {"svg", "Imagen SVG", [](const TDiagrama& d) { return Renderizar(d, "svg"); }},
       {"png", "Imagen PNG", [](const TDiagrama& d) { return Renderizar(d, "png"); }},
       {"tex", "LaTeX TikZ", [](const TDiagrama& d) { return EscribirTikz(d, Disponer(d)); }},
+      {"json", "Aut\xF3mata JSON", [](const TDiagrama& d) { return EscribirJson(d); }},
+      {"jff", "JFLAP", [](const TDiagrama& d) { return EscribirJff(d, Disponer(d)); }},
   };
   return formatos;
 }

@@ -17,7 +17,7 @@ struct TFormatoDiagrama {
   std::function<std::string(const TDiagrama&)> escribir;
 };
 
-// Every format, in the order a file dialog lists them: dot, svg, png, tex.
+// Every format, in the order a file dialog lists them: dot, svg, png, tex, json, jff.
 const std::vector<TFormatoDiagrama>& FormatosDiagrama();
 
 // The format of `ruta` by its extension (letter case ignored); null when none has it.

@@ -19,13 +19,13 @@ namespace {
 const TSintaxisOrden kSintaxis = {
     .orden = "aceptor",
     .uso = "telar-cli aceptor [--kr|--im1] FICHERO.pos [-o FICHERO] [--diagrama FICHERO]",
-    .ayuda = "  aceptor [--kr|--im1] FICHERO.pos [-o FICHERO] [--diagrama FICHERO]\n"
+    .ayuda = std::string("  aceptor [--kr|--im1] FICHERO.pos [-o FICHERO] [--diagrama FICHERO]\n"
              "      Informe del árbol aceptor de prefijos de la muestra positiva, como lo\n"
              "      guarda \"Guardar\" en la ventana del aceptor. Sin opción, el de KC; con\n"
              "      --kr, el de la muestra marcada con \"$\" tras cada ejemplo; con --im1, el\n"
              "      de IM1. -o FICHERO lo escribe en Windows-1252 con CR LF. --diagrama\n"
-             "      FICHERO dibuja el árbol (con --kr, los ejemplos marcados a trazos):\n"
-             "      .dot (Graphviz), .svg, .png o .tex (TikZ).\n",
+             "      FICHERO dibuja el árbol (con --kr, los ejemplos marcados a trazos).\n") +
+             kAyudaDiagrama,
     .opciones = {{"--kr"}, {"--im1"}, {"-o", true}, OpcionDiagrama()},
     .minimoFicheros = 1,
     .maximoFicheros = 1};

@@ -36,7 +36,7 @@ TSintaxisOrden Sintaxis() {
                            "      largo); levine necesita --cota S, una de las cotas candidatas, que\n"
                            "      --cotas lista una por línea en el orden del diálogo; miclet toma la\n"
                            "      menor. Con levine y miclet, K es la longitud del ejemplo más largo.\n") +
-               kAyudaSalidaResultado + kAyudaTraza,
+               kAyudaSalidaResultado + kAyudaDiagrama + kAyudaTraza,
       .opciones = opciones,
       .minimoFicheros = 1,
       .maximoFicheros = 1};

@@ -46,7 +46,7 @@ TSintaxisOrden SintaxisKRKC(char letra) {
                    "  " + orden + " -k K -e EJEMPLO [-e EJEMPLO ...] FICHERO.pos\n"
                    "      " + nombre + " incremental: cada -e pulsa \"&Añadir Ejemplo\" (un carácter nuevo\n"
                    "      se acepta); en stderr, una línea por -e con el texto de esa pasada.\n" +
-                   ayudaMarca + kAyudaSalidaResultado + kAyudaTraza +
+                   ayudaMarca + kAyudaSalidaResultado + kAyudaDiagrama + kAyudaTraza +
                    "      Con -e, la traza es la de la última pasada.\n",
           .opciones = std::move(opciones),
           .minimoFicheros = 1,

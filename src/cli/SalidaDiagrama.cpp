@@ -5,7 +5,8 @@
 #include "cli/Orden.h"
 
 const char* const kAyudaDiagrama =
-    "      --diagrama FICHERO dibuja el autómata: .dot (Graphviz), .svg, .png o .tex (TikZ).\n";
+    "      Formatos de --diagrama, por la extensión: .dot (Graphviz), .svg, .png,\n"
+    "      .tex (TikZ), .json (el autómata con sus prefijos) o .jff (JFLAP).\n";
 
 TOpcionCli OpcionDiagrama() { return {"--diagrama", true}; }
 

@@ -9,7 +9,7 @@
 
 struct TDiagrama;
 
-// "--diagrama" with a value, for an order's syntax, and its lines for --help.
+// "--diagrama" with a value, for an order's syntax, and the --help lines that list its formats.
 TOpcionCli OpcionDiagrama();
 extern const char* const kAyudaDiagrama;
 

@@ -99,8 +99,7 @@ TSintaxisOrden SintaxisMealy(TAlgoritmoMealy algoritmo) {
                    "      el informe si la máquina es consistente o \"No se encontró solución\n"
                    "      para K= K\"; salida 0 si algún K tiene solución, 1 si ninguno.\n"
                    "      Con -k K: solo ese K. -o FICHERO (requiere -k) guarda el informe;\n"
-                   "      --diagrama FICHERO (requiere -k) dibuja la máquina: .dot (Graphviz),\n"
-                   "      .svg, .png o .tex (TikZ).\n" +
+                   "      --diagrama FICHERO (requiere -k) dibuja la máquina.\n" + kAyudaDiagrama +
                    kAyudaTraza + "      (requiere -k)\n",
           .opciones = {{.nombre = "-k", .conValor = true}, {.nombre = "-o", .conValor = true}, OpcionTraza(),
                        OpcionDiagrama()},

@@ -22,8 +22,7 @@ const char* const kAyudaSalidaResultado =
     "      del autómata determinista. --validar TEST.tst: tras el informe, las cuentas de\n"
     "      la validación; con --detalle, una línea \"Aceptado: x\" o \"Rechazado: x\" por\n"
     "      ejemplo de test, en su orden. -o FICHERO escribe el informe en Windows-1252 con CR LF.\n"
-    "      --diagrama FICHERO dibuja el autómata del informe: .dot (Graphviz), .svg, .png\n"
-    "      o .tex (TikZ).\n";
+    "      --diagrama FICHERO dibuja el autómata del informe.\n";
 
 std::vector<TOpcionCli> OpcionesSalidaResultado() {
   return {{"--determinista"}, {.nombre = "--validar", .conValor = true, .entrada = true}, {"--detalle"}, {"-o", true},

@@ -1,9 +1,8 @@
 // EscritorTikz: coordinates are written in points with y turned upwards, as TikZ has it.
 #include "diagram/EscritorTikz.h"
 
-#include <cstdio>
-
 #include "core/Texto.h"
+#include "diagram/Decimal.h"
 
 namespace {
 
@@ -29,11 +28,7 @@ std::string TextoLatex(const std::string& texto) {
   return salida;
 }
 
-std::string Numero(double valor) {
-  char texto[32];
-  std::snprintf(texto, sizeof texto, "%.2f", valor);
-  return texto;
-}
+std::string Numero(double valor) { return Decimal(valor, 2); }
 
 class TEscritor {
  public:

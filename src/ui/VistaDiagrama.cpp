@@ -148,7 +148,7 @@ TVistaDiagrama::TVistaDiagrama(QWidget* padre) : QWidget(padre) {
   auto* reducir = CrearBoton(this, "BotonReducir", QStringLiteral("−"), QStringLiteral("Reducir"));
   auto* ajustar = CrearBoton(this, "BotonAjustar", QStringLiteral("Ajustar"), QStringLiteral("Ver todo el diagrama"));
   auto* exportar = CrearBoton(this, "BotonExportarDiagrama", QStringLiteral("Exportar diagrama"),
-                              QStringLiteral("Guardar el diagrama como .svg, .png, .dot o .tex"));
+                              QStringLiteral("Guardar el diagrama como .svg, .png, .dot, .tex, .json o .jff (JFLAP)"));
   for (QPushButton* b : {ampliar, reducir}) b->setFixedWidth(32);
   connect(ampliar, &QPushButton::clicked, this, [this] { m_lienzo->Ampliar(1.25); });
   connect(reducir, &QPushButton::clicked, this, [this] { m_lienzo->Ampliar(0.8); });

@@ -35,11 +35,11 @@ std::vector<TCasoOrden> Ordenes() {
   };
 }
 
-// Each order draws a DOT file, and one more format in turn, so the four formats all pass.
+// Each order draws a DOT file, and one more format in turn, so the other formats all pass.
 TEST(DiagramaCli, EveryOrderDrawsItsAutomatonBesideTheSameReport) {
   TCarpeta carpeta;
   const std::pair<const char*, std::string> formatos[] = {
-      {"d.svg", "<?xml"}, {"d.png", "\x89PNG"}, {"d.tex", "\\documentclass"}};
+      {"d.svg", "<?xml"}, {"d.png", "\x89PNG"}, {"d.tex", "\\documentclass"}, {"d.json", "{"}, {"d.jff", "<?xml"}};
   std::size_t turno = 0;
   for (const auto& caso : Ordenes()) {
     SCOPED_TRACE(caso.nombre);
@@ -69,7 +69,7 @@ TEST(DiagramaCli, WrongExtensionExitsTwoWritingNothing) {
     const TEjecucion ejecucion = EjecutarCli(argumentos);
     EXPECT_EQ(ejecucion.codigo, 2);
     EXPECT_EQ(ejecucion.salida, "");
-    EXPECT_NE(ejecucion.errores.find(".dot, .svg, .png o .tex"), std::string::npos) << ejecucion.errores;
+    EXPECT_NE(ejecucion.errores.find(".dot, .svg, .png, .tex, .json o .jff"), std::string::npos) << ejecucion.errores;
     EXPECT_TRUE(fs::is_empty(carpeta.ruta));
   }
 }

@@ -36,7 +36,8 @@ TEST(ExportarDiagrama, EachExtensionWritesItsFormat) {
     const char* nombre;
     const char* comienzo;
   } casos[] = {{"d.dot", "digraph automata {"}, {"d.SVG", "<?xml"}, {"d.png", "\x89PNG"},
-               {"d.tex", "\\documentclass"}};
+               {"d.tex", "\\documentclass"}, {"d.json", "{\n  \"formato\": \"telar-automata\""},
+               {"d.Jff", "<?xml version=\"1.0\" encoding=\"UTF-8\""}};
   for (const auto& caso : casos) {
     SCOPED_TRACE(caso.nombre);
     const fs::path ruta = carpeta.ruta / caso.nombre;
@@ -44,7 +45,7 @@ TEST(ExportarDiagrama, EachExtensionWritesItsFormat) {
     EXPECT_EQ(Leer(ruta).rfind(caso.comienzo, 0), 0u);
   }
   EXPECT_EQ(Leer(carpeta.ruta / "d.dot"), EscribirDot(diagrama));
-  EXPECT_EQ(std::distance(fs::directory_iterator(carpeta.ruta), fs::directory_iterator()), 4);  // no temporary left
+  EXPECT_EQ(std::distance(fs::directory_iterator(carpeta.ruta), fs::directory_iterator()), 6);  // no temporary left
 }
 
 TEST(ExportarDiagrama, UnknownExtensionWritesNothing) {
@@ -54,7 +55,7 @@ TEST(ExportarDiagrama, UnknownExtensionWritesNothing) {
     SCOPED_TRACE(nombre);
     EXPECT_EQ(FormatoDeRuta(nombre), nullptr);
     const std::string mensaje = ExportarDiagrama(diagrama, (carpeta.ruta / nombre).string());
-    EXPECT_NE(mensaje.find(".dot, .svg, .png o .tex"), std::string::npos) << mensaje;
+    EXPECT_NE(mensaje.find(".dot, .svg, .png, .tex, .json o .jff"), std::string::npos) << mensaje;
   }
   EXPECT_TRUE(fs::is_empty(carpeta.ruta));
 }
@@ -82,7 +83,8 @@ TEST(ExportarDiagrama, ButtonAsksForTheFileAndReportsAWrongExtensionInABox) {
   EXPECT_FALSE(fs::exists(carpeta.ruta / "d.gif"));
   ASSERT_EQ(guion.dialogos.size(), 3u);
   EXPECT_EQ(guion.dialogos[0].filtro,
-            "Graphviz DOT (*.dot)|*.dot|Imagen SVG (*.svg)|*.svg|Imagen PNG (*.png)|*.png|LaTeX TikZ (*.tex)|*.tex");
+            "Graphviz DOT (*.dot)|*.dot|Imagen SVG (*.svg)|*.svg|Imagen PNG (*.png)|*.png|LaTeX TikZ (*.tex)|*.tex|"
+            "Aut\xF3mata JSON (*.json)|*.json|JFLAP (*.jff)|*.jff");
   EXPECT_EQ(guion.dialogos[0].indiceFiltro, 2);
   ASSERT_FALSE(guion.transcripcion.empty());
   EXPECT_EQ(guion.transcripcion.back().rfind("Mensaje Error Ok: El diagrama no se puede guardar", 0), 0u)

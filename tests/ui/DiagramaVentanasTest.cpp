@@ -1,6 +1,7 @@
 // The diagram beside each automaton window: drawn from the window's own automaton, the
 // window resizable around it, grid rows and states selecting each other, the string
 // trace step by step, the export button, and Graphviz's SVG read back by Qt.
+#include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
 #include <QRadioButton>
@@ -103,7 +104,15 @@ class TestDiagramaVentanas : public QObject {
       QVERIFY(QSvgRenderer(svg).isValid());
       BotonDe(v, "BitBtn1")->click();
     });
-    guion.En("SaveDialog1", [&](QWidget*) { ResponderDialogoArchivo(svg); });
+    guion.En("SaveDialog1", [&](QWidget*) {
+      ResponderDialogoArchivo(svg, [](QFileDialog* dialogo) {
+        // the exchange formats are offered beside the pictures
+        QVERIFY(dialogo->nameFilters().contains(QStringLiteral("Autómata JSON (*.json)")));
+        QVERIFY(dialogo->nameFilters().contains(QStringLiteral("JFLAP (*.jff)")));
+        QCOMPARE(dialogo->selectedNameFilter(), QStringLiteral("Imagen SVG (*.svg)"));
+        GuardarCaptura(dialogo, QStringLiteral("Dialogo-ExportarDiagrama"));
+      });
+    });
     EJECUTAR_GUION(guion, P().Accion("OpcionKRnormal")->trigger());
   }
 

@@ -93,7 +93,7 @@ TSintaxisOrden SintaxisMealy(TAlgoritmoMealy algoritmo) {
   const std::string metodo = algoritmo == TAlgoritmoMealy::SKR ? "KR (k-reversible)" : "KC (k-sufijos)";
   return {.orden = orden,
           .uso = "telar-cli " + orden + " FICHERO.sya [-k K [-o FICHERO] [--traza FICHERO] [--diagrama FICHERO]]",
-          .ayuda = "  " + orden + " FICHERO.sya [-k K [-o FICHERO] [--diagrama FICHERO]]\n"
+          .ayuda = "  " + orden + " FICHERO.sya [-k K [-o FICHERO] [--traza FICHERO] [--diagrama FICHERO]]\n"
                    "      Máquina de Mealy por " + metodo + " sobre pares situación/acción.\n"
                    "      Sin -k: para cada K de 0 al mayor número de pares de una secuencia,\n"
                    "      el informe si la máquina es consistente o \"No se encontró solución\n"

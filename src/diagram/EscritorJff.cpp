@@ -7,7 +7,10 @@
 
 namespace {
 
-// A Windows-1252 text as XML character data.
+// A Windows-1252 text as XML character data, also inside an attribute. Tabs and line breaks
+// are character references, which attributes keep; XML 1.0 has no way to write the other
+// control characters a sample may hold, so each becomes its picture (U+2400 + code), which
+// no Windows-1252 text contains: two different names stay different.
 std::string Xml(const std::string& texto) {
   std::string xml;
   for (char c : Cp1252AUtf8(texto)) {
@@ -16,7 +19,16 @@ std::string Xml(const std::string& texto) {
       case '<': xml += "&lt;"; break;
       case '>': xml += "&gt;"; break;
       case '"': xml += "&quot;"; break;
-      default: xml += c;
+      case '\t': xml += "&#9;"; break;
+      case '\n': xml += "&#10;"; break;
+      case '\r': xml += "&#13;"; break;
+      default:
+        if (static_cast<unsigned char>(c) < 0x20) {
+          xml += "\xE2\x90";
+          xml += static_cast<char>(0x80 + c);
+        } else {
+          xml += c;
+        }
     }
   }
   return xml;

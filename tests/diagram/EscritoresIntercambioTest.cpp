@@ -4,6 +4,7 @@
 // parsed as JFLAP reads them by tests/exportes/comprobar-exportes.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <clocale>
 
 #include "diagram/EscritorJff.h"
@@ -86,6 +87,19 @@ TEST(EscritorJff, StatesCarryIdsNamesCoordinatesAndFlags) {
             std::string::npos);
   EXPECT_EQ(jff.find("<initial/>"), jff.rfind("<initial/>"));
   EXPECT_NE(jff.find("</automaton>\n</structure>\n"), std::string::npos);
+}
+
+// A sample may hold control characters, which XML 1.0 cannot carry as such: the file stays
+// well formed and different names stay different.
+TEST(EscritorJff, ControlCharactersStayDistinctAndTheXmlWellFormed) {
+  TDiagrama d = Automata();
+  d.estados[0].nombre = "a\x01\x1F";
+  d.estados[1].nombre = "a\tb\r\n";
+  const std::string jff = EscribirJff(d, Disposicion());
+  EXPECT_NE(jff.find("name=\"a\xE2\x90\x81\xE2\x90\x9F\""), std::string::npos) << jff;
+  EXPECT_NE(jff.find("name=\"a&#9;b&#13;&#10;\""), std::string::npos) << jff;
+  EXPECT_EQ(std::find_if(jff.begin(), jff.end(), [](unsigned char c) { return c < 0x20 && c != '\n' && c != '\t'; }),
+            jff.end());
 }
 
 TEST(EscritorJff, MealyMachinesWriteTheirActionsAsOutput) {

@@ -38,7 +38,9 @@ void EjecutarIM1(TAutomata& automata, TSesion& sesion, const TParametrosIM1& par
     aceptor.PonerCaption(kCaptionAceptorIM1);
     interaccion.MostrarAceptor(aceptor);
   }
-  AlgoritmoIM1(automata, parametros, datos ? datos->Tabla.get() : nullptr);
+  const TTablaStren* tabla = datos ? datos->Tabla.get() : nullptr;
+  AlgoritmoIM1(automata, parametros, tabla);
   MostrarVentanaResultado(automata, CaptionResultadoIM1(parametros, interaccion.SeparadorDecimal()), sesion,
-                          interaccion);
+                          interaccion, std::nullopt,
+                          [&sesion, &parametros, tabla] { return RepetirIM1(sesion.MuestraPositiva, parametros, tabla); });
 }

@@ -6,6 +6,7 @@
 #include "app/ErrorInternoEnCaja.h"
 #include "app/InteraccionKR.h"
 #include "app/MostrarAutomata1Logica.h"
+#include "app/Repeticion.h"
 #include "app/Sesion.h"
 #include "core/Automata.h"
 #include "core/Funcion.h"
@@ -54,6 +55,9 @@ void ComandoIncremental(char letra, TSesion& sesion, TInteraccionKR& interaccion
     ventana.ReiniciarEjemplo();
     ventana.PonerCaption(CaptionResultadoIncremental(letra, k));
     TLista muestraAmpliada = sesion.MuestraPositiva;
+    ventana.PonerRepeticion([letra, k, &muestraAmpliada] {
+      return letra == 'R' ? RepetirKR(muestraAmpliada, k) : RepetirKC(muestraAmpliada, k);
+    });
     while (interaccion.MostrarIncremental(ventana) == TCierre::Reintentar)
       PasoIncremental(letra, k, ventana, automata, muestraAmpliada, interaccion);
   });

@@ -15,22 +15,27 @@
 #include "inference/BusquedaK.h"
 
 TCierre MostrarVentanaResultado(const TAutomata& automata, const std::string& caption, TSesion& sesion,
-                                TInteraccionResultados& interaccion, std::optional<int> textoK) {
+                                TInteraccionResultados& interaccion, std::optional<int> textoK, TRepetir repetir) {
   TFmostrarAutomataLogica ventana(automata, sesion);
   ventana.PonerCaption(caption);
   if (textoK) ventana.MostrarTextoK(*textoK);
+  ventana.PonerRepeticion(std::move(repetir));
   return interaccion.MostrarResultado(ventana);
 }
 
 void AlgoritmoKR(TAutomata& automata, int k, int modo, const TLista& muestra, TSesion& sesion,
                  TInteraccionResultados& interaccion) {
   AlgoritmoKR(automata, k, modo, muestra);
-  if (modo == ModoVentana) MostrarVentanaResultado(automata, CaptionResultadoKR(k), sesion, interaccion);
+  if (modo == ModoVentana)
+    MostrarVentanaResultado(automata, CaptionResultadoKR(k), sesion, interaccion, std::nullopt,
+                            [&muestra, k] { return RepetirKR(muestra, k); });
 }
 
 void AlgoritmoKC(TAutomata& automata, int k, int modo, TSesion& sesion, TInteraccionResultados& interaccion) {
   AlgoritmoKC(automata, k, modo);
-  if (modo == ModoVentana) MostrarVentanaResultado(automata, CaptionResultadoKC(k), sesion, interaccion);
+  if (modo == ModoVentana)
+    MostrarVentanaResultado(automata, CaptionResultadoKC(k), sesion, interaccion, std::nullopt,
+                            [&sesion, k] { return RepetirKC(sesion.MuestraPositiva, k); });
 }
 
 namespace {
@@ -76,8 +81,10 @@ void ComandoNegativo(char letra, TSesion& sesion, TInteraccionKR& interaccion) {
       interaccion.Mensaje(MensajeSinSolucion(cota), TIcono::Informacion, TBotones::Ok);
       return;
     }
-    MostrarVentanaResultado(*solucion->automata, CaptionResultadoNegativo(letra, solucion->k), sesion,
-                            interaccion, solucion->k);
+    const TLista& positiva = sesion.MuestraPositiva;
+    const int k = solucion->k;
+    MostrarVentanaResultado(*solucion->automata, CaptionResultadoNegativo(letra, k), sesion, interaccion, k,
+                            [letra, &positiva, k] { return letra == 'R' ? RepetirKR(positiva, k) : RepetirKC(positiva, k); });
   });
 }
 

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/Cierre.h"
+#include "app/Repeticion.h"
 #include "core/Lista.h"
 
 class TAutomata;
@@ -23,12 +24,15 @@ inline constexpr const char* kCaptionAceptorKC = "Aceptor de prefijos  (KC)";
 
 // Shows the automaton result window for `automata` with `caption`, and with TextoK
 // ("Encontrada solución para K = " + k) when `textoK` is given; returns how it was closed.
+// `repetir` repeats the run for "Paso a paso"; it must stay callable while the window is shown.
 TCierre MostrarVentanaResultado(const TAutomata& automata, const std::string& caption, TSesion& sesion,
-                                TInteraccionResultados& interaccion, std::optional<int> textoK = std::nullopt);
+                                TInteraccionResultados& interaccion, std::optional<int> textoK = std::nullopt,
+                                TRepetir repetir = {});
 
 // KR and KC with their mode, as the commands call them: the merging of the inference layer,
 // then, in ModoVentana only, the result window with the caption "Autómata resultado KR   K="
-// (or KC) and k; the call returns when the window is closed.
+// (or KC) and k; the call returns when the window is closed. KC's sample, for "Paso a
+// paso", is the session's positive sample, from which `automata` was built.
 void AlgoritmoKR(TAutomata& automata, int k, int modo, const TLista& muestra, TSesion& sesion,
                  TInteraccionResultados& interaccion);
 void AlgoritmoKC(TAutomata& automata, int k, int modo, TSesion& sesion, TInteraccionResultados& interaccion);

@@ -5,6 +5,7 @@
 
 #include "app/ErrorInternoEnCaja.h"
 #include "app/FmostrarMealyLogica.h"
+#include "app/Repeticion.h"
 
 namespace {
 
@@ -26,6 +27,7 @@ void Buscar(TAlgoritmoMealy algoritmo, TSesion& sesion, TInteraccionMealy& inter
       ++resumen.resultados;
       TFmostrarMealyLogica ventana(*paso.maquina);
       PrepararVentanaMealy(ventana, busqueda, k);
+      ventana.PonerRepeticion([&busqueda, k] { return RepetirMealy(busqueda, k); });
       if (interaccion.MostrarMealy(ventana) != TCierre::SiguienteK) break;
     } else {
       ++resumen.sinSolucion;

@@ -8,6 +8,7 @@
 #include "app/Interaccion.h"
 #include "app/Sesion.h"
 #include "core/Automata.h"
+#include "inference/AlgoritmoIM1.h"
 #include "inference/AlgoritmoKR.h"
 
 TFexplorarKLogica::TFexplorarKLogica(const TSesion& sesion)
@@ -77,7 +78,16 @@ std::optional<TCierre> TFexplorarKLogica::AbrirFila(std::size_t fila, TInteracci
   TSesion sesion;
   sesion.MuestraPositiva = m_muestras.positiva;
   sesion.MuestraNegativa = m_muestras.negativa;
-  return MostrarVentanaResultado(*automata, CaptionDePaso(paso, separadorDecimal), sesion, interaccion);
+  const TLista& positiva = m_muestras.positiva;
+  return MostrarVentanaResultado(*automata, CaptionDePaso(paso, separadorDecimal), sesion, interaccion, std::nullopt,
+                                 [&positiva, paso] {
+                                   switch (paso.algoritmo) {
+                                     case TAlgoritmoBarrido::KR: return RepetirKR(positiva, paso.k);
+                                     case TAlgoritmoBarrido::KC: return RepetirKC(positiva, paso.k);
+                                     case TAlgoritmoBarrido::IM1Levine: break;
+                                   }
+                                   return RepetirIM1(positiva, {kHeuristicoLevine, paso.k, paso.cota});
+                                 });
 }
 
 bool PuedeExplorarK(const TSesion& sesion, TInteraccion& interaccion) {

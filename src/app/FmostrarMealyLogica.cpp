@@ -5,6 +5,7 @@
 
 #include "app/ArchivosResultado.h"
 #include "app/Interaccion.h"
+#include "app/PasoAPasoLogica.h"
 #include "core/Utilidades.h"
 #include "inference/mealy/MaquinaMealy.h"
 #include "results/Informe.h"
@@ -41,6 +42,10 @@ void TFmostrarMealyLogica::GuardarResultados() {
 
 void TFmostrarMealyLogica::GuardarFuncionTransicion() {
   for (auto& linea : LineasDeTabla(m_rejilla, TFormatoTabla::Mealy)) m_informe.push_back(std::move(linea));
+}
+
+void TFmostrarMealyLogica::BotonPasoAPasoClick(TInteraccion& interaccion) {
+  AbrirPasoAPaso(m_repetir, m_maquina.Bloques(), m_caption, interaccion);
 }
 
 void TFmostrarMealyLogica::FormClose() { m_informe.clear(); }

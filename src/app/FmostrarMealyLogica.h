@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "app/Repeticion.h"
 #include "core/Lista.h"
 #include "core/TablaTexto.h"
 
@@ -37,6 +38,11 @@ class TFmostrarMealyLogica {
   bool BotonImprimirHabilitado() const { return false; }
   // The help topic of "Ayuda", for SKR and SKC results alike.
   const char* TemaAyuda() const { return "IDH_AlgSKR"; }
+  // "Paso a paso": enabled once the search has said how to repeat the run of this k.
+  void PonerRepeticion(TRepetir repetir) { m_repetir = std::move(repetir); }
+  bool BotonPasoAPasoHabilitado() const { return static_cast<bool>(m_repetir); }
+  // Repeats the run with a trace and opens the step window (see AbrirPasoAPaso).
+  void BotonPasoAPasoClick(TInteraccion& interaccion);
 
   // On show: plays "Result.wav", creates the report list and fills the lines of the memos
   // Situaciones, Acciones, Einicial, Efinales and Estados and the grid Rejilla.
@@ -78,4 +84,5 @@ class TFmostrarMealyLogica {
   std::string m_estados;
   TTablaTexto m_rejilla;
   TLista m_informe;
+  TRepetir m_repetir;
 };

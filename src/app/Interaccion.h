@@ -8,6 +8,8 @@
 
 #include "core/Lista.h"
 
+class TFpasoAPasoLogica;
+
 enum class TIcono { Error, Informacion, Advertencia, Pregunta };
 enum class TBotones { Ok, Reintentar, SiNo, OkCancelar };
 enum class TRespuesta { Ok, Cancelar, Si, No, Reintentar };
@@ -44,4 +46,7 @@ class TInteraccion {
   virtual std::optional<TLista> EditarMuestra() { return std::nullopt; }
   // The situation/action editor TFnuevaMuestraSA, modal, alike.
   virtual std::optional<TLista> EditarMuestraSA() { return std::nullopt; }
+  // The step-by-step window "Paso a paso", modal, driven by `ventana`'s handlers; opened from
+  // a result window. The default shows nothing, for implementations without windows.
+  virtual void MostrarPasoAPaso(TFpasoAPasoLogica& ventana) { (void)ventana; }
 };

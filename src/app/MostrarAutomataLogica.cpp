@@ -6,6 +6,7 @@
 #include "app/ArchivosResultado.h"
 #include "app/InteraccionResultados.h"
 #include "app/MostrarAutomataDeterLogica.h"
+#include "app/PasoAPasoLogica.h"
 #include "app/Sesion.h"
 #include "core/Automata.h"
 #include "core/Funcion.h"
@@ -34,6 +35,10 @@ void TFmostrarAutomataLogica::FormShow(TInteraccion& interaccion) {
   m_informe.clear();
   m_funcion = std::make_unique<TFuncion>(*m_automata, FuncionCociente);
   m_datos = CalcularDatosResultado(*m_automata);
+}
+
+void TFmostrarAutomataLogica::BotonPasoAPasoClick(TInteraccion& interaccion) {
+  AbrirPasoAPaso(m_repetir, m_automata->Bloques, m_caption, interaccion);
 }
 
 void TFmostrarAutomataLogica::FormActivate(TInteraccionResultados& interaccion) {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "app/Repeticion.h"
 #include "core/Lista.h"
 #include "core/TablaTexto.h"
 #include "results/DatosResultado.h"
@@ -75,6 +76,11 @@ class TFmostrarAutomataLogica {
   void FormClose();
   // The help topic of "Ayuda".
   virtual const char* TemaAyuda() const { return "IDH_Resultados"; }
+  // "Paso a paso": enabled once the command has said how to repeat its run.
+  void PonerRepeticion(TRepetir repetir) { m_repetir = std::move(repetir); }
+  bool BotonPasoAPasoHabilitado() const { return static_cast<bool>(m_repetir); }
+  // Repeats the run with a trace and opens the step window (see AbrirPasoAPaso).
+  void BotonPasoAPasoClick(TInteraccion& interaccion);
 
   // What the window shows (valid after FormShow).
   const std::string& Alfabeto() const { return m_datos.Alfabeto; }
@@ -123,4 +129,5 @@ class TFmostrarAutomataLogica {
   std::unique_ptr<TFuncion> m_funcion;
   TLista m_informe;
   TFgraficosLogica m_graficos;
+  TRepetir m_repetir;
 };

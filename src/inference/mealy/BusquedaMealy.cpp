@@ -63,17 +63,20 @@ TBusquedaMealy::TBusquedaMealy(TAlgoritmoMealy algoritmo, const TAutomataMealy& 
 TPasoMealy TBusquedaMealy::Paso(int k, TObservadorFusiones* observador) const {
   TPasoMealy paso;
   paso.k = k;
-  if (m_algoritmo == TAlgoritmoMealy::SKR) {
-    paso.automata = std::make_unique<TAutomata>(m_marcadas, 'M', m_modelo.Tokens(), m_modelo.Pares());
+  paso.automata = Aceptor();
+  if (m_algoritmo == TAlgoritmoMealy::SKR)
     AlgoritmoKR(*paso.automata, k, ModoMealy, m_cadenasSA, observador);
-  } else {
-    paso.automata = std::make_unique<TAutomata>(m_cadenasSA, 'M', m_modelo.Tokens(), m_modelo.Pares());
+  else
     AlgoritmoKC(*paso.automata, k, ModoMealy, observador);
-  }
   paso.funcion = std::make_unique<TFuncion>(*paso.automata, FuncionCociente);
   if (ConsistenciaMealy(m_grupos, *paso.funcion))
     paso.maquina = std::make_unique<TMaquinaMealy>(*paso.automata, m_modelo, *paso.funcion);
   return paso;
+}
+
+std::unique_ptr<TAutomata> TBusquedaMealy::Aceptor() const {
+  const TLista& secuencias = m_algoritmo == TAlgoritmoMealy::SKR ? m_marcadas : m_cadenasSA;
+  return std::make_unique<TAutomata>(secuencias, 'M', m_modelo.Tokens(), m_modelo.Pares());
 }
 
 std::string TBusquedaMealy::Caption(int k) const {

@@ -71,6 +71,8 @@ class TBusquedaMealy {
   // Requires 0 <= k.
   // `observador`, when given, hears the merges of the run.
   TPasoMealy Paso(int k, TObservadorFusiones* observador = nullptr) const;
+  // The acceptor every k starts from: the marked sequences for SKR, the sequences for SKC.
+  std::unique_ptr<TAutomata> Aceptor() const;
 
   // The result window's caption: "Máquina Mealy Resultado SKR  K= " followed by k.
   std::string Caption(int k) const;

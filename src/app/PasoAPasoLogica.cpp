@@ -1,0 +1,230 @@
+// TFpasoAPasoLogica: the partitions of every step are computed once from the trace; the
+// colours and the quotient of a step are read off its partition when the window asks.
+#include "app/PasoAPasoLogica.h"
+
+#include <algorithm>
+#include <set>
+#include <unordered_map>
+
+#include "app/Interaccion.h"
+#include "core/Utilidades.h"
+#include "diagram/DiagramaDeAutomata.h"
+#include "results/DatosResultado.h"
+
+namespace {
+
+using TConjuntos = std::set<std::set<std::string>>;
+
+TConjuntos Conjuntos(const TParticion& bloques) {
+  TConjuntos conjuntos;
+  for (const auto& bloque : bloques) conjuntos.insert(std::set<std::string>(bloque.begin(), bloque.end()));
+  return conjuntos;
+}
+
+// A state as the trace names it, as the acceptor names it.
+std::string Estado(const std::string& enTraza) { return enTraza == kPalabraVaciaTraza ? std::string() : enTraza; }
+
+// The position in `bloques` of the block holding `estado`; bloques.size() if none.
+std::size_t BloqueDe(const TParticion& bloques, const std::string& estado) {
+  for (std::size_t b = 0; b < bloques.size(); ++b)
+    if (std::find(bloques[b].begin(), bloques[b].end(), estado) != bloques[b].end()) return b;
+  return bloques.size();
+}
+
+// A pair symbol as the Mealy window writes it: "S1 / A2".
+std::string TextoPar(const std::string& simbolo) {
+  if (simbolo.size() < 2 || simbolo.front() != 'S' || simbolo.find('A') == std::string::npos) return simbolo;
+  std::string situacion, accion;
+  PartirEnA(simbolo, situacion, accion);
+  return situacion + " / " + accion;
+}
+
+void EtiquetasMealy(TDiagrama& diagrama) {
+  diagrama.anchoSimbolo = 4;
+  for (auto& arista : diagrama.transiciones) {
+    arista.etiqueta.clear();
+    for (const auto& simbolo : arista.simbolos)
+      arista.etiqueta += (arista.etiqueta.empty() ? "" : ", ") + TextoPar(simbolo);
+  }
+}
+
+}  // namespace
+
+TFpasoAPasoLogica::TFpasoAPasoLogica(TRepeticion repeticion, const std::string& caption)
+    : m_caption(std::string(kCaption) + ": " + caption), m_repeticion(std::move(repeticion)) {
+  const TAutomata& aceptor = *m_repeticion.Aceptor;
+  m_pasos = PasosDeTraza(aceptor.Estados.Lista(), m_repeticion.Pasos, m_repeticion.K);
+  m_aceptor = ::DiagramaAceptor(aceptor, m_repeticion.MarcaKR);
+  if (m_repeticion.Mealy) EtiquetasMealy(m_aceptor);
+  m_bloquesResultado = m_repeticion.Resultado->Bloques;
+  for (const auto& bloque : m_bloquesResultado) m_estadosResultado.insert(m_estadosResultado.end(), bloque.begin(), bloque.end());
+  std::sort(m_estadosResultado.begin(), m_estadosResultado.end());
+  for (std::size_t i = 0; i < aceptor.Estados.size(); ++i) m_indice.emplace(aceptor.Estados[i], i);
+}
+
+bool TFpasoAPasoLogica::LlegaAlResultado() const {
+  TParticion ultima;
+  for (const auto& bloque : m_pasos.back().Particion) {
+    TLista enResultado;
+    for (const auto& estado : bloque)
+      if (std::binary_search(m_estadosResultado.begin(), m_estadosResultado.end(), estado))
+        enResultado.push_back(estado);
+    if (!enResultado.empty()) ultima.push_back(std::move(enResultado));
+  }
+  return Conjuntos(ultima) == Conjuntos(m_bloquesResultado);
+}
+
+void TFpasoAPasoLogica::Ir(std::size_t paso) {
+  m_reproduciendo = false;
+  m_actual = std::min(paso, UltimoPaso());
+}
+
+void TFpasoAPasoLogica::BotonPrimeroClick() { Ir(0); }
+void TFpasoAPasoLogica::BotonAnteriorClick() { Ir(m_actual == 0 ? 0 : m_actual - 1); }
+void TFpasoAPasoLogica::BotonSiguienteClick() { Ir(m_actual + 1); }
+void TFpasoAPasoLogica::BotonUltimoClick() { Ir(UltimoPaso()); }
+void TFpasoAPasoLogica::ElegirPaso(std::size_t paso) { Ir(paso); }
+
+void TFpasoAPasoLogica::BotonReproducirClick() {
+  if (m_reproduciendo) {
+    m_reproduciendo = false;
+    return;
+  }
+  if (m_actual == UltimoPaso()) m_actual = 0;
+  m_reproduciendo = m_actual < UltimoPaso();
+}
+
+void TFpasoAPasoLogica::Tic() {
+  if (!m_reproduciendo) return;
+  if (m_actual < UltimoPaso()) ++m_actual;
+  if (m_actual == UltimoPaso()) m_reproduciendo = false;
+}
+
+std::string TFpasoAPasoLogica::TextoReproducir() const { return m_reproduciendo ? "Pausa" : "Reproducir"; }
+
+void TFpasoAPasoLogica::PonerVelocidad(int velocidad) {
+  m_velocidad = std::clamp(velocidad, kVelocidadMinima, kVelocidadMaxima);
+}
+
+int TFpasoAPasoLogica::IntervaloMs() const {
+  static constexpr int kIntervalos[] = {2000, 1300, 800, 450, 200};
+  return kIntervalos[m_velocidad - kVelocidadMinima];
+}
+
+std::string TFpasoAPasoLogica::TextoPaso() const {
+  std::string texto = "Paso " + std::to_string(m_actual) + " de " + std::to_string(UltimoPaso()) + ": ";
+  if (m_actual == 0)
+    texto += "aceptor de prefijos";
+  else
+    texto += "se unen " + m_pasos[m_actual].Fusion.Primero + " y " + m_pasos[m_actual].Fusion.Segundo;
+  const std::size_t bloques = Particion().size();
+  return texto + " (" + std::to_string(bloques) + (bloques == 1 ? " bloque)" : " bloques)");
+}
+
+std::string TFpasoAPasoLogica::Frase() const {
+  if (m_actual == 0) return "Cada estado del aceptor de prefijos forma su propio bloque.";
+  return "Causa: " + m_pasos[m_actual].Frase + ".";
+}
+
+TLista TFpasoAPasoLogica::ListaPasos() const {
+  TLista lineas{"0. Aceptor de prefijos"};
+  for (std::size_t i = 1; i < m_pasos.size(); ++i) {
+    const TFusionTrazada& fusion = m_pasos[i].Fusion;
+    lineas.push_back(std::to_string(i) + ". " + fusion.Primero + " y " + fusion.Segundo + ": " + fusion.Causa);
+  }
+  return lineas;
+}
+
+std::vector<int> TFpasoAPasoLogica::ColoresBloques(std::size_t paso) const {
+  std::vector<int> colores;
+  for (const auto& bloque : m_pasos[paso].Particion) {
+    int color = -1;
+    if (bloque.size() > 1)
+      for (const auto& estado : bloque)
+        if (const auto i = m_indice.find(estado); i != m_indice.end())
+          color = color < 0 ? static_cast<int>(i->second) : std::min(color, static_cast<int>(i->second));
+    colores.push_back(color);
+  }
+  return colores;
+}
+
+std::vector<TAspectoEstado> TFpasoAPasoLogica::AspectoAceptor() const {
+  std::vector<TAspectoEstado> aspecto(m_indice.size());
+  const TParticion& bloques = Particion();
+  const std::vector<int> colores = ColoresBloques(m_actual);
+  for (std::size_t b = 0; b < bloques.size(); ++b)
+    for (const auto& estado : bloques[b])
+      if (const auto i = m_indice.find(estado); i != m_indice.end()) aspecto[i->second].Color = colores[b];
+  if (m_actual > 0) {
+    const TParticion& antes = m_pasos[m_actual - 1].Particion;
+    const TFusionTrazada& fusion = m_pasos[m_actual].Fusion;
+    for (const auto& [nombre, resalte] : {std::pair{&fusion.Primero, 1}, std::pair{&fusion.Segundo, 2}}) {
+      const std::size_t b = BloqueDe(antes, Estado(*nombre));
+      if (b == antes.size()) continue;
+      for (const auto& estado : antes[b])
+        if (const auto i = m_indice.find(estado); i != m_indice.end()) aspecto[i->second].Resalte = resalte;
+    }
+  }
+  return aspecto;
+}
+
+TParticion TFpasoAPasoLogica::BloquesCociente() const {
+  if (m_actual == UltimoPaso() && LlegaAlResultado()) return m_bloquesResultado;
+  struct TBloque {
+    std::size_t primero;
+    TLista estados;
+  };
+  std::vector<TBloque> bloques;
+  for (const auto& bloque : Particion()) {
+    TBloque filtrado{m_indice.size(), {}};
+    for (const auto& estado : bloque) {
+      if (!std::binary_search(m_estadosResultado.begin(), m_estadosResultado.end(), estado)) continue;
+      filtrado.estados.push_back(estado);
+      if (const auto i = m_indice.find(estado); i != m_indice.end()) filtrado.primero = std::min(filtrado.primero, i->second);
+    }
+    if (!filtrado.estados.empty()) bloques.push_back(std::move(filtrado));
+  }
+  std::stable_sort(bloques.begin(), bloques.end(),
+                   [](const TBloque& a, const TBloque& b) { return a.primero < b.primero; });
+  TParticion particion;
+  for (auto& bloque : bloques) particion.push_back(std::move(bloque.estados));
+  return particion;
+}
+
+TDiagrama TFpasoAPasoLogica::DiagramaCociente() {
+  TAutomata& automata = *m_repeticion.Resultado;
+  automata.Bloques = BloquesCociente();
+  TDiagrama diagrama = ::DiagramaCociente(automata, CalcularDatosResultado(automata));
+  if (m_repeticion.Mealy) EtiquetasMealy(diagrama);
+  return diagrama;
+}
+
+std::vector<TAspectoEstado> TFpasoAPasoLogica::AspectoCociente() const {
+  const TParticion& bloques = Particion();
+  const std::vector<int> colores = ColoresBloques(m_actual);
+  const std::string unido = m_actual > 0 ? Estado(m_pasos[m_actual].Fusion.Primero) : std::string();
+  std::vector<TAspectoEstado> aspecto;
+  for (const auto& bloque : BloquesCociente()) {
+    const std::size_t b = BloqueDe(bloques, bloque.front());
+    TAspectoEstado estado;
+    if (b < bloques.size()) {
+      estado.Color = colores[b];
+      if (m_actual > 0 && std::find(bloques[b].begin(), bloques[b].end(), unido) != bloques[b].end()) estado.Resalte = 1;
+    }
+    aspecto.push_back(estado);
+  }
+  return aspecto;
+}
+
+void AbrirPasoAPaso(const TRepetir& repetir, const TParticion& mostrada, const std::string& caption,
+                    TInteraccion& interaccion) {
+  if (!repetir) return;
+  TRepeticion repeticion = repetir();
+  const bool mismoResultado = Conjuntos(repeticion.Resultado->Bloques) == Conjuntos(mostrada);
+  TFpasoAPasoLogica ventana(std::move(repeticion), caption);
+  if (!mismoResultado || !ventana.LlegaAlResultado()) {
+    interaccion.Mensaje(kRepeticionDistinta, TIcono::Error, TBotones::Ok);
+    return;
+  }
+  interaccion.MostrarPasoAPaso(ventana);
+}

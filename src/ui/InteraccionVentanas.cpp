@@ -2,6 +2,7 @@
 // call back into the logic objects and into this interface for what they open in turn.
 #include "ui/InteraccionVentanas.h"
 
+#include <QApplication>
 #include <QLocale>
 #include <cassert>
 #include <type_traits>
@@ -15,6 +16,7 @@
 #include "ui/MostrarAutomata1.h"
 #include "ui/MostrarAutomataDeter.h"
 #include "ui/MostrarMealy.h"
+#include "ui/PasoAPaso.h"
 
 TInteraccionVentanasQt::TInteraccionVentanasQt(QWidget* ventana, TSonidos& sonidos)
     : TInteraccionQt(ventana, sonidos), m_ventana(ventana) {}
@@ -96,4 +98,11 @@ TCierre TInteraccionVentanasQt::MostrarMealy(TFmostrarMealyLogica& ventana) {
   assert(m_ayuda && "the help is set before any window is shown");
   TFmostrarMealy mealy(*m_ayuda, m_ventana);
   return mealy.Mostrar(ventana, *this);
+}
+
+void TInteraccionVentanasQt::MostrarPasoAPaso(TFpasoAPasoLogica& ventana) {
+  assert(m_ayuda && "the help is set before any window is shown");
+  QWidget* encima = QApplication::activeModalWidget();
+  TFpasoAPaso paso(*m_ayuda, encima ? encima : m_ventana);
+  paso.Mostrar(ventana, *this);
 }

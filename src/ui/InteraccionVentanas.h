@@ -55,6 +55,8 @@ class TInteraccionVentanasQt : public TInteraccionQt, public TInteraccionIM1, pu
   char SeparadorDecimal() const override;
   // TInteraccionMealy; the result window is a new TFmostrarMealy each time.
   TCierre MostrarMealy(TFmostrarMealyLogica& ventana) override;
+  // The step window, a new TFpasoAPaso each time, modal above the window that opened it.
+  void MostrarPasoAPaso(TFpasoAPasoLogica& ventana) override;
 
  private:
   QWidget* m_ventana;

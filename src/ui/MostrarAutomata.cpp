@@ -49,6 +49,10 @@ void TFmostrarAutomata::Construir() {
     if (m_ventana) m_ventana->BotonGuardarClick(*m_interaccion);
   });
   Botones()->addWidget(CrearBotonImprimir(this));
+  m_pasoAPaso = AnadirBoton("BotonPasoAPaso", QStringLiteral("Paso a paso"),
+                            QStringLiteral("Ver cada fusión desde el árbol aceptor"), [this] {
+                              if (m_ventana) m_ventana->BotonPasoAPasoClick(*m_interaccion);
+                            });
   Botones()->addStretch(1);
   AnadirBoton("BitBtn1", QStringLiteral("Cerrar"), {}, [this] { Cerrar(TCierre::Cancelar); });
   auto* botonAyuda = CrearBotonAyuda(this);
@@ -103,6 +107,7 @@ void TFmostrarAutomata::Refrescar() {
   m_textoK->setText(DeCp1252(m_ventana->TextoK()));
   m_textoK->setVisible(m_ventana->TextoKVisible());
   m_validar->setEnabled(m_ventana->BotonValidarHabilitado());
+  m_pasoAPaso->setEnabled(m_ventana->BotonPasoAPasoHabilitado());
 }
 
 void TFmostrarAutomata::done(int resultado) {

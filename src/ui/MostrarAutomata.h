@@ -48,4 +48,5 @@ class TFmostrarAutomata : public TVentanaResultado {
   TCierre m_cierre = TCierre::Cancelar;
   QLineEdit* m_textoK = nullptr;
   QPushButton* m_validar = nullptr;
+  QPushButton* m_pasoAPaso = nullptr;
 };

@@ -32,6 +32,10 @@ TFmostrarMealy::TFmostrarMealy(TAyuda& ayuda, QWidget* padre)
     if (m_ventana) m_ventana->BotonGuardarClick(*m_interaccion);
   });
   Botones()->addWidget(CrearBotonImprimir(this));
+  m_pasoAPaso = AnadirBoton("BotonPasoAPaso", QStringLiteral("Paso a paso"),
+                            QStringLiteral("Ver cada fusión desde el árbol aceptor"), [this] {
+                              if (m_ventana) m_ventana->BotonPasoAPasoClick(*m_interaccion);
+                            });
   Botones()->addStretch(1);
   AnadirBoton("BitBtn1", QStringLiteral("Cerrar"), {}, [this] { reject(); });
   auto* botonAyuda = CrearBotonAyuda(this, true);
@@ -48,6 +52,7 @@ TCierre TFmostrarMealy::Mostrar(TFmostrarMealyLogica& ventana, TInteraccion& int
   setWindowTitle(DeCp1252(ventana.Caption()));
   m_textoK->setText(DeCp1252(ventana.TextoK()));
   m_siguiente->setEnabled(ventana.BotonSiguienteHabilitado());
+  m_pasoAPaso->setEnabled(ventana.BotonPasoAPasoHabilitado());
   ventana.FormShow(interaccion);
   Rellenar({ventana.Situaciones(), ventana.Acciones(), ventana.Einicial(), ventana.Efinales(), ventana.Estados()},
            ventana.Rejilla());

@@ -33,4 +33,5 @@ class TFmostrarMealy : public TVentanaResultado {
   TCierre m_cierre = TCierre::Cancelar;
   QLineEdit* m_textoK;
   QPushButton* m_siguiente;
+  QPushButton* m_pasoAPaso;
 };

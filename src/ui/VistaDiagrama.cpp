@@ -161,7 +161,9 @@ TVistaDiagrama::TVistaDiagrama(QWidget* padre) : QWidget(padre) {
   for (QPushButton* b : {ampliar, reducir, ajustar, exportar}) herramientas->addWidget(b);
 
   // the trace
-  auto* prueba = new QHBoxLayout;
+  m_filaPrueba = new QWidget(this);
+  auto* prueba = new QHBoxLayout(m_filaPrueba);
+  prueba->setContentsMargins(0, 0, 0, 0);
   m_cadena = new QLineEdit(this);
   m_cadena->setObjectName(QStringLiteral("ProbarCadena"));
   m_cadena->setPlaceholderText(QStringLiteral("cadena"));
@@ -204,14 +206,27 @@ TVistaDiagrama::TVistaDiagrama(QWidget* padre) : QWidget(padre) {
   capa->setContentsMargins(0, 0, 0, 0);
   capa->addLayout(herramientas);
   capa->addWidget(m_paginas, 1);
-  capa->addLayout(prueba);
+  capa->addWidget(m_filaPrueba);
   capa->addWidget(m_simbolos);
 }
 
 TVistaDiagrama::~TVistaDiagrama() = default;
 
+void TVistaDiagrama::PonerAspecto(std::vector<QColor> rellenos, std::vector<QColor> bordes) {
+  m_rellenos = std::move(rellenos);
+  m_bordes = std::move(bordes);
+  Resaltar();
+}
+
+void TVistaDiagrama::OcultarPrueba() {
+  m_filaPrueba->hide();
+  m_simbolos->hide();
+}
+
 void TVistaDiagrama::Mostrar(TDiagrama diagrama) {
   m_diagrama = std::move(diagrama);
+  m_rellenos.clear();
+  m_bordes.clear();
   m_dibujado = false;
   m_seleccionado = -1;
   m_escena->clear();
@@ -301,11 +316,13 @@ void TVistaDiagrama::Resaltar() {
   const bool trazando = m_probando || !m_cadena->text().isEmpty();
   for (std::size_t n = 0; n < m_estados.size(); ++n) {
     const bool actual = trazando && std::count(paso.estados.begin(), paso.estados.end(), static_cast<int>(n)) > 0;
-    m_estados[n]->setBrush(actual ? kColorActual : QColor(Qt::white));
+    const QColor relleno = n < m_rellenos.size() && m_rellenos[n].isValid() ? m_rellenos[n] : QColor(Qt::white);
+    m_estados[n]->setBrush(actual ? kColorActual : relleno);
     QPen pluma = m_estados[n]->pen();
     const bool elegido = static_cast<int>(n) == m_seleccionado;
-    pluma.setColor(elegido ? kColorSeleccion : QColor(Qt::black));
-    pluma.setWidthF(elegido ? 2.6 : 1.2);
+    const bool bordeado = n < m_bordes.size() && m_bordes[n].isValid();
+    pluma.setColor(elegido ? kColorSeleccion : bordeado ? m_bordes[n] : QColor(Qt::black));
+    pluma.setWidthF(elegido ? 2.6 : bordeado ? 3.4 : 1.2);
     m_estados[n]->setPen(pluma);
   }
   for (std::size_t t = 0; t < m_aristas.size(); ++t) {

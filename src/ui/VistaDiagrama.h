@@ -49,6 +49,12 @@ class TVistaDiagrama : public QWidget {
   // Shows `diagrama`: laid out away from the window's thread when DibujoInmediato allows,
   // else the counts and "Dibujar de todos modos". Clears any trace.
   void Mostrar(TDiagrama diagrama);
+  // Fills and outlines the states (by index) with these colours until the next Mostrar; an
+  // invalid colour keeps the usual white fill or black outline. Outlined states are drawn
+  // thicker. The string trace and the selection draw over them.
+  void PonerAspecto(std::vector<QColor> rellenos, std::vector<QColor> bordes);
+  // Hides "Probar cadena" and its controls.
+  void OcultarPrueba();
   // Called with the diagram when "Exportar diagrama" is pressed.
   void PonerExportar(std::function<void(const TDiagrama&)> exportar) { m_exportar = std::move(exportar); }
 
@@ -94,6 +100,10 @@ class TVistaDiagrama : public QWidget {
   std::vector<QGraphicsPathItem*> m_aristas;            // each edge's curve
   std::vector<QAbstractGraphicsShapeItem*> m_puntas;    // each edge's arrowhead
 
+  std::vector<QColor> m_rellenos;
+  std::vector<QColor> m_bordes;
+
+  QWidget* m_filaPrueba;
   QLineEdit* m_cadena;
   QLabel* m_simbolos;
   QLabel* m_veredicto;

@@ -39,31 +39,34 @@ std::string FraseDeCausa(const TFusionTrazada& fusion, int k) {
   return fusion.Causa;
 }
 
+bool AplicarFusion(TParticion& bloques, const TFusionTrazada& fusion) {
+  const auto nombre = [](const std::string& enTraza) { return enTraza == kPalabraVaciaTraza ? "" : enTraza; };
+  const auto bloqueDe = [&](const std::string& estado) {
+    return std::find_if(bloques.begin(), bloques.end(), [&](const TLista& bloque) {
+      return std::find(bloque.begin(), bloque.end(), estado) != bloque.end();
+    });
+  };
+  const auto b1 = bloqueDe(nombre(fusion.Primero));
+  const auto b2 = bloqueDe(nombre(fusion.Segundo));
+  if (b1 == bloques.end() || b2 == bloques.end() || b1 == b2) return false;
+  TLista unido = std::move(*b1);
+  unido.insert(unido.end(), b2->begin(), b2->end());
+  // erase the later one first so the earlier iterator stays valid
+  bloques.erase(std::max(b1, b2));
+  bloques.erase(std::min(b1, b2));
+  bloques.push_back(std::move(unido));
+  return true;
+}
+
 std::vector<TPasoFusion> PasosDeTraza(const TLista& estados, const std::vector<TFusionTrazada>& pasos, int k) {
   std::vector<TPasoFusion> resultado;
   resultado.reserve(pasos.size() + 1);
   TPasoFusion inicial;
   for (const auto& estado : estados) inicial.Particion.push_back({estado});
   resultado.push_back(std::move(inicial));
-  const auto nombre = [](const std::string& enTraza) { return enTraza == kPalabraVaciaTraza ? "" : enTraza; };
   for (const auto& fusion : pasos) {
     TPasoFusion paso{fusion, FraseDeCausa(fusion, k), resultado.back().Particion};
-    TParticion& bloques = paso.Particion;
-    const auto bloqueDe = [&](const std::string& estado) {
-      return std::find_if(bloques.begin(), bloques.end(), [&](const TLista& bloque) {
-        return std::find(bloque.begin(), bloque.end(), estado) != bloque.end();
-      });
-    };
-    const auto b1 = bloqueDe(nombre(fusion.Primero));
-    const auto b2 = bloqueDe(nombre(fusion.Segundo));
-    if (b1 != bloques.end() && b2 != bloques.end() && b1 != b2) {
-      TLista unido = *b1;
-      unido.insert(unido.end(), b2->begin(), b2->end());
-      const TLista segundo = *b2;
-      bloques.erase(b1);
-      bloques.erase(std::find(bloques.begin(), bloques.end(), segundo));
-      bloques.push_back(std::move(unido));
-    }
+    AplicarFusion(paso.Particion, fusion);
     resultado.push_back(std::move(paso));
   }
   return resultado;

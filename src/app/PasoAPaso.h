@@ -21,6 +21,11 @@ struct TPasoFusion {
 // (k = 2)"...); k is the run's parameter. An unknown cause is given as written.
 std::string FraseDeCausa(const TFusionTrazada& fusion, int k);
 
+// Applies one merge to `bloques`: removes the blocks of its two states and appends the first
+// followed by the second. Returns false, leaving `bloques` as it was, when a state is unknown
+// or both are already together.
+bool AplicarFusion(TParticion& bloques, const TFusionTrazada& fusion);
+
 // The steps of `pasos` over the states of the acceptor, step 0 first (every state alone).
 // Each merge removes the blocks of its two states and appends the first followed by the
 // second. A step whose states are unknown or already together leaves the partition as it is.

@@ -6,6 +6,7 @@
 #include <set>
 #include <unordered_map>
 
+#include "app/ErrorInternoEnCaja.h"
 #include "app/Interaccion.h"
 #include "core/Utilidades.h"
 #include "diagram/DiagramaDeAutomata.h"
@@ -53,18 +54,22 @@ void EtiquetasMealy(TDiagrama& diagrama) {
 TFpasoAPasoLogica::TFpasoAPasoLogica(TRepeticion repeticion, const std::string& caption)
     : m_caption(std::string(kCaption) + ": " + caption), m_repeticion(std::move(repeticion)) {
   const TAutomata& aceptor = *m_repeticion.Aceptor;
-  m_pasos = PasosDeTraza(aceptor.Estados.Lista(), m_repeticion.Pasos, m_repeticion.K);
+  m_estados = aceptor.Estados.Lista();
   m_aceptor = ::DiagramaAceptor(aceptor, m_repeticion.MarcaKR);
   if (m_repeticion.Mealy) EtiquetasMealy(m_aceptor);
   m_bloquesResultado = m_repeticion.Resultado->Bloques;
   for (const auto& bloque : m_bloquesResultado) m_estadosResultado.insert(m_estadosResultado.end(), bloque.begin(), bloque.end());
   std::sort(m_estadosResultado.begin(), m_estadosResultado.end());
-  for (std::size_t i = 0; i < aceptor.Estados.size(); ++i) m_indice.emplace(aceptor.Estados[i], i);
+  for (std::size_t i = 0; i < m_estados.size(); ++i) m_indice.emplace(m_estados[i], i);
+  m_particion = ParticionUnitaria(m_estados);
+  Mover(UltimoPaso());
+  m_llega = CalcularLlegada();
+  Mover(0);
 }
 
-bool TFpasoAPasoLogica::LlegaAlResultado() const {
+bool TFpasoAPasoLogica::CalcularLlegada() const {
   TParticion ultima;
-  for (const auto& bloque : m_pasos.back().Particion) {
+  for (const auto& bloque : m_particion) {
     TLista enResultado;
     for (const auto& estado : bloque)
       if (std::binary_search(m_estadosResultado.begin(), m_estadosResultado.end(), estado))
@@ -74,9 +79,21 @@ bool TFpasoAPasoLogica::LlegaAlResultado() const {
   return Conjuntos(ultima) == Conjuntos(m_bloquesResultado);
 }
 
+void TFpasoAPasoLogica::Mover(std::size_t paso) {
+  if (paso < m_actual) {
+    m_particion = ParticionUnitaria(m_estados);
+    m_antes.clear();
+    m_actual = 0;
+  }
+  for (; m_actual < paso; ++m_actual) {
+    if (m_actual + 1 == paso) m_antes = m_particion;
+    AplicarFusion(m_particion, m_repeticion.Pasos[m_actual]);
+  }
+}
+
 void TFpasoAPasoLogica::Ir(std::size_t paso) {
   m_reproduciendo = false;
-  m_actual = std::min(paso, UltimoPaso());
+  Mover(std::min(paso, UltimoPaso()));
 }
 
 void TFpasoAPasoLogica::BotonPrimeroClick() { Ir(0); }
@@ -90,13 +107,13 @@ void TFpasoAPasoLogica::BotonReproducirClick() {
     m_reproduciendo = false;
     return;
   }
-  if (m_actual == UltimoPaso()) m_actual = 0;
+  if (m_actual == UltimoPaso()) Mover(0);
   m_reproduciendo = m_actual < UltimoPaso();
 }
 
 void TFpasoAPasoLogica::Tic() {
   if (!m_reproduciendo) return;
-  if (m_actual < UltimoPaso()) ++m_actual;
+  if (m_actual < UltimoPaso()) Mover(m_actual + 1);
   if (m_actual == UltimoPaso()) m_reproduciendo = false;
 }
 
@@ -116,28 +133,28 @@ std::string TFpasoAPasoLogica::TextoPaso() const {
   if (m_actual == 0)
     texto += "aceptor de prefijos";
   else
-    texto += "se unen " + m_pasos[m_actual].Fusion.Primero + " y " + m_pasos[m_actual].Fusion.Segundo;
+    texto += "se unen " + FusionActual().Primero + " y " + FusionActual().Segundo;
   const std::size_t bloques = Particion().size();
   return texto + " (" + std::to_string(bloques) + (bloques == 1 ? " bloque)" : " bloques)");
 }
 
 std::string TFpasoAPasoLogica::Frase() const {
   if (m_actual == 0) return "Cada estado del aceptor de prefijos forma su propio bloque.";
-  return "Causa: " + m_pasos[m_actual].Frase + ".";
+  return "Causa: " + FraseDeCausa(FusionActual(), m_repeticion.K) + ".";
 }
 
 TLista TFpasoAPasoLogica::ListaPasos() const {
   TLista lineas{"0. Aceptor de prefijos"};
-  for (std::size_t i = 1; i < m_pasos.size(); ++i) {
-    const TFusionTrazada& fusion = m_pasos[i].Fusion;
-    lineas.push_back(std::to_string(i) + ". " + fusion.Primero + " y " + fusion.Segundo + ": " + fusion.Causa);
+  for (std::size_t i = 0; i < m_repeticion.Pasos.size(); ++i) {
+    const TFusionTrazada& fusion = m_repeticion.Pasos[i];
+    lineas.push_back(std::to_string(i + 1) + ". " + fusion.Primero + " y " + fusion.Segundo + ": " + fusion.Causa);
   }
   return lineas;
 }
 
-std::vector<int> TFpasoAPasoLogica::ColoresBloques(std::size_t paso) const {
+std::vector<int> TFpasoAPasoLogica::ColoresBloques() const {
   std::vector<int> colores;
-  for (const auto& bloque : m_pasos[paso].Particion) {
+  for (const auto& bloque : m_particion) {
     int color = -1;
     if (bloque.size() > 1)
       for (const auto& estado : bloque)
@@ -151,13 +168,13 @@ std::vector<int> TFpasoAPasoLogica::ColoresBloques(std::size_t paso) const {
 std::vector<TAspectoEstado> TFpasoAPasoLogica::AspectoAceptor() const {
   std::vector<TAspectoEstado> aspecto(m_indice.size());
   const TParticion& bloques = Particion();
-  const std::vector<int> colores = ColoresBloques(m_actual);
+  const std::vector<int> colores = ColoresBloques();
   for (std::size_t b = 0; b < bloques.size(); ++b)
     for (const auto& estado : bloques[b])
       if (const auto i = m_indice.find(estado); i != m_indice.end()) aspecto[i->second].Color = colores[b];
   if (m_actual > 0) {
-    const TParticion& antes = m_pasos[m_actual - 1].Particion;
-    const TFusionTrazada& fusion = m_pasos[m_actual].Fusion;
+    const TParticion& antes = m_antes;
+    const TFusionTrazada& fusion = FusionActual();
     for (const auto& [nombre, resalte] : {std::pair{&fusion.Primero, 1}, std::pair{&fusion.Segundo, 2}}) {
       const std::size_t b = BloqueDe(antes, Estado(*nombre));
       if (b == antes.size()) continue;
@@ -201,8 +218,8 @@ TDiagrama TFpasoAPasoLogica::DiagramaCociente() {
 
 std::vector<TAspectoEstado> TFpasoAPasoLogica::AspectoCociente() const {
   const TParticion& bloques = Particion();
-  const std::vector<int> colores = ColoresBloques(m_actual);
-  const std::string unido = m_actual > 0 ? Estado(m_pasos[m_actual].Fusion.Primero) : std::string();
+  const std::vector<int> colores = ColoresBloques();
+  const std::string unido = m_actual > 0 ? Estado(FusionActual().Primero) : std::string();
   std::vector<TAspectoEstado> aspecto;
   for (const auto& bloque : BloquesCociente()) {
     const std::size_t b = BloqueDe(bloques, bloque.front());
@@ -219,12 +236,14 @@ std::vector<TAspectoEstado> TFpasoAPasoLogica::AspectoCociente() const {
 void AbrirPasoAPaso(const TRepetir& repetir, const TParticion& mostrada, const std::string& caption,
                     TInteraccion& interaccion) {
   if (!repetir) return;
-  TRepeticion repeticion = repetir();
-  const bool mismoResultado = Conjuntos(repeticion.Resultado->Bloques) == Conjuntos(mostrada);
-  TFpasoAPasoLogica ventana(std::move(repeticion), caption);
-  if (!mismoResultado || !ventana.LlegaAlResultado()) {
-    interaccion.Mensaje(kRepeticionDistinta, TIcono::Error, TBotones::Ok);
-    return;
-  }
-  interaccion.MostrarPasoAPaso(ventana);
+  ConErrorInternoEnCaja(interaccion, [&] {
+    TRepeticion repeticion = repetir();
+    const bool mismoResultado = Conjuntos(repeticion.Resultado->Bloques) == Conjuntos(mostrada);
+    TFpasoAPasoLogica ventana(std::move(repeticion), caption);
+    if (!mismoResultado || !ventana.LlegaAlResultado()) {
+      interaccion.Mensaje(kRepeticionDistinta, TIcono::Error, TBotones::Ok);
+      return;
+    }
+    interaccion.MostrarPasoAPaso(ventana);
+  });
 }

@@ -39,11 +39,11 @@ class TFpasoAPasoLogica {
   const char* TemaAyuda() const { return "IDH_PasoAPaso"; }
 
   // The steps: 0 (the acceptor) to UltimoPaso() (the result).
-  std::size_t UltimoPaso() const { return m_pasos.size() - 1; }
+  std::size_t UltimoPaso() const { return m_repeticion.Pasos.size(); }
   std::size_t PasoActual() const { return m_actual; }
   // True when the last step's partition is the result's (ignoring the marked examples of
   // KR, which the result leaves out).
-  bool LlegaAlResultado() const;
+  bool LlegaAlResultado() const { return m_llega; }
 
   // The controls. Each stops the playing; a step beyond the last is the last.
   void BotonPrimeroClick();
@@ -82,18 +82,28 @@ class TFpasoAPasoLogica {
   TDiagrama DiagramaCociente();
   std::vector<TAspectoEstado> AspectoCociente() const;
   // The partition after the current step, over the acceptor's states.
-  const TParticion& Particion() const { return m_pasos[m_actual].Particion; }
+  const TParticion& Particion() const { return m_particion; }
   // The current step's blocks as the quotient numbers them.
   TParticion BloquesCociente() const;
 
  private:
-  // The colour of every block of step `paso`, in its partition's order.
-  std::vector<int> ColoresBloques(std::size_t paso) const;
+  // The colour of every block of the current step, in its partition's order.
+  std::vector<int> ColoresBloques() const;
+  // The merge of the current step (requires a step after 0).
+  const TFusionTrazada& FusionActual() const { return m_repeticion.Pasos[m_actual - 1]; }
+  // Stops the playing and moves to `paso` (at most the last).
   void Ir(std::size_t paso);
+  // Moves to `paso`: forwards by applying the merges, backwards by replaying from step 0, so
+  // that only two partitions are ever kept, whatever the number of steps.
+  void Mover(std::size_t paso);
+  bool CalcularLlegada() const;
 
   std::string m_caption;
   TRepeticion m_repeticion;
-  std::vector<TPasoFusion> m_pasos;
+  TLista m_estados;       // the acceptor's states, step 0's blocks
+  TParticion m_particion;  // after the current step
+  TParticion m_antes;      // before it (after step m_actual - 1)
+  bool m_llega = false;
   TDiagrama m_aceptor;
   TParticion m_bloquesResultado;                // the result's partition as the run left it
   std::vector<std::string> m_estadosResultado;  // the states the result's blocks hold, sorted
@@ -110,5 +120,6 @@ inline constexpr const char* kRepeticionDistinta =
 // The handler of a result window's "Paso a paso": repeats the run with `repetir`, checks
 // that it ends in `mostrada` (the partition the window shows, as sets of states) and opens
 // the step window; otherwise the error box kRepeticionDistinta. Nothing when `repetir` is empty.
+// Running out of memory on a huge sample ends in the box of ConErrorInternoEnCaja.
 void AbrirPasoAPaso(const TRepetir& repetir, const TParticion& mostrada, const std::string& caption,
                     TInteraccion& interaccion);

@@ -64,7 +64,9 @@ void Recorrer(TFpasoAPasoLogica& ventana, const TDiagrama& esperado) {
   EXPECT_EQ(ventana.PasoActual(), 0u);
   EXPECT_FALSE(ventana.BotonAnteriorHabilitado());
   EXPECT_EQ(ventana.ListaPasos().size(), ventana.UltimoPaso() + 1);
+  std::vector<std::pair<TParticion, std::vector<TAspectoEstado>>> vistos;
   for (std::size_t i = 0;; ++i) {
+    vistos.emplace_back(ventana.Particion(), ventana.AspectoAceptor());
     SCOPED_TRACE("paso " + std::to_string(i));
     ASSERT_EQ(ventana.PasoActual(), i);
     EXPECT_EQ(ventana.Particion().size(), estados - i);
@@ -104,6 +106,13 @@ void Recorrer(TFpasoAPasoLogica& ventana, const TDiagrama& esperado) {
     ventana.BotonSiguienteClick();
   }
   EXPECT_FALSE(ventana.BotonSiguienteHabilitado());
+  // backwards each step shows what it showed forwards
+  for (std::size_t i = ventana.UltimoPaso(); i-- > 0;) {
+    ventana.BotonAnteriorClick();
+    ASSERT_EQ(ventana.PasoActual(), i);
+    EXPECT_EQ(std::pair(ventana.Particion(), ventana.AspectoAceptor()), vistos[i]) << "paso " << i;
+  }
+  ventana.BotonUltimoClick();
   ventana.BotonSiguienteClick();
   ventana.ElegirPaso(ventana.UltimoPaso() + 7);
   EXPECT_EQ(ventana.PasoActual(), ventana.UltimoPaso());

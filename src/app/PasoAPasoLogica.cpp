@@ -138,9 +138,9 @@ std::string TFpasoAPasoLogica::TextoPaso() const {
   return texto + " (" + std::to_string(bloques) + (bloques == 1 ? " bloque)" : " bloques)");
 }
 
-std::string TFpasoAPasoLogica::Frase() const {
-  if (m_actual == 0) return "Cada estado del aceptor de prefijos forma su propio bloque.";
-  return "Causa: " + FraseDeCausa(FusionActual(), m_repeticion.K) + ".";
+std::string TFpasoAPasoLogica::FraseDePaso(std::size_t paso) const {
+  if (paso == 0) return "Cada estado del aceptor de prefijos forma su propio bloque.";
+  return "Causa: " + FraseDeCausa(m_repeticion.Pasos[std::min(paso, UltimoPaso()) - 1], m_repeticion.K) + ".";
 }
 
 TLista TFpasoAPasoLogica::ListaPasos() const {

@@ -69,8 +69,10 @@ class TFpasoAPasoLogica {
   // What the window shows at the current step (Windows-1252 texts).
   // "Paso 3 de 9: se unen b y ab (10 bloques)"; step 0 names the acceptor.
   std::string TextoPaso() const;
-  // The cause as a sentence; at step 0 what the acceptor is.
-  std::string Frase() const;
+  // The cause as a sentence; at step 0 what the acceptor is. FraseDePaso: the same for any
+  // step (at most the last).
+  std::string Frase() const { return FraseDePaso(m_actual); }
+  std::string FraseDePaso(std::size_t paso) const;
   // The list of steps, one line each: "0. Aceptor de prefijos", "3. b + ab: ...".
   TLista ListaPasos() const;
   // The acceptor's drawing (the same at every step) and how each of its states looks now.

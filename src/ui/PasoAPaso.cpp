@@ -168,6 +168,8 @@ void TFpasoAPaso::Mostrar(TFpasoAPasoLogica& ventana, TInteraccion& interaccion)
     const QSignalBlocker bloqueo(m_lista);
     m_lista->clear();
     m_lista->addItems(DeLista(ventana.ListaPasos()));
+    for (int fila = 0; fila < m_lista->count(); ++fila)
+      m_lista->item(fila)->setToolTip(DeCp1252(ventana.FraseDePaso(static_cast<std::size_t>(fila))));
   }
   {
     const QSignalBlocker bloqueo(m_velocidad);

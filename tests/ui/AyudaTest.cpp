@@ -53,6 +53,7 @@ class TestAyuda : public QObject {
     QTest::newRow("IDH_AlgIM1") << "IDH_AlgIM1" << "alg_im1.html";
     QTest::newRow("IDH_NuevaSA") << "IDH_NuevaSA" << "nueva_muestra_sa.html";
     QTest::newRow("IDH_AlgSKR") << "IDH_AlgSKR" << "alg_skr.html";
+    QTest::newRow("IDH_PasoAPaso") << "IDH_PasoAPaso" << "paso_a_paso.html";
   }
   void temasAbrenSuPagina() {
     QFETCH(QString, tema);

@@ -1,11 +1,11 @@
 // Suelo: the floor the engine is measured against, reading a sample file into a plain
-// prefix trie (children in one hash table keyed by parent and byte, final marks beside).
+// prefix trie: per state its symbol, first child and next sibling in flat arrays, and
+// whether a line ends there.
 #pragma once
 
 #include <cstdint>
 #include <fstream>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 // The number of states of the prefix trie of the sample at `ruta` (its root included), or
@@ -13,19 +13,28 @@
 inline long SueloTrie(const std::string& ruta) {
   std::ifstream entrada(ruta, std::ios::binary);
   if (!entrada) return -1;
-  std::unordered_map<std::uint64_t, std::uint32_t> hijos;
-  std::vector<bool> final(1, false);
+  constexpr std::uint32_t kNinguno = UINT32_MAX;
+  std::vector<std::uint32_t> primerHijo{kNinguno}, hermano{kNinguno};
+  std::vector<unsigned char> simbolo{0};
+  std::vector<bool> final{false};
   std::string linea;
   while (std::getline(entrada, linea)) {
     if (!linea.empty() && linea.back() == '\r') linea.pop_back();
     std::uint32_t estado = 0;
     for (const unsigned char c : linea) {
-      const std::uint64_t clave = (static_cast<std::uint64_t>(estado) << 8) | c;
-      const auto [it, nuevo] = hijos.try_emplace(clave, static_cast<std::uint32_t>(final.size()));
-      if (nuevo) final.push_back(false);
-      estado = it->second;
+      std::uint32_t hijo = primerHijo[estado];
+      while (hijo != kNinguno && simbolo[hijo] != c) hijo = hermano[hijo];
+      if (hijo == kNinguno) {
+        hijo = static_cast<std::uint32_t>(simbolo.size());
+        simbolo.push_back(c);
+        final.push_back(false);
+        primerHijo.push_back(kNinguno);
+        hermano.push_back(primerHijo[estado]);
+        primerHijo[estado] = hijo;
+      }
+      estado = hijo;
     }
     final[estado] = true;
   }
-  return static_cast<long>(final.size());
+  return static_cast<long>(simbolo.size());
 }

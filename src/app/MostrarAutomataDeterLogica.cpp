@@ -72,8 +72,12 @@ void TFmostrarAutomataDeterLogica::GuardarResultados() {
 }
 
 void TFmostrarAutomataDeterLogica::GuardarFuncionTransicion() {
-  const TLista lineas = LineasDeTabla(m_datos.Tabla, TFormatoTabla::B);
-  m_informe.insert(m_informe.end(), lineas.begin(), lineas.end());
+  EmitirLineasDeTabla(m_datos.Tabla, TFormatoTabla::B, [&](const std::string& linea) { m_informe.push_back(linea); });
+}
+
+void TFmostrarAutomataDeterLogica::EmitirInforme(const TSalidaLineas& salida) const {
+  for (const auto& linea : CabeceraInformeDeterminista(m_caption, m_sesion.MuestraPositiva, m_datos)) salida(linea);
+  EmitirLineasDeTabla(m_datos.Tabla, TFormatoTabla::B, salida);
 }
 
 void TFmostrarAutomataDeterLogica::FormClose() {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/Lista.h"
+#include "core/SalidaLineas.h"
 #include "core/TablaTexto.h"
 #include "results/DatosDeterminista.h"
 #include "results/Determinizacion.h"
@@ -45,6 +46,9 @@ class TFmostrarAutomataDeterLogica {
   void GuardarResultados();
   // Appends the table's lines in format B to the report list.
   void GuardarFuncionTransicion();
+  // The lines GuardarResultados would leave in the report list, handed to `salida` one at
+  // a time, without keeping them.
+  void EmitirInforme(const TSalidaLineas& salida) const;
   // On close: frees the final subset-states and the report list.
   void FormClose();
   const char* TemaAyuda() const { return "IDH_Resultados"; }

@@ -33,12 +33,24 @@ void TFmostrarAutomataLogica::FormShow(TInteraccion& interaccion) {
   m_botonValidar = true;
   interaccion.ReproducirSonido(kSonidoResultado);
   m_informe.clear();
-  m_funcion = std::make_unique<TFuncion>(*m_automata, FuncionCociente);
+  m_funcion.reset();
+  m_mostrada = true;
   m_datos = CalcularDatosResultado(*m_automata);
 }
 
 void TFmostrarAutomataLogica::BotonPasoAPasoClick(TInteraccion& interaccion) {
   AbrirPasoAPaso(m_repetir, m_automata->Bloques, m_caption, interaccion);
+}
+
+void TFmostrarAutomataLogica::PonerAutomata(const TAutomata& automata) {
+  m_automata = &automata;
+  m_funcion.reset();
+}
+
+const TFuncion* TFmostrarAutomataLogica::FuncionValidacion() const {
+  if (!m_mostrada) return nullptr;
+  if (!m_funcion) m_funcion = std::make_unique<TFuncion>(*m_automata, FuncionCociente);
+  return m_funcion.get();
 }
 
 void TFmostrarAutomataLogica::FormActivate(TInteraccionResultados& interaccion) {
@@ -57,22 +69,24 @@ void TFmostrarAutomataLogica::BotonValidarClick(TInteraccionResultados& interacc
 }
 
 TCuentasValidacion TFmostrarAutomataLogica::CuentasValidacion(const TLista& test) const {
-  assert(m_funcion && "validation needs the function built on show");
+  assert(m_mostrada && "validation needs the window shown");
   // The quotient walk follows one target of a cell: a non-deterministic result is counted
   // through its deterministic equivalent, which accepts the same language.
   if (!m_datos.EsDeterminista()) return TFmostrarAutomataDeterLogica(*this).CuentasValidacion(test);
+  const TFuncion& funcion = *FuncionValidacion();
   const TLista& alfabeto = m_automata->Alfabeto;
   return ContarValidacion(test, m_sesion.MuestraPositiva.size(), [&](const std::string& ejemplo) {
-    return CadenaAceptada(ejemplo, *m_funcion, alfabeto);
+    return CadenaAceptada(ejemplo, funcion, alfabeto);
   });
 }
 
 TDetalleValidacion TFmostrarAutomataLogica::DetalleValidacion(const TLista& test) const {
-  assert(m_funcion && "validation needs the function built on show");
+  assert(m_mostrada && "validation needs the window shown");
   if (!m_datos.EsDeterminista()) return TFmostrarAutomataDeterLogica(*this).DetalleValidacion(test);
+  const TFuncion& funcion = *FuncionValidacion();
   const TLista& alfabeto = m_automata->Alfabeto;
   return DetallarValidacion(test, m_sesion.MuestraNegativa, [&](const std::string& ejemplo) {
-    return CadenaAceptada(ejemplo, *m_funcion, alfabeto);
+    return CadenaAceptada(ejemplo, funcion, alfabeto);
   });
 }
 
@@ -93,13 +107,19 @@ void TFmostrarAutomataLogica::GuardarResultados() {
 }
 
 void TFmostrarAutomataLogica::GuardarFuncionTransicion() {
-  const TLista lineas = LineasDeTabla(m_datos.Tabla, TFormatoTabla::A);
-  m_informe.insert(m_informe.end(), lineas.begin(), lineas.end());
+  EmitirLineasDeTabla(m_datos.Tabla, TFormatoTabla::A, [&](const std::string& linea) { m_informe.push_back(linea); });
+}
+
+void TFmostrarAutomataLogica::EmitirInforme(const TSalidaLineas& salida) const {
+  for (const auto& linea : CabeceraInformeResultado(m_caption, m_sesion.MuestraPositiva, EjemplosAnadidos(), m_datos))
+    salida(linea);
+  EmitirLineasDeTabla(m_datos.Tabla, TFormatoTabla::A, salida);
 }
 
 void TFmostrarAutomataLogica::FormClose() {
   m_informe.clear();
   m_funcion.reset();
+  m_mostrada = false;
   m_datos.TablaDestinos.clear();
   m_datos.BloquesFinales.clear();
   m_textoKVisible = false;

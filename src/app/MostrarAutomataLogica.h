@@ -9,6 +9,7 @@
 
 #include "app/Repeticion.h"
 #include "core/Lista.h"
+#include "core/SalidaLineas.h"
 #include "core/TablaTexto.h"
 #include "results/DatosResultado.h"
 #include "results/Validacion.h"
@@ -48,12 +49,13 @@ class TFmostrarAutomataLogica {
 
   // Points the window at another automaton (the incremental window shows a new result
   // after every pass); read at the next FormShow.
-  void PonerAutomata(const TAutomata& automata) { m_automata = &automata; }
+  void PonerAutomata(const TAutomata& automata);
   const TAutomata& Automata() const { return *m_automata; }
   TSesion& Sesion() const { return m_sesion; }
 
-  // On show: enables BotonValidar, plays "Result.wav", creates the window data and the
-  // validation function (quotient kind), and fills the memos and the table.
+  // On show: enables BotonValidar, plays "Result.wav", creates the window data and fills
+  // the memos and the table. The validation function (quotient kind) is built the first
+  // time something validates.
   virtual void FormShow(TInteraccion& interaccion);
   // On activation: when some cell leads to more than one state, disables BotonValidar and
   // asks TFavisos1 "Autómata NO determinístico" / "¿Desea convertir el autómata?". "No"
@@ -71,6 +73,9 @@ class TFmostrarAutomataLogica {
   void GuardarResultados();
   // Appends the table's lines in format A to the report list.
   void GuardarFuncionTransicion();
+  // The lines GuardarResultados would leave in the report list, handed to `salida` one at
+  // a time, without keeping them.
+  void EmitirInforme(const TSalidaLineas& salida) const;
   // On close: frees the validation function, the target lists, the final blocks and the
   // report list, and hides TextoK. The texts, the table and BloqueInicial stay.
   void FormClose();
@@ -99,7 +104,7 @@ class TFmostrarAutomataLogica {
   // True when no cell of the table leads to more than one state.
   bool EsDeterminista() const { return m_datos.EsDeterminista(); }
   // The validation function (quotient kind) while the window is shown; null otherwise.
-  const TFuncion* FuncionValidacion() const { return m_funcion.get(); }
+  const TFuncion* FuncionValidacion() const;
   // The report list as the last GuardarResultados left it.
   const TLista& Informe() const { return m_informe; }
   // The chart as the last validation filled it.
@@ -126,7 +131,9 @@ class TFmostrarAutomataLogica {
   bool m_textoKVisible = false;
   bool m_botonValidar = true;
   TDatosResultado m_datos;
-  std::unique_ptr<TFuncion> m_funcion;
+  bool m_mostrada = false;
+  // built on first use between FormShow and FormClose
+  mutable std::unique_ptr<TFuncion> m_funcion;
   TLista m_informe;
   TFgraficosLogica m_graficos;
   TRepetir m_repetir;

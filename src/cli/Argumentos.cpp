@@ -103,13 +103,32 @@ std::optional<long> LeerEntero(const std::string& texto, long minimo, long maxim
 }
 
 int EmitirInforme(const std::vector<std::string>& lineas, const std::optional<std::string>& fichero) {
+  return EmitirInforme(
+      [&](const TSalidaLineas& salida) {
+        for (const auto& linea : lineas) salida(linea);
+      },
+      fichero);
+}
+
+int EmitirInforme(const TProductorLineas& producir, const std::optional<std::string>& fichero) {
   if (fichero) {
-    const std::string error = EscribirArchivoTexto(*fichero, lineas);
+    const std::string error = EscribirLineasTexto(*fichero, producir);
     return error.empty() ? kSalidaResultado : ErrorDeEntrada(error);
   }
-  std::string texto;
-  for (const auto& linea : lineas) texto += Cp1252AUtf8(linea) + "\n";
-  std::cout << texto << std::flush;
+  // lines gather in a block written to stdout whenever it fills
+  constexpr std::size_t kBloque = 1 << 16;
+  std::string bloque;
+  bloque.reserve(kBloque);
+  producir([&](const std::string& linea) {
+    bloque += Cp1252AUtf8(linea);
+    bloque += '\n';
+    if (bloque.size() >= kBloque) {
+      std::cout.write(bloque.data(), static_cast<std::streamsize>(bloque.size()));
+      bloque.clear();
+    }
+  });
+  std::cout.write(bloque.data(), static_cast<std::streamsize>(bloque.size()));
+  std::cout << std::flush;
   return kSalidaResultado;
 }
 

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "core/SalidaLineas.h"
+
 // One option an order takes: "-o", "--kr", "-e"...
 struct TOpcionCli {
   std::string nombre;
@@ -64,6 +66,8 @@ std::optional<long> LeerEntero(const std::string& texto, long minimo, long maxim
 // the windows' "Guardar" writes them (Windows-1252, CR LF); without it, to stdout in UTF-8
 // with LF. Returns 0, or 2 after the write error's message on stderr.
 int EmitirInforme(const std::vector<std::string>& lineas, const std::optional<std::string>& fichero);
+// The same for the lines `producir` hands out, written as they come.
+int EmitirInforme(const TProductorLineas& producir, const std::optional<std::string>& fichero);
 
 // True when `a` and `b` name the same file: the same device and inode when both exist,
 // else the same absolute path once "." and ".." are resolved.

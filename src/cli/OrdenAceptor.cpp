@@ -46,7 +46,8 @@ int Aceptor(const TArgumentos& argumentos) {
                                                          : kCaptionAceptorKC;
   // KR shows the acceptor of the marked sample; the report's sample line stays unmarked
   const TAutomata aceptor(kr ? MarcarMuestra(muestra) : muestra, 'N');
-  if (const int codigo = EmitirInforme(InformeAceptor(titulo, muestra, aceptor), argumentos.Valor("-o"));
+  const auto informe = [&](const TSalidaLineas& salida) { EmitirInformeAceptor(titulo, muestra, aceptor, salida); };
+  if (const int codigo = EmitirInforme(informe, argumentos.Valor("-o"));
       codigo != kSalidaResultado)
     return codigo;
   TFmostrarAceptorLogica ventana(aceptor, muestra);

@@ -3,6 +3,7 @@
 #include "cli/SalidaResultado.h"
 
 #include <iostream>
+#include <memory>
 
 #include "app/ArchivosResultado.h"
 #include "app/DiagramasVentanas.h"
@@ -50,23 +51,23 @@ int SalidaResultado(TFmostrarAutomataLogica& ventana, const TOpcionesSalida& opc
   }
   ventana.FormShow(interaccion);
 
-  TLista informe;
+  // Nothing is counted unless something validates; the report is written as it is formed.
+  TProductorLineas informe;
   TCuentasValidacion cuentas;
   TDetalleValidacion detalle;
   TDiagrama diagrama;
+  std::unique_ptr<TFmostrarAutomataDeterLogica> determinista;
   if (opciones.determinista && !ventana.EsDeterminista()) {
-    TFmostrarAutomataDeterLogica determinista(ventana);
-    determinista.PonerCaption(ventana.Caption());
-    determinista.FormShow(interaccion);
-    determinista.GuardarResultados();
-    informe = determinista.Informe();
-    cuentas = determinista.CuentasValidacion(sesion.MuestraValidacion);
-    if (opciones.detalle) detalle = determinista.DetalleValidacion(sesion.MuestraValidacion);
-    if (opciones.diagrama) diagrama = DiagramaDeVentana(determinista);
+    determinista = std::make_unique<TFmostrarAutomataDeterLogica>(ventana);
+    determinista->PonerCaption(ventana.Caption());
+    determinista->FormShow(interaccion);
+    informe = [&](const TSalidaLineas& salida) { determinista->EmitirInforme(salida); };
+    if (opciones.validar) cuentas = determinista->CuentasValidacion(sesion.MuestraValidacion);
+    if (opciones.detalle) detalle = determinista->DetalleValidacion(sesion.MuestraValidacion);
+    if (opciones.diagrama) diagrama = DiagramaDeVentana(*determinista);
   } else {
-    ventana.GuardarResultados();
-    informe = ventana.Informe();
-    cuentas = ventana.CuentasValidacion(sesion.MuestraValidacion);
+    informe = [&](const TSalidaLineas& salida) { ventana.EmitirInforme(salida); };
+    if (opciones.validar) cuentas = ventana.CuentasValidacion(sesion.MuestraValidacion);
     if (opciones.detalle) detalle = ventana.DetalleValidacion(sesion.MuestraValidacion);
     if (opciones.diagrama) diagrama = DiagramaDeVentana(ventana);
   }

@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <memory>
 
 #include <fcntl.h>
@@ -140,7 +141,7 @@ TLecturaTexto LeerEntradaEstandar(const std::string& nombre) { return LeerYDecod
 namespace {
 
 // write() until every byte is out; false with errno set on the first failure.
-bool EscribirTodo(int descriptor, const std::string& texto) {
+bool EscribirTodo(int descriptor, std::string_view texto) {
   std::size_t hecho = 0;
   while (hecho < texto.size()) {
     const ssize_t n = ::write(descriptor, texto.data() + hecho, texto.size() - hecho);
@@ -151,13 +152,16 @@ bool EscribirTodo(int descriptor, const std::string& texto) {
   return true;
 }
 
+// Writes all of a file's content to an open descriptor; false with errno set on failure.
+using TContenido = std::function<bool(int descriptor)>;
+
 // A device, a pipe or a socket named as output (/dev/null, /dev/stdout...) cannot be
 // replaced: it is written in place, as any program writes it.
-std::string EscribirEnSuSitio(const std::string& ruta, const std::string& texto, const std::string& mensaje) {
+std::string EscribirEnSuSitio(const std::string& ruta, const TContenido& contenido, const std::string& mensaje) {
   errno = 0;
   const int descriptor = ::open(ruta.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
   if (descriptor < 0) return ConMotivo(mensaje, errno, true);
-  const bool escrito = EscribirTodo(descriptor, texto);
+  const bool escrito = contenido(descriptor);
   const int numero = errno;
   const bool cerrado = ::close(descriptor) == 0;
   if (!escrito || !cerrado) return ConMotivo(mensaje, escrito ? errno : numero, true);
@@ -175,16 +179,51 @@ std::string NombreTemporal(const std::filesystem::path& destino, unsigned intent
 
 }  // namespace
 
+namespace {
+
+std::string EscribirArchivoCon(const std::string& ruta, const TContenido& contenido);
+
+}  // namespace
+
 std::string EscribirArchivoTexto(const std::string& ruta, const TLista& lineas) {
-  std::string texto;
-  for (const auto& linea : lineas) {
-    texto += linea;
-    texto += "\r\n";
-  }
-  return EscribirArchivo(ruta, texto);
+  return EscribirLineasTexto(ruta, [&](const TSalidaLineas& salida) {
+    for (const auto& linea : lineas) salida(linea);
+  });
+}
+
+std::string EscribirLineasTexto(const std::string& ruta, const TProductorLineas& producir) {
+  return EscribirArchivoCon(ruta, [&](int descriptor) {
+    // lines gather in a block written whenever it fills; after a failure the rest is dropped
+    constexpr std::size_t kBloque = 1 << 16;
+    std::string bloque;
+    bloque.reserve(kBloque);
+    bool correcto = true;
+    int numero = 0;
+    const auto vaciar = [&] {
+      if (correcto && !EscribirTodo(descriptor, bloque)) {
+        correcto = false;
+        numero = errno;
+      }
+      bloque.clear();
+    };
+    producir([&](const std::string& linea) {
+      bloque += linea;
+      bloque += "\r\n";
+      if (bloque.size() >= kBloque) vaciar();
+    });
+    vaciar();
+    errno = numero;
+    return correcto;
+  });
 }
 
 std::string EscribirArchivo(const std::string& ruta, const std::string& texto) {
+  return EscribirArchivoCon(ruta, [&](int descriptor) { return EscribirTodo(descriptor, texto); });
+}
+
+namespace {
+
+std::string EscribirArchivoCon(const std::string& ruta, const TContenido& contenido) {
   const std::string mensaje = "No se puede escribir el archivo \"" + RutaVisible(ruta) + "\"";
 
   // A symbolic link keeps pointing where it did: the file it names is the one replaced.
@@ -197,7 +236,7 @@ std::string EscribirArchivo(const std::string& ruta, const std::string& texto) {
   struct stat anterior {};
   const bool existe = ::stat(destino.c_str(), &anterior) == 0;
   if (existe && S_ISDIR(anterior.st_mode)) return ConMotivo(mensaje, EISDIR, true);
-  if (existe && !S_ISREG(anterior.st_mode)) return EscribirEnSuSitio(destino.string(), texto, mensaje);
+  if (existe && !S_ISREG(anterior.st_mode)) return EscribirEnSuSitio(destino.string(), contenido, mensaje);
   const std::string sinCambios = existe ? "; no se ha modificado el archivo" : "";
   // a file the user may not write stays refused, though its folder would allow a new one
   if (existe && ::access(destino.c_str(), W_OK) != 0) return ConMotivo(mensaje, errno, true) + sinCambios;
@@ -216,7 +255,7 @@ std::string EscribirArchivo(const std::string& ruta, const std::string& texto) {
 
   // the replacement keeps the permissions of the file it replaces
   bool correcto = !existe || ::fchmod(descriptor, anterior.st_mode & 07777) == 0;
-  correcto = correcto && EscribirTodo(descriptor, texto) && ::fsync(descriptor) == 0;
+  correcto = correcto && contenido(descriptor) && ::fsync(descriptor) == 0;
   int numero = errno;
   if (::close(descriptor) != 0 && correcto) {
     correcto = false;
@@ -230,6 +269,8 @@ std::string EscribirArchivo(const std::string& ruta, const std::string& texto) {
   ::unlink(temporal.c_str());
   return ConMotivo(mensaje, numero, true) + sinCambios;
 }
+
+}  // namespace
 
 std::string MotivoEscritura(int numero) { return Motivo(numero, true); }
 

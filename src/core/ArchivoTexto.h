@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "core/Lista.h"
+#include "core/SalidaLineas.h"
 
 // What reading a text file gave: its lines, or the message that says why it was refused.
 struct TLecturaTexto {
@@ -47,6 +48,9 @@ TLecturaTexto LeerEntradaEstandar(const std::string& nombre);
 // success, else a Windows-1252 message that names the file and, when it existed, ends in
 // "; no se ha modificado el archivo".
 std::string EscribirArchivoTexto(const std::string& ruta, const TLista& lineas);
+// The same for the lines `producir` hands out, written as they come (a large report is
+// never held whole).
+std::string EscribirLineasTexto(const std::string& ruta, const TProductorLineas& producir);
 
 // Why a write failed, from its errno, in Spanish (Windows-1252) ("no queda espacio en el
 // disco"); the empty text for an unusual value.

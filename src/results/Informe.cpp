@@ -31,16 +31,18 @@ TLista LineasDeTablaMealy(const TTablaTexto& tabla) {
 
 }  // namespace
 
-TLista LineasDeTabla(const TTablaTexto& tabla, TFormatoTabla formato) {
-  if (formato == TFormatoTabla::Mealy) return LineasDeTablaMealy(tabla);
+void EmitirLineasDeTabla(const TTablaTexto& tabla, TFormatoTabla formato, const TSalidaLineas& salida) {
+  if (formato == TFormatoTabla::Mealy) {
+    for (const auto& linea : LineasDeTablaMealy(tabla)) salida(linea);
+    return;
+  }
   const bool a = formato == TFormatoTabla::A;
   const std::string esquina = a ? " E/A " : " E/A      ";
   const std::string separador = a ? "  " : "    ";
   const std::string vacia = a ? " -" : "-";
-  TLista lineas;
-  lineas.reserve(tabla.Filas());
+  std::string linea;
   for (std::size_t f = 0; f < tabla.Filas(); ++f) {
-    std::string linea;
+    linea.clear();
     for (std::size_t c = 0; c < tabla.Columnas(); ++c) {
       const std::string& texto = tabla.Celda(f, c);
       if (f == 0 && c == 0) {
@@ -51,8 +53,14 @@ TLista LineasDeTabla(const TTablaTexto& tabla, TFormatoTabla formato) {
       }
       if (texto.empty()) linea += vacia;
     }
-    lineas.push_back(std::move(linea));
+    salida(linea);
   }
+}
+
+TLista LineasDeTabla(const TTablaTexto& tabla, TFormatoTabla formato) {
+  TLista lineas;
+  lineas.reserve(tabla.Filas());
+  EmitirLineasDeTabla(tabla, formato, [&](const std::string& linea) { lineas.push_back(linea); });
   return lineas;
 }
 
@@ -63,17 +71,22 @@ TLista LineasDeInforme(const TLista& cabecera, const TTablaTexto& tabla, TFormat
   return lineas;
 }
 
+void EmitirInformeAceptor(const std::string& titulo, const TLista& muestraPositiva, const TAutomata& aceptor,
+                          const TSalidaLineas& salida) {
+  salida(titulo);
+  salida("Muestra: " + ConjuntoATexto(muestraPositiva));
+  salida("Alfabeto: " + ConjuntoATexto(aceptor.Alfabeto));
+  salida("Estado Inicial: " + ConjuntoATexto(ConjuntoUnitario("")));
+  salida("Estados Finales: " + ConjuntoATexto(aceptor.Finales));
+  salida("Conjunto de Estados: " + ConjuntoATexto(aceptor.Estados));
+  salida("Funci\xF3n de Transici\xF3n: ");
+  EmitirLineasDeTabla(aceptor.RejillaAceptor(), TFormatoTabla::A, salida);
+}
+
 TLista InformeAceptor(const std::string& titulo, const TLista& muestraPositiva, const TAutomata& aceptor) {
-  const TLista cabecera = {
-      titulo,
-      "Muestra: " + ConjuntoATexto(muestraPositiva),
-      "Alfabeto: " + ConjuntoATexto(aceptor.Alfabeto),
-      "Estado Inicial: " + ConjuntoATexto(ConjuntoUnitario("")),
-      "Estados Finales: " + ConjuntoATexto(aceptor.Finales),
-      "Conjunto de Estados: " + ConjuntoATexto(aceptor.Estados),
-      "Funci\xF3n de Transici\xF3n: ",
-  };
-  return LineasDeInforme(cabecera, aceptor.RejillaAceptor(), TFormatoTabla::A);
+  TLista lineas;
+  EmitirInformeAceptor(titulo, muestraPositiva, aceptor, [&](const std::string& linea) { lineas.push_back(linea); });
+  return lineas;
 }
 
 namespace {

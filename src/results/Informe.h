@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/Lista.h"
+#include "core/SalidaLineas.h"
 #include "core/TablaTexto.h"
 
 class TAutomata;
@@ -23,6 +24,8 @@ enum class TFormatoTabla { A, B, Mealy };
 // One line per table row, row 0 first, cells column by column. The corner's own text is
 // never written.
 TLista LineasDeTabla(const TTablaTexto& tabla, TFormatoTabla formato);
+// The same lines handed to `salida` one at a time as each is formed.
+void EmitirLineasDeTabla(const TTablaTexto& tabla, TFormatoTabla formato, const TSalidaLineas& salida);
 
 // The header lines followed by the table's lines.
 TLista LineasDeInforme(const TLista& cabecera, const TTablaTexto& tabla, TFormatoTabla formato);
@@ -32,6 +35,9 @@ TLista LineasDeInforme(const TLista& cabecera, const TTablaTexto& tabla, TFormat
 // "{ & }", the final states and the states as set texts, then the acceptor's grid in
 // format A. Every text is Windows-1252.
 TLista InformeAceptor(const std::string& titulo, const TLista& muestraPositiva, const TAutomata& aceptor);
+// The same lines handed to `salida` one at a time.
+void EmitirInformeAceptor(const std::string& titulo, const TLista& muestraPositiva, const TAutomata& aceptor,
+                          const TSalidaLineas& salida);
 
 // The header lines of the automaton result window's report: its caption; "Muestra: " with
 // the positive sample; only for the incremental window (`ejemplosAnadidos` given),

@@ -158,6 +158,30 @@ TEST_F(ArchivoTextoEnDisco, AFailedWriteKeepsTheOldFileAndLeavesNothingBehind) {
   EXPECT_EQ(quedan, std::vector<std::string>{"viejo.pos"});
 }
 
+// Lines handed out one at a time are written in blocks: many lines cross many blocks and
+// come back whole; a write that fails at the first block drops the rest and keeps nothing.
+TEST_F(ArchivoTextoEnDisco, LinesWrittenAsTheyComeCrossBlocksAndFailWhole) {
+  TLista lineas;
+  for (int i = 0; i < 40000; ++i) lineas.push_back(std::string(static_cast<std::size_t>(i % 37), 'a' + i % 26));
+  const auto producir = [&](const TSalidaLineas& salida) {
+    for (const auto& linea : lineas) salida(linea);
+  };
+  ASSERT_EQ(EscribirLineasTexto(Ruta("m.pos"), producir), "");
+  const auto lectura = LeerArchivoTexto(Ruta("m.pos"));
+  ASSERT_TRUE(lectura.Correcta()) << lectura.error;
+  EXPECT_EQ(lectura.lineas, lineas);
+  EXPECT_EQ(Bytes("m.pos").substr(0, 9), "\r\nb\r\ncc\r\n");
+
+  std::string error;
+  {
+    TLimiteTamano limite(1000);
+    error = EscribirLineasTexto(Ruta("m.pos"), producir);
+  }
+  EXPECT_EQ(error, "No se puede escribir el archivo \"" + Ruta("m.pos") +
+                       "\" (el archivo supera el tama\xF1o permitido); no se ha modificado el archivo");
+  EXPECT_EQ(LeerArchivoTexto(Ruta("m.pos")).lineas, lineas);
+}
+
 TEST_F(ArchivoTextoEnDisco, ReplacingKeepsPermissionsLinksAndDevices) {
   ASSERT_EQ(EscribirArchivoTexto(Ruta("m.pos"), {"a"}), "");
   fs::permissions(Ruta("m.pos"), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);

@@ -59,7 +59,7 @@ const TCaso& Caso(std::size_t cuantas, int k) {
   auto& caso = casos[{cuantas, k}];
   if (!caso.automata) {
     caso.muestra = CadenasAleatorias(cuantas, 1234u + static_cast<unsigned>(cuantas));
-    caso.automata = std::make_unique<TAutomata>(caso.muestra, 'N');
+    caso.automata = std::make_unique<TAutomata>(caso.muestra);
     caso.automata->Bloques = ParticionPorColas(*caso.automata, k);
     caso.datos = CalcularDatosResultado(*caso.automata);
   }
@@ -86,7 +86,7 @@ void BM_DatosResultado(benchmark::State& state) {
 void BM_FuncionCociente(benchmark::State& state) {
   const TCaso& caso = Caso(static_cast<std::size_t>(state.range(0)), static_cast<int>(state.range(1)));
   for (auto _ : state) {
-    const TFuncion funcion(*caso.automata, FuncionCociente);
+    const TFuncion funcion(*caso.automata);
     benchmark::DoNotOptimize(funcion.NumeroDeFilas());
   }
   Contadores(state, caso);
@@ -118,7 +118,7 @@ void BM_VentanaDeterminista(benchmark::State& state) {
 
 void BM_ValidacionCociente(benchmark::State& state) {
   const TCaso& caso = Caso(static_cast<std::size_t>(state.range(0)), static_cast<int>(state.range(1)));
-  const TFuncion funcion(*caso.automata, FuncionCociente);
+  const TFuncion funcion(*caso.automata);
   const TLista& alfabeto = caso.automata->Alfabeto;
   TCuentasValidacion cuentas;
   for (auto _ : state) {

@@ -1,11 +1,10 @@
-// Building the prefix-tree acceptor and its forward and reverse tables from random samples
+// Building the prefix-tree acceptor from random samples
 // of 1,000, 10,000 and 100,000 strings (length 1 to 20 over four letters, fixed seed).
 #include <random>
 
 #include <benchmark/benchmark.h>
 
 #include "core/Automata.h"
-#include "core/Funcion.h"
 
 namespace {
 
@@ -26,11 +25,9 @@ void BM_Aceptor(benchmark::State& estado) {
   const TLista muestra = MuestraAleatoria(static_cast<std::size_t>(estado.range(0)));
   std::size_t estados = 0;
   for (auto _ : estado) {
-    const TAutomata aceptor(muestra, 'N');
-    const TFuncion directa(aceptor, FuncionAceptor);
-    const TFuncion inversa(aceptor, FuncionInversa);
+    const TAutomata aceptor(muestra);
     estados = aceptor.Estados.size();
-    benchmark::DoNotOptimize(directa.NumeroDeFilas() + inversa.NumeroDeFilas());
+    benchmark::DoNotOptimize(estados);
   }
   estado.counters["estados"] = static_cast<double>(estados);
 }

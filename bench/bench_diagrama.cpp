@@ -32,12 +32,12 @@ TDiagrama ArbolAleatorio(int estados) {
   std::mt19937 azar(20261208);
   std::uniform_int_distribution<int> largo(1, 12), letra(0, 2);
   TLista muestra;
-  while (TAutomata(muestra, 'N').Estados.size() < static_cast<std::size_t>(estados)) {
+  while (TAutomata(muestra).Estados.size() < static_cast<std::size_t>(estados)) {
     std::string cadena;
     for (int n = largo(azar); n > 0; --n) cadena += static_cast<char>('a' + letra(azar));
     muestra.push_back(cadena);
   }
-  return DiagramaAceptor(TAutomata(muestra, 'N'), false);
+  return DiagramaAceptor(TAutomata(muestra), false);
 }
 
 std::string CadenaAleatoria(std::mt19937& azar) {
@@ -54,8 +54,8 @@ TDiagrama ResultadoKR(int estados) {
   TLista muestra;
   for (;;) {
     for (int i = 0; i < 5; ++i) muestra.push_back(CadenaAleatoria(azar));
-    TAutomata automata(MarcarMuestra(muestra), 'N');
-    AlgoritmoKR(automata, 3, ModoSilencioso, muestra);
+    TAutomata automata(MarcarMuestra(muestra));
+    AlgoritmoKR(automata, 3, TModoInferencia::Silencioso, muestra);
     if (automata.Bloques.size() >= static_cast<std::size_t>(estados))
       return DiagramaCociente(automata, CalcularDatosResultado(automata));
   }

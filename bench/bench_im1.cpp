@@ -23,8 +23,8 @@ TLista MuestraAleatoria(int cadenas) {
 }
 
 void BM_IM1KSufijos(benchmark::State& estado) {
-  TAutomata automata(MuestraAleatoria(static_cast<int>(estado.range(0))), 'N');
-  const TParametrosIM1 parametros{kHeuristicoKSufijos, static_cast<int>(estado.range(1)), {}};
+  TAutomata automata(MuestraAleatoria(static_cast<int>(estado.range(0))));
+  const TParametrosIM1 parametros{THeuristico::K_Sufijos, static_cast<int>(estado.range(1)), {}};
   for (auto _ : estado) {
     AlgoritmoIM1(automata, parametros, nullptr);
     benchmark::DoNotOptimize(automata.Bloques.data());
@@ -34,10 +34,10 @@ void BM_IM1KSufijos(benchmark::State& estado) {
 }
 
 void BM_IM1Levine(benchmark::State& estado) {
-  TAutomata automata(MuestraAleatoria(static_cast<int>(estado.range(0))), 'N');
+  TAutomata automata(MuestraAleatoria(static_cast<int>(estado.range(0))));
   for (auto _ : estado) {
     const auto datos = CalcularDatosStren(automata, 12);
-    const TParametrosIM1 parametros{kHeuristicoLevine, 12, datos->Cotas->back()};
+    const TParametrosIM1 parametros{THeuristico::Levine, 12, datos->Cotas->back()};
     AlgoritmoIM1(automata, parametros, datos->Tabla.get());
     benchmark::DoNotOptimize(automata.Bloques.data());
   }

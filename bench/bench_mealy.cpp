@@ -5,6 +5,7 @@
 
 #include <random>
 
+#include "app/LecturaMealy.h"
 #include "inference/mealy/BusquedaMealy.h"
 
 namespace {

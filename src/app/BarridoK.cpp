@@ -7,6 +7,8 @@
 #include <chrono>
 #include <cstdio>
 
+#include "app/ComandosKR.h"
+#include "app/FlujoIM1.h"
 #include "app/Muestra.h"
 #include "core/Automata.h"
 #include "inference/AlgoritmoIM1.h"
@@ -20,18 +22,18 @@
 
 namespace {
 
-TParametrosIM1 ParametrosLevine(const TPasoBarrido& paso) { return {kHeuristicoLevine, paso.k, paso.cota}; }
+TParametrosIM1 ParametrosLevine(const TPasoBarrido& paso) { return {THeuristico::Levine, paso.k, paso.cota}; }
 
 // The one adapter to the inference layer: the result of a step on `positiva`. `tabla` is
 // the Stren table of the sample, needed by IM1 Levine only.
 std::unique_ptr<TAutomata> Inferir(const TLista& positiva, const TPasoBarrido& paso, const TTablaStren* tabla) {
   switch (paso.algoritmo) {
     case TAlgoritmoBarrido::KR:
-      return InferenciaInicial(paso.k, 'R', positiva);
+      return InferenciaInicial(paso.k, TAlgoritmoK::KR, positiva);
     case TAlgoritmoBarrido::KC:
-      return InferenciaInicial(paso.k, 'C', positiva);
+      return InferenciaInicial(paso.k, TAlgoritmoK::KC, positiva);
     case TAlgoritmoBarrido::IM1Levine: {
-      auto automata = std::make_unique<TAutomata>(positiva, 'N');
+      auto automata = std::make_unique<TAutomata>(positiva);
       std::unique_ptr<TDatosStren> propios;
       if (tabla == nullptr) {
         propios = CalcularDatosStren(*automata, paso.k);
@@ -108,7 +110,7 @@ std::vector<TPasoBarrido> PasosBarrido(const TLista& positiva, const std::vector
   std::vector<TPasoBarrido> pasos;
   for (const auto algoritmo : algoritmos) {
     if (algoritmo == TAlgoritmoBarrido::IM1Levine) {
-      const auto stren = CalcularDatosStren(TAutomata(positiva, 'N'), cota);
+      const auto stren = CalcularDatosStren(TAutomata(positiva), cota);
       for (const auto& s : *stren->Cotas) pasos.push_back({algoritmo, cota, s});
       continue;
     }
@@ -124,7 +126,7 @@ std::vector<TFilaBarrido> Barrido(const TMuestrasBarrido& muestras, const std::v
   std::unique_ptr<TDatosStren> stren;
   for (const auto algoritmo : algoritmos)
     if (algoritmo == TAlgoritmoBarrido::IM1Levine && !stren)
-      stren = CalcularDatosStren(TAutomata(muestras.positiva, 'N'), static_cast<int>(LongitudMaxima(muestras.positiva)));
+      stren = CalcularDatosStren(TAutomata(muestras.positiva), static_cast<int>(LongitudMaxima(muestras.positiva)));
 
   std::vector<TFilaBarrido> filas;
   filas.reserve(pasos.size());

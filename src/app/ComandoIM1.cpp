@@ -5,7 +5,6 @@
 #include "app/ElegirHeuristicoLogica.h"
 #include "app/ErrorInternoEnCaja.h"
 #include "app/InteraccionIM1.h"
-#include "app/MostrarAceptorLogica.h"
 #include "app/Sesion.h"
 #include "core/Automata.h"
 
@@ -20,7 +19,7 @@ void BotonIM1Click(TSesion& sesion, TInteraccionIM1& interaccion) {
 
 void OpcionIM1Click(TSesion& sesion, TInteraccionIM1& interaccion) {
   ConErrorInternoEnCaja(interaccion, [&] {
-    TAutomata automata(sesion.MuestraPositiva, 'N');
+    TAutomata automata(sesion.MuestraPositiva);
     TFelegirHeuristicoLogica dialogo(automata, sesion);
     HabilitarHeuristicos(dialogo, true);
     interaccion.ElegirHeuristico(dialogo);
@@ -29,18 +28,4 @@ void OpcionIM1Click(TSesion& sesion, TInteraccionIM1& interaccion) {
 
 void HabilitarHeuristicos(TFelegirHeuristicoLogica& dialogo, bool habilitar) {
   dialogo.PonerHeuristicosHabilitados(habilitar);
-}
-
-void EjecutarIM1(TAutomata& automata, TSesion& sesion, const TParametrosIM1& parametros,
-                 std::unique_ptr<TDatosStren> datos, TInteraccionIM1& interaccion) {
-  {
-    TFmostrarAceptorLogica aceptor(automata, sesion.MuestraPositiva);
-    aceptor.PonerCaption(kCaptionAceptorIM1);
-    interaccion.MostrarAceptor(aceptor);
-  }
-  const TTablaStren* tabla = datos ? datos->Tabla.get() : nullptr;
-  AlgoritmoIM1(automata, parametros, tabla);
-  MostrarVentanaResultado(automata, CaptionResultadoIM1(parametros, interaccion.SeparadorDecimal()), sesion,
-                          interaccion, std::nullopt,
-                          [&sesion, &parametros, tabla] { return RepetirIM1(sesion.MuestraPositiva, parametros, tabla); });
 }

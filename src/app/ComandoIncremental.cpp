@@ -2,6 +2,7 @@
 // after every pass; each accepted change is a complete new run on the working sample.
 #include "app/ComandoIncremental.h"
 
+#include "app/ComandosKR.h"
 #include "app/ElegirParametroLogica.h"
 #include "app/ErrorInternoEnCaja.h"
 #include "app/InteraccionKR.h"
@@ -14,10 +15,14 @@
 #include "inference/AlgoritmoKR.h"
 #include "inference/Incremental.h"
 
-bool PasoIncremental(char letra, int k, TFmostrarAutomata1Logica& ventana, std::unique_ptr<TAutomata>& automata,
+std::string CaptionResultadoIncremental(TAlgoritmoK algoritmo, int k) {
+  return std::string("Aut\xF3mata resultado  K") + static_cast<char>(algoritmo) + " INCREMENTAL   K=" + std::to_string(k);
+}
+
+bool PasoIncremental(TAlgoritmoK algoritmo, int k, TFmostrarAutomata1Logica& ventana, std::unique_ptr<TAutomata>& automata,
                      TLista& muestraAmpliada, TInteraccionKR& interaccion) {
   const std::string& ejemplo = ventana.NuevoEjemplo();
-  if (letra == 'R' && UsaMarcaFinal({ejemplo})) {
+  if (algoritmo == TAlgoritmoK::KR && UsaMarcaFinal({ejemplo})) {
     interaccion.Mensaje(MensajeMarcaFinalEnEjemplo(), TIcono::Error, TBotones::Ok);
     return false;
   }
@@ -25,7 +30,7 @@ bool PasoIncremental(char letra, int k, TFmostrarAutomata1Logica& ventana, std::
   bool rechazado;
   TRespuesta respuesta = TRespuesta::Si;
   {
-    const TFuncion cociente(*automata, FuncionCociente);
+    const TFuncion cociente(*automata);
     if (!SobreAlfabeto(ejemplo, automata->Alfabeto))
       respuesta = interaccion.Avisos(kAvisoNuevoCaracter, kPreguntaAmpliarAlfabeto);
     rechazado = !CadenaAceptada(ejemplo, cociente, automata->Alfabeto);
@@ -33,7 +38,7 @@ bool PasoIncremental(char letra, int k, TFmostrarAutomata1Logica& ventana, std::
   if (respuesta == TRespuesta::No) ventana.PonerTexto(kSinCambioDeAlfabeto);
   if (respuesta != TRespuesta::Si || !rechazado) return true;
   ventana.PonerTexto(kAplicadoIncremental);
-  automata = letra == 'R' ? AnadirEjemploKR(k, ejemplo, muestraAmpliada)
+  automata = algoritmo == TAlgoritmoK::KR ? AnadirEjemploKR(k, ejemplo, muestraAmpliada)
                           : AnadirEjemploKC(k, ejemplo, muestraAmpliada);
   ventana.PonerAutomata(*automata);
   return true;
@@ -41,8 +46,8 @@ bool PasoIncremental(char letra, int k, TFmostrarAutomata1Logica& ventana, std::
 
 namespace {
 
-void ComandoIncremental(char letra, TSesion& sesion, TInteraccionKR& interaccion) {
-  if (letra == 'R' && UsaMarcaFinal(sesion.MuestraPositiva)) {
+void ComandoIncremental(TAlgoritmoK algoritmo, TSesion& sesion, TInteraccionKR& interaccion) {
+  if (algoritmo == TAlgoritmoK::KR && UsaMarcaFinal(sesion.MuestraPositiva)) {
     interaccion.Mensaje(MensajeMarcaFinalEnMuestra(), TIcono::Error, TBotones::Ok);
     return;
   }
@@ -50,25 +55,25 @@ void ComandoIncremental(char letra, TSesion& sesion, TInteraccionKR& interaccion
     TFelegirParametroLogica dialogo(sesion.MuestraPositiva);
     if (interaccion.ElegirParametro(dialogo) != TRespuesta::Ok) return;
     const int k = dialogo.ParametroK();
-    std::unique_ptr<TAutomata> automata = InferenciaInicial(k, letra, sesion.MuestraPositiva);
+    std::unique_ptr<TAutomata> automata = InferenciaInicial(k, algoritmo, sesion.MuestraPositiva);
     TFmostrarAutomata1Logica ventana(*automata, sesion);
     ventana.ReiniciarEjemplo();
-    ventana.PonerCaption(CaptionResultadoIncremental(letra, k));
+    ventana.PonerCaption(CaptionResultadoIncremental(algoritmo, k));
     TLista muestraAmpliada = sesion.MuestraPositiva;
-    ventana.PonerRepeticion([letra, k, &muestraAmpliada] {
-      return letra == 'R' ? RepetirKR(muestraAmpliada, k) : RepetirKC(muestraAmpliada, k);
+    ventana.PonerRepeticion([algoritmo, k, &muestraAmpliada] {
+      return algoritmo == TAlgoritmoK::KR ? RepetirKR(muestraAmpliada, k) : RepetirKC(muestraAmpliada, k);
     });
     while (interaccion.MostrarIncremental(ventana) == TCierre::Reintentar)
-      PasoIncremental(letra, k, ventana, automata, muestraAmpliada, interaccion);
+      PasoIncremental(algoritmo, k, ventana, automata, muestraAmpliada, interaccion);
   });
 }
 
 }  // namespace
 
 void OpcionKRincrementalClick(TSesion& sesion, TInteraccionKR& interaccion) {
-  ComandoIncremental('R', sesion, interaccion);
+  ComandoIncremental(TAlgoritmoK::KR, sesion, interaccion);
 }
 
 void OpcionKCincrementalClick(TSesion& sesion, TInteraccionKR& interaccion) {
-  ComandoIncremental('C', sesion, interaccion);
+  ComandoIncremental(TAlgoritmoK::KC, sesion, interaccion);
 }

@@ -3,15 +3,28 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include "core/Lista.h"
+#include "inference/ModoInferencia.h"
+
+// The status texts of a pass.
+inline constexpr const char* kReconocido = "Reconocido. No se ha modificado el aut\xF3mata";
+inline constexpr const char* kAplicadoIncremental = "Aplicado el algoritmo incremental";
+inline constexpr const char* kSinCambioDeAlfabeto = "   ";
+// The notice shown for an example with a character outside the alphabet.
+inline constexpr const char* kAvisoNuevoCaracter = "Nuevo car\xE1" "cter.";
+inline constexpr const char* kPreguntaAmpliarAlfabeto = "\xBF" "Desea ampliar el alfabeto?";
+
+// "Autómata resultado  KR INCREMENTAL   K=" (or KC) followed by k.
+std::string CaptionResultadoIncremental(TAlgoritmoK algoritmo, int k);
 
 class TAutomata;
 class TFmostrarAutomata1Logica;
 class TInteraccionKR;
 class TSesion;
 
-// One pass for the example in ventana.NuevoEjemplo(), with letra 'R' or 'C':
+// One pass for the example in ventana.NuevoEjemplo(), with KR or KC:
 // the status text becomes "Reconocido. No se ha modificado el autómata"; an example over
 // the alphabet is taken as agreed, otherwise the notice "Nuevo carácter." / "¿Desea
 // ampliar el alfabeto?" asks: "No" sets the status text to three blanks; agreed and not
@@ -20,7 +33,7 @@ class TSesion;
 // run (the window is pointed at it). For KR an example holding "$" is refused with an
 // error box before anything else, and the pass changes nothing. Returns false when the
 // example was refused so, true when the pass ran.
-bool PasoIncremental(char letra, int k, TFmostrarAutomata1Logica& ventana, std::unique_ptr<TAutomata>& automata,
+bool PasoIncremental(TAlgoritmoK algoritmo, int k, TFmostrarAutomata1Logica& ventana, std::unique_ptr<TAutomata>& automata,
                      TLista& muestraAmpliada, TInteraccionKR& interaccion);
 
 // "KR incremental...": a positive sample holding "$" is refused with an error box. The

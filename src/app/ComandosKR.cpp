@@ -14,6 +14,26 @@
 #include "inference/AlgoritmoKR.h"
 #include "inference/BusquedaK.h"
 
+std::string CaptionResultadoKR(int k) { return "Aut\xF3mata resultado KR   K=" + std::to_string(k); }
+
+std::string CaptionResultadoKC(int k) { return "Aut\xF3mata resultado KC   K=" + std::to_string(k); }
+
+std::string CaptionResultadoNegativo(TAlgoritmoK algoritmo, int k) {
+  return std::string("Aut\xF3mata resultado K") + static_cast<char>(algoritmo) + " NEGATIVO   K=" + std::to_string(k);
+}
+
+std::string MensajeSinSolucion(int cota) {
+  return "No se encontr\xF3 soluci\xF3n para el rango de K = [0.." + std::to_string(cota) + "]";
+}
+
+std::string MensajeMarcaFinalEnMuestra() {
+  return "La muestra contiene el car\xE1" "cter \"$\", que KR reserva como marca de fin de ejemplo";
+}
+
+std::string MensajeMarcaFinalEnEjemplo() {
+  return "El ejemplo contiene el car\xE1" "cter \"$\", que KR reserva como marca de fin de ejemplo";
+}
+
 TCierre MostrarVentanaResultado(const TAutomata& automata, const std::string& caption, TSesion& sesion,
                                 TInteraccionResultados& interaccion, std::optional<int> textoK, TRepetir repetir) {
   TFmostrarAutomataLogica ventana(automata, sesion);
@@ -21,21 +41,6 @@ TCierre MostrarVentanaResultado(const TAutomata& automata, const std::string& ca
   if (textoK) ventana.MostrarTextoK(*textoK);
   ventana.PonerRepeticion(std::move(repetir));
   return interaccion.MostrarResultado(ventana);
-}
-
-void AlgoritmoKR(TAutomata& automata, int k, int modo, const TLista& muestra, TSesion& sesion,
-                 TInteraccionResultados& interaccion) {
-  AlgoritmoKR(automata, k, modo, muestra);
-  if (modo == ModoVentana)
-    MostrarVentanaResultado(automata, CaptionResultadoKR(k), sesion, interaccion, std::nullopt,
-                            [&muestra, k] { return RepetirKR(muestra, k); });
-}
-
-void AlgoritmoKC(TAutomata& automata, int k, int modo, TSesion& sesion, TInteraccionResultados& interaccion) {
-  AlgoritmoKC(automata, k, modo);
-  if (modo == ModoVentana)
-    MostrarVentanaResultado(automata, CaptionResultadoKC(k), sesion, interaccion, std::nullopt,
-                            [&sesion, k] { return RepetirKC(sesion.MuestraPositiva, k); });
 }
 
 namespace {
@@ -47,44 +52,51 @@ bool RechazaMarcaFinal(const TSesion& sesion, TInteraccion& interaccion) {
   return true;
 }
 
-// Plain KR (letra 'R') or KC ('C').
-void ComandoNormal(char letra, TSesion& sesion, TInteraccionKR& interaccion) {
-  if (letra == 'R' && RechazaMarcaFinal(sesion, interaccion)) return;
+// Plain KR or KC.
+void ComandoNormal(TAlgoritmoK algoritmo, TSesion& sesion, TInteraccionKR& interaccion) {
+  if (algoritmo == TAlgoritmoK::KR && RechazaMarcaFinal(sesion, interaccion)) return;
   ConErrorInternoEnCaja(interaccion, [&] {
     const TLista& positiva = sesion.MuestraPositiva;
-    TAutomata automata(letra == 'R' ? MarcarMuestra(positiva) : positiva, 'N');
+    TAutomata automata(algoritmo == TAlgoritmoK::KR ? MarcarMuestra(positiva) : positiva);
     TFelegirParametroLogica dialogo(positiva);
     if (interaccion.ElegirParametro(dialogo) != TRespuesta::Ok) return;
     {
       TFmostrarAceptorLogica aceptor(automata, positiva);
-      aceptor.PonerCaption(letra == 'R' ? kCaptionAceptorKR : kCaptionAceptorKC);
+      aceptor.PonerCaption(algoritmo == TAlgoritmoK::KR ? kCaptionAceptorKR : kCaptionAceptorKC);
       interaccion.MostrarAceptor(aceptor);
     }
     const int k = dialogo.ParametroK();
-    if (letra == 'R')
-      AlgoritmoKR(automata, k, ModoVentana, positiva, sesion, interaccion);
-    else
-      AlgoritmoKC(automata, k, ModoVentana, sesion, interaccion);
+    if (algoritmo == TAlgoritmoK::KR) {
+      AlgoritmoKR(automata, k, TModoInferencia::Silencioso, positiva);
+      MostrarVentanaResultado(automata, CaptionResultadoKR(k), sesion, interaccion, std::nullopt,
+                              [&positiva, k] { return RepetirKR(positiva, k); });
+    } else {
+      AlgoritmoKC(automata, k, TModoInferencia::Silencioso);
+      MostrarVentanaResultado(automata, CaptionResultadoKC(k), sesion, interaccion, std::nullopt,
+                              [&positiva, k] { return RepetirKC(positiva, k); });
+    }
   });
 }
 
-void ComandoNegativo(char letra, TSesion& sesion, TInteraccionKR& interaccion) {
+void ComandoNegativo(TAlgoritmoK algoritmo, TSesion& sesion, TInteraccionKR& interaccion) {
   if (sesion.MuestraNegativa.empty()) {
     interaccion.Mensaje(kNoExisteMuestraNegativa, TIcono::Error, TBotones::Ok);
     return;
   }
-  if (letra == 'R' && RechazaMarcaFinal(sesion, interaccion)) return;
+  if (algoritmo == TAlgoritmoK::KR && RechazaMarcaFinal(sesion, interaccion)) return;
   ConErrorInternoEnCaja(interaccion, [&] {
     const int cota = static_cast<int>(LongitudMaxima(sesion.MuestraPositiva));
-    const auto solucion = BuscarKNegativo(letra, sesion.MuestraPositiva, sesion.MuestraNegativa, cota);
+    const auto solucion = BuscarKNegativo(algoritmo, sesion.MuestraPositiva, sesion.MuestraNegativa, cota);
     if (!solucion) {
       interaccion.Mensaje(MensajeSinSolucion(cota), TIcono::Informacion, TBotones::Ok);
       return;
     }
     const TLista& positiva = sesion.MuestraPositiva;
     const int k = solucion->k;
-    MostrarVentanaResultado(*solucion->automata, CaptionResultadoNegativo(letra, k), sesion, interaccion, k,
-                            [letra, &positiva, k] { return letra == 'R' ? RepetirKR(positiva, k) : RepetirKC(positiva, k); });
+    MostrarVentanaResultado(*solucion->automata, CaptionResultadoNegativo(algoritmo, k), sesion, interaccion, k,
+                            [algoritmo, &positiva, k] {
+                              return algoritmo == TAlgoritmoK::KR ? RepetirKR(positiva, k) : RepetirKC(positiva, k);
+                            });
   });
 }
 
@@ -109,14 +121,14 @@ void BotonAlgoritmo(TSesion& sesion, TInteraccionKR& interaccion, TVariante vari
 
 }  // namespace
 
-void OpcionKRnormalClick(TSesion& sesion, TInteraccionKR& interaccion) { ComandoNormal('R', sesion, interaccion); }
-void OpcionKCnormalClick(TSesion& sesion, TInteraccionKR& interaccion) { ComandoNormal('C', sesion, interaccion); }
+void OpcionKRnormalClick(TSesion& sesion, TInteraccionKR& interaccion) { ComandoNormal(TAlgoritmoK::KR, sesion, interaccion); }
+void OpcionKCnormalClick(TSesion& sesion, TInteraccionKR& interaccion) { ComandoNormal(TAlgoritmoK::KC, sesion, interaccion); }
 
 void OpcionKRejemplosnegativosClick(TSesion& sesion, TInteraccionKR& interaccion) {
-  ComandoNegativo('R', sesion, interaccion);
+  ComandoNegativo(TAlgoritmoK::KR, sesion, interaccion);
 }
 void OpcionKCejemplosnegativosClick(TSesion& sesion, TInteraccionKR& interaccion) {
-  ComandoNegativo('C', sesion, interaccion);
+  ComandoNegativo(TAlgoritmoK::KC, sesion, interaccion);
 }
 
 void BotonKRClick(TSesion& sesion, TInteraccionKR& interaccion) {

@@ -10,6 +10,7 @@
 #include "app/Cierre.h"
 #include "app/Repeticion.h"
 #include "core/Lista.h"
+#include "inference/ModoInferencia.h"
 
 class TAutomata;
 class TInteraccionKR;
@@ -18,9 +19,19 @@ class TSesion;
 
 inline constexpr const char* kNoExisteMuestra = "No existe Muestra";
 inline constexpr const char* kNoExisteMuestraNegativa = "No existe Muestra Negativa";
-inline constexpr const char* kSonidoAlgoritmo = "Execute.wav";
 inline constexpr const char* kCaptionAceptorKR = "Aceptor de prefijos  (KR)";
 inline constexpr const char* kCaptionAceptorKC = "Aceptor de prefijos  (KC)";
+
+// The result window's caption: "Autómata resultado KR   K=" (or KC) followed by k.
+std::string CaptionResultadoKR(int k);
+std::string CaptionResultadoKC(int k);
+// "Autómata resultado KR NEGATIVO   K=" (or KC) followed by k.
+std::string CaptionResultadoNegativo(TAlgoritmoK algoritmo, int k);
+// "No se encontró solución para el rango de K = [0.." followed by the bound and "]".
+std::string MensajeSinSolucion(int cota);
+// The message with which the KR commands refuse a sample or example that holds "$".
+std::string MensajeMarcaFinalEnMuestra();
+std::string MensajeMarcaFinalEnEjemplo();
 
 // Shows the automaton result window for `automata` with `caption`, and with TextoK
 // ("Encontrada solución para K = " + k) when `textoK` is given; returns how it was closed.
@@ -29,18 +40,10 @@ TCierre MostrarVentanaResultado(const TAutomata& automata, const std::string& ca
                                 TInteraccionResultados& interaccion, std::optional<int> textoK = std::nullopt,
                                 TRepetir repetir = {});
 
-// KR and KC with their mode, as the commands call them: the merging of the inference layer,
-// then, in ModoVentana only, the result window with the caption "Autómata resultado KR   K="
-// (or KC) and k; the call returns when the window is closed. KC's sample, for "Paso a
-// paso", is the session's positive sample, from which `automata` was built.
-void AlgoritmoKR(TAutomata& automata, int k, int modo, const TLista& muestra, TSesion& sesion,
-                 TInteraccionResultados& interaccion);
-void AlgoritmoKC(TAutomata& automata, int k, int modo, TSesion& sesion, TInteraccionResultados& interaccion);
-
 // "KR...": a positive sample holding "$" is refused with an error box and nothing else.
 // Otherwise: the acceptor of the marked sample; the parameter dialog (cancel ends the
-// command); the acceptor window "Aceptor de prefijos  (KR)"; KR with the chosen k in
-// ModoVentana.
+// command); the acceptor window "Aceptor de prefijos  (KR)"; KR with the chosen k, then
+// the result window with the caption "Autómata resultado KR   K=" + k.
 void OpcionKRnormalClick(TSesion& sesion, TInteraccionKR& interaccion);
 // "KC...": as KR on the unmarked sample, with "Aceptor de prefijos  (KC)" and KC.
 void OpcionKCnormalClick(TSesion& sesion, TInteraccionKR& interaccion);

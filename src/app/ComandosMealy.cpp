@@ -4,12 +4,11 @@
 #include "app/ComandosMealy.h"
 
 #include "app/ErrorInternoEnCaja.h"
-#include "app/FmostrarMealyLogica.h"
+#include "app/LecturaMealy.h"
+#include "app/MostrarMealyLogica.h"
 #include "app/Repeticion.h"
 
 namespace {
-
-constexpr const char* kSonidoEjecutar = "Execute.wav";
 
 // The command's body; EjecutarMealy runs it so that an internal fault ends it in an error box.
 void Buscar(TAlgoritmoMealy algoritmo, TSesion& sesion, TInteraccionMealy& interaccion, TResumenMealy& resumen) {
@@ -40,8 +39,16 @@ void Buscar(TAlgoritmoMealy algoritmo, TSesion& sesion, TInteraccionMealy& inter
 
 }  // namespace
 
+std::string CaptionResultadoMealy(TAlgoritmoMealy algoritmo, int k) {
+  return std::string("M\xE1quina Mealy Resultado ") + NombreAlgoritmoMealy(algoritmo) + "  K= " + std::to_string(k);
+}
+
+std::string MensajeSinSolucionMealy(int k) {
+  return "No se encontr\xF3 soluci\xF3n para K= " + std::to_string(k);
+}
+
 void PrepararVentanaMealy(TFmostrarMealyLogica& ventana, const TBusquedaMealy& busqueda, int k) {
-  ventana.PonerCaption(busqueda.Caption(k));
+  ventana.PonerCaption(CaptionResultadoMealy(busqueda.Algoritmo(), k));
   ventana.MostrarTextoK(k);
   ventana.PonerBotonSiguiente(k < busqueda.Maximo());
 }
@@ -61,11 +68,11 @@ TResumenMealy OpcionSKCClick(TSesion& sesion, TInteraccionMealy& interaccion) {
 }
 
 TResumenMealy BotonSKRClick(TSesion& sesion, TInteraccionMealy& interaccion) {
-  interaccion.ReproducirSonido(kSonidoEjecutar);
+  interaccion.ReproducirSonido(kSonidoAlgoritmo);
   return OpcionSKRClick(sesion, interaccion);
 }
 
 TResumenMealy BotonSKCClick(TSesion& sesion, TInteraccionMealy& interaccion) {
-  interaccion.ReproducirSonido(kSonidoEjecutar);
+  interaccion.ReproducirSonido(kSonidoAlgoritmo);
   return OpcionSKCClick(sesion, interaccion);
 }

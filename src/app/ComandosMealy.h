@@ -3,9 +3,16 @@
 // window and each inconsistent k in an information box.
 #pragma once
 
+#include <string>
+
 #include "app/InteraccionMealy.h"
 #include "app/Sesion.h"
 #include "inference/mealy/BusquedaMealy.h"
+
+// The result window's caption: "Máquina Mealy Resultado SKR  K= " (or SKC) followed by k.
+std::string CaptionResultadoMealy(TAlgoritmoMealy algoritmo, int k);
+// The message of an inconsistent k: "No se encontró solución para K= " followed by k.
+std::string MensajeSinSolucionMealy(int k);
 
 // What one command did, for callers that report on it (telar-cli): how many result
 // windows it showed and how many k it found inconsistent.

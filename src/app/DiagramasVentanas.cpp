@@ -2,7 +2,7 @@
 #include "app/DiagramasVentanas.h"
 
 #include "app/ComandosKR.h"
-#include "app/FmostrarMealyLogica.h"
+#include "app/MostrarMealyLogica.h"
 #include "app/MostrarAceptorLogica.h"
 #include "app/MostrarAutomataDeterLogica.h"
 #include "app/MostrarAutomataLogica.h"

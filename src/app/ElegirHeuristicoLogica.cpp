@@ -5,12 +5,14 @@
 #include <charconv>
 #include <string_view>
 
-#include "app/ComandoIM1.h"
 #include "app/ElegirCotaSLogica.h"
 #include "app/InteraccionIM1.h"
 #include "app/Muestra.h"
 #include "app/Sesion.h"
 #include "core/Automata.h"
+
+TFelegirHeuristicoLogica::TFelegirHeuristicoLogica(TAutomata& automata, TSesion& sesion)
+    : m_sesion(sesion), m_flujo(automata, sesion.MuestraPositiva) {}
 
 const char* TFelegirHeuristicoLogica::Texto(THeuristico opcion) {
   switch (opcion) {
@@ -31,7 +33,7 @@ void TFelegirHeuristicoLogica::FormShow() {
   m_otroHabilitado = false;
   m_kHabilitado = true;
   m_valorK = 0;
-  m_maximoK = static_cast<int>(std::min<std::size_t>(LongitudMaxima(m_sesion.MuestraPositiva), 1 << 30));
+  m_maximoK = m_flujo.MaximoK();
 }
 
 void TFelegirHeuristicoLogica::LevineClick() {
@@ -70,37 +72,20 @@ void TFelegirHeuristicoLogica::PonerTextoK(const std::string& texto) {
   PonerValorK(valor);
 }
 
-void TFelegirHeuristicoLogica::Ejecutar(const TParametrosIM1& parametros, std::unique_ptr<TDatosStren> datos,
-                                        TInteraccionIM1& interaccion) {
-  m_parametros = parametros;
-  EjecutarIM1(m_automata, m_sesion, m_parametros, std::move(datos), interaccion);
-}
-
 void TFelegirHeuristicoLogica::BtnAceptarClick(TInteraccionIM1& interaccion) {
-  if (!m_seleccion) {
+  if (!m_seleccion || *m_seleccion == THeuristico::OtroH) {
     interaccion.Mensaje(kDebeSeleccionar, TIcono::Error, TBotones::Ok);
     return;
   }
-  switch (*m_seleccion) {
-    case THeuristico::Levine: {
-      auto datos = CalcularDatosStren(m_automata, m_maximoK);
-      TFelegirCotaSLogica cotaS(*datos->Cotas, [&](const std::string& S) {
-        Ejecutar({kHeuristicoLevine, m_maximoK, S}, std::move(datos), interaccion);
-      });
-      interaccion.ElegirCotaS(cotaS);
-      return;  // without a run, the Stren data goes here
-    }
-    case THeuristico::Miclet: {
-      auto datos = CalcularDatosStren(m_automata, m_maximoK);
-      TVariante S = ObtenerCotaMenor(*datos->Cotas);
-      Ejecutar({kHeuristicoMiclet, m_maximoK, std::move(S)}, std::move(datos), interaccion);
-      return;
-    }
-    case THeuristico::K_Sufijos:
-      Ejecutar({kHeuristicoKSufijos, m_valorK, {}}, nullptr, interaccion);
-      return;
-    case THeuristico::OtroH:
-      interaccion.Mensaje(kDebeSeleccionar, TIcono::Error, TBotones::Ok);
-      return;
+  if (*m_seleccion == THeuristico::Levine) {
+    TFelegirCotaSLogica cotaS(m_flujo.CotasStren(), [&](const std::string& S) {
+      m_parametros = m_flujo.Parametros(THeuristico::Levine, 0, S);
+      m_flujo.Ejecutar(m_parametros, m_sesion, interaccion);
+    });
+    interaccion.ElegirCotaS(cotaS);
+    m_flujo.LiberarDatos();  // without a run, the Stren data goes here
+    return;
   }
+  m_parametros = m_flujo.Parametros(*m_seleccion, m_valorK);
+  m_flujo.Ejecutar(m_parametros, m_sesion, interaccion);
 }

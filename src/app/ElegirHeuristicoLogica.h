@@ -7,14 +7,12 @@
 #include <optional>
 #include <string>
 
+#include "app/FlujoIM1.h"
 #include "inference/AlgoritmoIM1.h"
 
 class TAutomata;
 class TInteraccionIM1;
 class TSesion;
-
-// The radio buttons, top to bottom.
-enum class THeuristico { Levine, Miclet, K_Sufijos, OtroH };
 
 class TFelegirHeuristicoLogica {
  public:
@@ -26,9 +24,9 @@ class TFelegirHeuristicoLogica {
 
   // `automata` (AutomataActual, built from the positive sample) and `sesion` must outlive
   // the dialog; the run merges the automaton's states.
-  TFelegirHeuristicoLogica(TAutomata& automata, TSesion& sesion) : m_automata(automata), m_sesion(sesion) {}
+  TFelegirHeuristicoLogica(TAutomata& automata, TSesion& sesion);
 
-  // The radio buttons' caption ("Levine", "Miclet", "K_Sufijos", "Otro").
+  // The radio buttons (THeuristico's values, top to bottom): their caption ("Levine", "Miclet", "K_Sufijos", "Otro").
   static const char* Texto(THeuristico opcion);
 
   // Label1 and the four choices, all disabled in the form until HabilitarHeuristicos.
@@ -63,12 +61,11 @@ class TFelegirHeuristicoLogica {
   // as the minimum, 0.
   void PonerTextoK(const std::string& texto);
 
-  // "Aceptar": the first selected of Levine, Miclet, K_Sufijos decides. Levine: the Stren
-  // data (CalcularFuncionStren with K's maximum, CalcularCotasStren) and the bound dialog,
-  // from which the run starts. Miclet: the Stren data, S := ObtenerCotaMenor, run 'M' with
-  // K = the maximum. K_Sufijos: run 'S' with K = the field's value. None: the error box
-  // "Debe seleccionar un Heurístico". The dialog closes afterwards in every case. The
-  // Stren data is freed when the run ends, or when the bound dialog closes without one.
+  // "Aceptar": the selected heuristic runs with the flow's parameters (TFlujoIM1::Parametros,
+  // K_Sufijos with the field's value). Levine: the bound dialog lists the candidate bounds
+  // and the run starts from it. None: the error box "Debe seleccionar un Heurístico". The
+  // dialog closes afterwards in every case. The Stren data is freed when the run ends, or
+  // when the bound dialog closes without one.
   void BtnAceptarClick(TInteraccionIM1& interaccion);
 
   // The help topic of "Ayuda".
@@ -77,13 +74,9 @@ class TFelegirHeuristicoLogica {
   // The parameters of the last run started from this dialog.
   const TParametrosIM1& Parametros() const { return m_parametros; }
 
-  // Starts the IM1 run with `parametros` and the Stren data (for 'L' and 'M').
-  void Ejecutar(const TParametrosIM1& parametros, std::unique_ptr<TDatosStren> datos,
-                TInteraccionIM1& interaccion);
-
  private:
-  TAutomata& m_automata;
   TSesion& m_sesion;
+  TFlujoIM1 m_flujo;
   bool m_heuristicosHabilitados = false;
   bool m_otroHabilitado = false;
   std::optional<THeuristico> m_seleccion;

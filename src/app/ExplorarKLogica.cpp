@@ -86,7 +86,7 @@ std::optional<TCierre> TFexplorarKLogica::AbrirFila(std::size_t fila, TInteracci
                                      case TAlgoritmoBarrido::KC: return RepetirKC(positiva, paso.k);
                                      case TAlgoritmoBarrido::IM1Levine: break;
                                    }
-                                   return RepetirIM1(positiva, {kHeuristicoLevine, paso.k, paso.cota});
+                                   return RepetirIM1(positiva, {THeuristico::Levine, paso.k, paso.cota});
                                  });
 }
 

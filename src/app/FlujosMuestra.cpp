@@ -10,8 +10,6 @@
 
 namespace {
 
-constexpr const char* kSonidoMuestra = "Command.wav";
-
 // Position of the dot that starts the file name's extension, or npos when it has none.
 std::size_t PuntoDeExtension(const std::string& ruta) {
   const std::size_t barra = ruta.find_last_of('/');
@@ -83,7 +81,7 @@ std::optional<TTipoMuestra> TipoPorExtension(const std::string& ruta) {
   return std::nullopt;
 }
 
-bool Abrir1Click(TSesion& sesion, TInteraccion& interaccion) {
+bool AbrirMuestra(TSesion& sesion, TInteraccion& interaccion) {
   const auto ruta = ElegirArchivoMuestra(sesion, interaccion, kTituloAbrir, true, [&](const auto& d) {
     return interaccion.ElegirArchivoAbrir(d);
   });
@@ -110,7 +108,7 @@ bool AbrirArchivoMuestra(TSesion& sesion, TInteraccion& interaccion, const std::
   return TomarMuestraLeida(sesion, LeerArchivoTexto(ruta), interaccion);
 }
 
-bool GuardarComoClick(TSesion& sesion, TInteraccion& interaccion) {
+bool GuardarMuestraComo(TSesion& sesion, TInteraccion& interaccion) {
   const auto lineas = sesion.MuestraAGuardar();
   if (!lineas) {
     Error(interaccion, kNoExisteMuestra);
@@ -128,9 +126,9 @@ bool GuardarComoClick(TSesion& sesion, TInteraccion& interaccion) {
   return true;
 }
 
-void VerMuestraClick(TSesion& sesion) { sesion.MostrarMuestraActual(); }
+void MostrarMuestraEnVisor(TSesion& sesion) { sesion.MostrarMuestraActual(); }
 
-void NuevaMuestraClick(TSesion& sesion, TInteraccion& interaccion) {
+void CrearMuestra(TSesion& sesion, TInteraccion& interaccion) {
   const auto lineas = sesion.Tipo() == TTipoMuestra::TipoM_SA ? interaccion.EditarMuestraSA()
                                                              : interaccion.EditarMuestra();
   if (lineas) sesion.DarValoresSegunTipo(*lineas, interaccion);
@@ -138,20 +136,20 @@ void NuevaMuestraClick(TSesion& sesion, TInteraccion& interaccion) {
 
 void BotonAbrirClick(TSesion& sesion, TInteraccion& interaccion) {
   interaccion.ReproducirSonido(kSonidoMuestra);
-  Abrir1Click(sesion, interaccion);
+  AbrirMuestra(sesion, interaccion);
 }
 
 void BotonGuardarClick(TSesion& sesion, TInteraccion& interaccion) {
   interaccion.ReproducirSonido(kSonidoMuestra);
-  GuardarComoClick(sesion, interaccion);
+  GuardarMuestraComo(sesion, interaccion);
 }
 
 void BotonVerClick(TSesion& sesion, TInteraccion& interaccion) {
   interaccion.ReproducirSonido(kSonidoMuestra);
-  VerMuestraClick(sesion);
+  MostrarMuestraEnVisor(sesion);
 }
 
 void BotonNuevaClick(TSesion& sesion, TInteraccion& interaccion) {
   interaccion.ReproducirSonido(kSonidoMuestra);
-  NuevaMuestraClick(sesion, interaccion);
+  CrearMuestra(sesion, interaccion);
 }

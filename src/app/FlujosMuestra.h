@@ -43,7 +43,7 @@ std::optional<TTipoMuestra> TipoPorExtension(const std::string& ruta);
 // Otherwise the file's lines go into the viewer memo as they stand and then to
 // DarValoresSegunTipo. Every box has the error icon and the OK button. Returns true when a
 // sample was taken.
-bool Abrir1Click(TSesion& sesion, TInteraccion& interaccion);
+bool AbrirMuestra(TSesion& sesion, TInteraccion& interaccion);
 
 // The part of "&Abrir..." after the file is read, for text read elsewhere (telar-cli's
 // standard input): a failed reading shows its message; otherwise the lines are taken as
@@ -64,15 +64,15 @@ bool AbrirArchivoMuestra(TSesion& sesion, TInteraccion& interaccion, const std::
 // written. Otherwise the kind's sample as the viewer shows it (TSesion::MuestraAGuardar)
 // is written in Windows-1252 with CR LF; a write failure shows its message. Returns true
 // when the file was written.
-bool GuardarComoClick(TSesion& sesion, TInteraccion& interaccion);
+bool GuardarMuestraComo(TSesion& sesion, TInteraccion& interaccion);
 
 // The viewer's FormShow as "&Ver" runs it: fills the memo from the checked kind. The window
 // then shows the viewer (not modal).
-void VerMuestraClick(TSesion& sesion);
+void MostrarMuestraEnVisor(TSesion& sesion);
 
 // "&Nueva...": the situation/action editor for TipoM_SA, the sample editor otherwise; on
 // "Aceptar" its lines go to DarValoresSegunTipo, on "Cancelar" nothing is taken.
-void NuevaMuestraClick(TSesion& sesion, TInteraccion& interaccion);
+void CrearMuestra(TSesion& sesion, TInteraccion& interaccion);
 
 // The four sample buttons: the sound "Command.wav", then the command above.
 void BotonAbrirClick(TSesion& sesion, TInteraccion& interaccion);

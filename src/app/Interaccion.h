@@ -25,6 +25,12 @@ struct TDialogoArchivo {
   std::string nombreArchivo;
 };
 
+// The sounds of the program, files of the "Sonidos" folder.
+inline constexpr const char* kSonidoAlgoritmo = "Execute.wav";    // an algorithm command starts
+inline constexpr const char* kSonidoResultado = "Result.wav";     // a result window appears
+inline constexpr const char* kSonidoMuestra = "Command.wav";      // a sample button
+inline constexpr const char* kSonidoPresentacion = "Present.wav"; // the splash at start-up
+
 class TInteraccion {
  public:
   virtual ~TInteraccion();

@@ -25,7 +25,7 @@ class TInteraccionKR : public virtual TInteraccionResultados {
   virtual void MostrarAceptor(TFmostrarAceptorLogica& ventana) = 0;
 
   // The incremental result window TFmostrarAutomata1, modal, shown as MostrarResultado
-  // shows TFmostrarAutomata (FormShow, FormActivate, buttons, FormClose). "&Añadir
+  // shows TFmostrarAutomata (FormShow, OfrecerConversion, buttons, FormClose). "&Añadir
   // Ejemplo" calls ventana.BotonInsertarEjemploClick(*this); when that returns true the
   // window closes with TCierre::Reintentar. Any other way of closing returns
   // TCierre::Cancelar.

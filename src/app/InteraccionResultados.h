@@ -13,7 +13,7 @@ class TFmostrarAutomataDeterLogica;
 class TFgraficosLogica;
 
 // How an implementation shows a result window (the same for both windows): call
-// ventana.FormShow(*this) when it appears, then ventana.FormActivate(*this) once; forward
+// ventana.FormShow(*this) when it appears, then ventana.OfrecerConversion(*this) once; forward
 // the buttons to the window's handlers (BotonValidarClick, BotonGuardarClick...), and
 // when the window closes call ventana.FormClose() and return how it was closed. The
 // window's data (texts, tables, enabled states) is read from the logic object.

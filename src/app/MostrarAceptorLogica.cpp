@@ -4,6 +4,7 @@
 #include "app/ArchivosResultado.h"
 #include "core/Automata.h"
 #include "results/Informe.h"
+#include "results/RejillaAceptor.h"
 
 void TFmostrarAceptorLogica::FormShow() {
   m_alfabetoAceptor = m_aceptor.Alfabeto.Lista();
@@ -11,10 +12,10 @@ void TFmostrarAceptorLogica::FormShow() {
   m_inicialAceptor = TLista{""};
   m_finalesAceptor = m_aceptor.Finales.Lista();
   m_lineasAceptor.clear();
-  m_alfabeto = *m_aceptor.MostrarConjunto('A');
-  m_efinales = *m_aceptor.MostrarConjunto('F');
-  m_estados = *m_aceptor.MostrarConjunto('E');
-  m_rejilla = m_aceptor.RejillaAceptor();
+  m_alfabeto = ConjuntoATexto(m_aceptor.Alfabeto);
+  m_efinales = ConjuntoATexto(m_aceptor.Finales);
+  m_estados = ConjuntoATexto(m_aceptor.Estados);
+  m_rejilla = RejillaAceptor(m_aceptor);
 }
 
 void TFmostrarAceptorLogica::BotonGuardarClick(TInteraccion& interaccion) {

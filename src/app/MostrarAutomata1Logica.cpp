@@ -26,4 +26,4 @@ bool TFmostrarAutomata1Logica::BotonInsertarEjemploClick(TInteraccion& interacci
   return true;
 }
 
-void TFmostrarAutomata1Logica::FormActivate(TInteraccionResultados&) {}
+void TFmostrarAutomata1Logica::OfrecerConversion(TInteraccionResultados&) {}

@@ -41,7 +41,7 @@ class TFmostrarAutomata1Logica : public TFmostrarAutomataLogica {
   bool BotonInsertarEjemploClick(TInteraccion& interaccion);
 
   // No determinism test here: the box keeps the last example typed, nothing else happens.
-  void FormActivate(TInteraccionResultados& interaccion) override;
+  void OfrecerConversion(TInteraccionResultados& interaccion) override;
   const char* TemaAyuda() const override { return "IDH_AlgKR"; }
 
  protected:

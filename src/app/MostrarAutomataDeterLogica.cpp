@@ -13,8 +13,6 @@
 
 namespace {
 
-constexpr const char* kSonidoResultado = "Result.wav";
-
 // The conversion starts from the initial block; a partition without one breaks the result
 // window's contract.
 int BloqueInicialDe(const TFmostrarAutomataLogica& resultado) {

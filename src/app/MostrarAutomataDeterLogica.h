@@ -6,12 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "app/GraficosLogica.h"
 #include "core/Lista.h"
 #include "core/SalidaLineas.h"
 #include "core/TablaTexto.h"
 #include "results/DatosDeterminista.h"
 #include "results/Determinizacion.h"
-#include "results/Validacion.h"
 
 class TAutomata;
 class TFmostrarAutomataLogica;

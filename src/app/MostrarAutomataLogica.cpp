@@ -13,12 +13,6 @@
 #include "core/Utilidades.h"
 #include "results/Informe.h"
 
-namespace {
-
-constexpr const char* kSonidoResultado = "Result.wav";
-
-}  // namespace
-
 TFmostrarAutomataLogica::TFmostrarAutomataLogica(const TAutomata& automata, TSesion& sesion)
     : m_automata(&automata), m_sesion(sesion) {}
 
@@ -49,11 +43,11 @@ void TFmostrarAutomataLogica::PonerAutomata(const TAutomata& automata) {
 
 const TFuncion* TFmostrarAutomataLogica::FuncionValidacion() const {
   if (!m_mostrada) return nullptr;
-  if (!m_funcion) m_funcion = std::make_unique<TFuncion>(*m_automata, FuncionCociente);
+  if (!m_funcion) m_funcion = std::make_unique<TFuncion>(*m_automata);
   return m_funcion.get();
 }
 
-void TFmostrarAutomataLogica::FormActivate(TInteraccionResultados& interaccion) {
+void TFmostrarAutomataLogica::OfrecerConversion(TInteraccionResultados& interaccion) {
   if (m_datos.EsDeterminista()) return;
   m_botonValidar = false;
   if (interaccion.Avisos1(kAvisoNoDeterminista, kPreguntaConvertir) == TRespuesta::No) return;

@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "app/GraficosLogica.h"
 #include "app/Repeticion.h"
 #include "core/Lista.h"
 #include "core/SalidaLineas.h"
 #include "core/TablaTexto.h"
 #include "results/DatosResultado.h"
-#include "results/Validacion.h"
 
 class TAutomata;
 class TFuncion;
@@ -61,7 +61,7 @@ class TFmostrarAutomataLogica {
   // asks TFavisos1 "Autómata NO determinístico" / "¿Desea convertir el autómata?". "No"
   // ends there; any other answer converts the automaton and shows the deterministic window
   // (with this window's caption) modally above this one.
-  virtual void FormActivate(TInteraccionResultados& interaccion);
+  virtual void OfrecerConversion(TInteraccionResultados& interaccion);
   // "Validar": chooses a test file (see ElegirMuestraValidacion) and, unless that was
   // cancelled or refused, runs EstadisticaValidacion. Does nothing while disabled.
   void BotonValidarClick(TInteraccionResultados& interaccion);

@@ -9,28 +9,29 @@
 
 namespace {
 
-TRepeticion KRoKC(char letra, const TLista& muestra, int k) {
+TRepeticion KRoKC(TAlgoritmoK algoritmo, const TLista& muestra, int k) {
   TRepeticion repeticion;
   TTrazaFusiones traza;
-  repeticion.Resultado = InferenciaInicial(k, letra, muestra, &traza);
-  repeticion.Aceptor = std::make_unique<TAutomata>(letra == 'R' ? MarcarMuestra(muestra) : muestra, 'N');
+  const bool kr = algoritmo == TAlgoritmoK::KR;
+  repeticion.Resultado = InferenciaInicial(k, algoritmo, muestra, &traza);
+  repeticion.Aceptor = std::make_unique<TAutomata>(kr ? MarcarMuestra(muestra) : muestra);
   repeticion.Pasos = std::move(traza.Pasos);
   repeticion.K = k;
-  repeticion.MarcaKR = letra == 'R';
+  repeticion.MarcaKR = kr;
   return repeticion;
 }
 
 }  // namespace
 
-TRepeticion RepetirKR(const TLista& muestra, int k) { return KRoKC('R', muestra, k); }
-TRepeticion RepetirKC(const TLista& muestra, int k) { return KRoKC('C', muestra, k); }
+TRepeticion RepetirKR(const TLista& muestra, int k) { return KRoKC(TAlgoritmoK::KR, muestra, k); }
+TRepeticion RepetirKC(const TLista& muestra, int k) { return KRoKC(TAlgoritmoK::KC, muestra, k); }
 
 TRepeticion RepetirIM1(const TLista& muestra, const TParametrosIM1& parametros, const TTablaStren* tabla) {
   TRepeticion repeticion;
-  repeticion.Aceptor = std::make_unique<TAutomata>(muestra, 'N');
+  repeticion.Aceptor = std::make_unique<TAutomata>(muestra);
   repeticion.Resultado = std::make_unique<TAutomata>(*repeticion.Aceptor);
   std::unique_ptr<TDatosStren> propios;
-  const bool conTabla = parametros.Heuristico == kHeuristicoLevine || parametros.Heuristico == kHeuristicoMiclet;
+  const bool conTabla = parametros.Heuristico == THeuristico::Levine || parametros.Heuristico == THeuristico::Miclet;
   if (conTabla && tabla == nullptr) {
     propios = CalcularDatosStren(*repeticion.Aceptor, parametros.K);
     tabla = propios->Tabla.get();

@@ -61,7 +61,7 @@ bool AbrirMuestraCli(TSesion& sesion, const std::string& ruta, TTipoMuestra tipo
     tomada = TomarMuestraLeida(sesion, LeerEntradaEstandar(kNombreEntradaEstandar), interaccion);
   } else {
     interaccion.archivoAbrir = ruta;
-    tomada = Abrir1Click(sesion, interaccion);
+    tomada = AbrirMuestra(sesion, interaccion);
   }
   if (tomada) {
     const TLista& muestra = sesion.MuestraDelTipo(tipo);

@@ -2,6 +2,7 @@
 // acceptor window's "Guardar" writes, for the acceptor that KC, KR or IM1 shows first.
 #include "app/ComandosKR.h"
 #include "app/DiagramasVentanas.h"
+#include "app/FlujoIM1.h"
 #include "app/MostrarAceptorLogica.h"
 #include "app/FlujosMuestra.h"
 #include "app/Sesion.h"
@@ -45,7 +46,7 @@ int Aceptor(const TArgumentos& argumentos) {
                              : argumentos.Tiene("--im1") ? kCaptionAceptorIM1
                                                          : kCaptionAceptorKC;
   // KR shows the acceptor of the marked sample; the report's sample line stays unmarked
-  const TAutomata aceptor(kr ? MarcarMuestra(muestra) : muestra, 'N');
+  const TAutomata aceptor(kr ? MarcarMuestra(muestra) : muestra);
   const auto informe = [&](const TSalidaLineas& salida) { EmitirInformeAceptor(titulo, muestra, aceptor, salida); };
   if (const int codigo = EmitirInforme(informe, argumentos.Valor("-o"));
       codigo != kSalidaResultado)

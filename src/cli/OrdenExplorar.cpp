@@ -5,6 +5,7 @@
 
 #include "app/ArchivosResultado.h"
 #include "app/BarridoK.h"
+#include "app/ComandosKR.h"
 #include "app/Sesion.h"
 #include "cli/Argumentos.h"
 #include "cli/InteraccionCli.h"

@@ -1,11 +1,12 @@
 // telar-cli im1 --heuristico levine|miclet|ksufijos [-k K] [--cota S] [--cotas] FICHERO.pos:
 // IM1 on a positive sample with the chosen heuristic, printed as the result window shows it.
-// The choices follow the dialogs: k suffixes takes K from 0 to the longest example; Levine
-// and Miclet run with K = the longest example, Levine with one of the candidate bounds as
-// the bound dialog lists them, Miclet with the smallest one.
+// The choices are the dialogs' (TFlujoIM1): k suffixes takes K from 0 to the longest
+// example; Levine and Miclet run with K = the longest example, Levine with one of the
+// candidate bounds as the bound dialog lists them, Miclet with the smallest one.
 #include <iostream>
 
 #include "app/ElegirCotaSLogica.h"
+#include "app/FlujoIM1.h"
 #include "app/FlujosMuestra.h"
 #include "app/Muestra.h"
 #include "app/Sesion.h"
@@ -47,21 +48,21 @@ const TSintaxisOrden kSintaxis = Sintaxis();
 int IM1(const TArgumentos& argumentos) {
   const auto heuristico = argumentos.Valor("--heuristico");
   if (!heuristico) return ErrorDeUso(kSintaxis, "falta --heuristico levine|miclet|ksufijos");
-  char codigo = 0;
-  if (*heuristico == "levine") codigo = kHeuristicoLevine;
-  if (*heuristico == "miclet") codigo = kHeuristicoMiclet;
-  if (*heuristico == "ksufijos") codigo = kHeuristicoKSufijos;
-  if (codigo == 0) return ErrorDeUso(kSintaxis, "heurístico desconocido \"" + *heuristico + "\"");
-  if (argumentos.Tiene("-k") && codigo != kHeuristicoKSufijos)
+  THeuristico codigo = THeuristico::OtroH;
+  if (*heuristico == "levine") codigo = THeuristico::Levine;
+  if (*heuristico == "miclet") codigo = THeuristico::Miclet;
+  if (*heuristico == "ksufijos") codigo = THeuristico::K_Sufijos;
+  if (codigo == THeuristico::OtroH) return ErrorDeUso(kSintaxis, "heurístico desconocido \"" + *heuristico + "\"");
+  if (argumentos.Tiene("-k") && codigo != THeuristico::K_Sufijos)
     return ErrorDeUso(kSintaxis, "-k solo vale con ksufijos (levine y miclet usan la longitud del ejemplo más largo)");
-  if ((argumentos.Tiene("--cota") || argumentos.Tiene("--cotas")) && codigo != kHeuristicoLevine)
+  if ((argumentos.Tiene("--cota") || argumentos.Tiene("--cotas")) && codigo != THeuristico::Levine)
     return ErrorDeUso(kSintaxis, "--cota y --cotas solo valen con levine");
   if (argumentos.Tiene("--cota") && argumentos.Tiene("--cotas"))
     return ErrorDeUso(kSintaxis, "--cota y --cotas no pueden ir juntas");
   if (argumentos.Tiene("--cotas") && (argumentos.Tiene("-o") || argumentos.Tiene("--validar") ||
                                      argumentos.Tiene("--determinista") || argumentos.Tiene("--diagrama")))
     return ErrorDeUso(kSintaxis, "--cotas solo lista las cotas: no va con -o, --validar, --determinista ni --diagrama");
-  if (codigo == kHeuristicoLevine && !argumentos.Tiene("--cota") && !argumentos.Tiene("--cotas"))
+  if (codigo == THeuristico::Levine && !argumentos.Tiene("--cota") && !argumentos.Tiene("--cotas"))
     return ErrorDeUso(kSintaxis, "levine necesita --cota S (las cotas posibles las lista --cotas)");
 
   if (!ComprobarDiagrama(argumentos.Valor("--diagrama"))) return kSalidaEntradaIncorrecta;
@@ -69,29 +70,29 @@ int IM1(const TArgumentos& argumentos) {
   TSesion sesion;
   if (!AbrirMuestraCli(sesion, argumentos.ficheros.front())) return kSalidaEntradaIncorrecta;
   const TLista& muestra = sesion.MuestraPositiva;
-  const int longitudMaxima = static_cast<int>(LongitudMaxima(muestra));
+  TAutomata automata(muestra);
+  TFlujoIM1 flujo(automata, muestra);
+  const int longitudMaxima = flujo.MaximoK();
 
-  TAutomata automata(muestra, 'N');
-  TParametrosIM1 parametros{codigo, longitudMaxima, {}};
-  std::unique_ptr<TDatosStren> datos;
-  if (codigo == kHeuristicoKSufijos) {
-    parametros.K = 0;
-    if (const auto k = argumentos.Valor("-k")) {
-      const auto valor = LeerEntero(*k, 0, longitudMaxima);
+  TParametrosIM1 parametros;
+  if (codigo == THeuristico::K_Sufijos) {
+    int k = 0;
+    if (const auto texto = argumentos.Valor("-k")) {
+      const auto valor = LeerEntero(*texto, 0, longitudMaxima);
       if (!valor)
         return ErrorDeUso(kSintaxis, "-k debe ser un entero de 0 a " + std::to_string(longitudMaxima) +
                                          " (la longitud del ejemplo más largo)");
-      parametros.K = static_cast<int>(*valor);
+      k = static_cast<int>(*valor);
     }
+    parametros = flujo.Parametros(codigo, k);
   } else {
-    datos = CalcularDatosStren(automata, longitudMaxima);
-    const TLista cotas = OrdenarComoListBox(*datos->Cotas);
+    const TLista cotas = OrdenarComoListBox(flujo.CotasStren());
     if (argumentos.Tiene("--cotas")) {
       for (const auto& cota : cotas) std::cout << Cp1252AUtf8(cota) << "\n";
       return kSalidaResultado;
     }
-    if (codigo == kHeuristicoMiclet) {
-      parametros.S = ObtenerCotaMenor(*datos->Cotas);
+    if (codigo == THeuristico::Miclet) {
+      parametros = flujo.Parametros(codigo);
     } else {
       const std::string cota = *argumentos.Valor("--cota");
       bool esCandidata = false;
@@ -102,14 +103,13 @@ int IM1(const TArgumentos& argumentos) {
         return ErrorDeUso(kSintaxis, "la cota \"" + cota + "\" no es una de las candidatas" +
                                          (lista.empty() ? std::string(" (no hay ninguna)") : ": " + lista));
       }
-      parametros.S = cota;
+      parametros = flujo.Parametros(codigo, 0, cota);
     }
   }
 
   const auto rutaTraza = argumentos.Valor("--traza");
   TTrazaFusiones traza;
-  AlgoritmoIM1(automata, parametros, datos ? datos->Tabla.get() : nullptr, rutaTraza ? &traza : nullptr);
-  datos.reset();
+  flujo.Inferir(parametros, rutaTraza ? &traza : nullptr);
   // S is written with the Spanish decimal comma, as the windows write it by default
   const int salida = SalidaResultado(automata, muestra, CaptionResultadoIM1(parametros, ','), nullptr,
                                      LeerOpcionesSalida(argumentos));

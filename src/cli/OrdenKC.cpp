@@ -4,7 +4,7 @@
 
 namespace {
 
-const TRegistroOrden registro(OrdenConSintaxis(SintaxisKRKC('C'),
-                                               [](const TArgumentos& a) { return EjecutarKRKC('C', a); }));
+const TRegistroOrden registro(OrdenConSintaxis(SintaxisKRKC(TAlgoritmoK::KC),
+                                               [](const TArgumentos& a) { return EjecutarKRKC(TAlgoritmoK::KC, a); }));
 
 }  // namespace

@@ -4,7 +4,7 @@
 
 namespace {
 
-const TRegistroOrden registro(OrdenConSintaxis(SintaxisKRKC('R'),
-                                               [](const TArgumentos& a) { return EjecutarKRKC('R', a); }));
+const TRegistroOrden registro(OrdenConSintaxis(SintaxisKRKC(TAlgoritmoK::KR),
+                                               [](const TArgumentos& a) { return EjecutarKRKC(TAlgoritmoK::KR, a); }));
 
 }  // namespace

@@ -24,15 +24,15 @@
 #include "inference/BusquedaK.h"
 #include "inference/Incremental.h"
 
-TSintaxisOrden SintaxisKRKC(char letra) {
-  const std::string orden = letra == 'R' ? "kr" : "kc";
-  const std::string nombre = letra == 'R' ? "KR" : "KC";
+TSintaxisOrden SintaxisKRKC(TAlgoritmoK algoritmo) {
+  const std::string orden = algoritmo == TAlgoritmoK::KR ? "kr" : "kc";
+  const std::string nombre = algoritmo == TAlgoritmoK::KR ? "KR" : "KC";
   std::vector<TOpcionCli> opciones = {
       {"-k", true}, {.nombre = "--negativa", .conValor = true, .entrada = true}, {"-e", true, true}};
   for (auto& opcion : OpcionesSalidaResultado()) opciones.push_back(std::move(opcion));
   opciones.push_back(OpcionTraza());
   const std::string ayudaMarca =
-      letra == 'R' ? "      Una muestra con el carácter \"$\" (la marca de fin de KR) se rechaza.\n" : "";
+      algoritmo == TAlgoritmoK::KR ? "      Una muestra con el carácter \"$\" (la marca de fin de KR) se rechaza.\n" : "";
   return {.orden = orden,
           .uso = "telar-cli " + orden + " (-k K [-e EJEMPLO ...] | --negativa NEG.neg) FICHERO.pos "
                  "[--determinista] [--validar TEST.tst] [-o FICHERO] [--traza FICHERO]"
@@ -68,41 +68,41 @@ bool CargarNegativa(TSesion& sesion, const std::string& ruta) {
   return AbrirMuestraCli(sesion, ruta, TTipoMuestra::TipoM_Neg);
 }
 
-int Negativa(char letra, TSesion& sesion, const std::string& ruta, const TOpcionesSalida& opciones) {
+int Negativa(TAlgoritmoK algoritmo, TSesion& sesion, const std::string& ruta, const TOpcionesSalida& opciones) {
   if (!CargarNegativa(sesion, ruta)) return kSalidaEntradaIncorrecta;
   const int cota = static_cast<int>(LongitudMaxima(sesion.MuestraPositiva));
-  const auto solucion = BuscarKNegativo(letra, sesion.MuestraPositiva, sesion.MuestraNegativa, cota);
+  const auto solucion = BuscarKNegativo(algoritmo, sesion.MuestraPositiva, sesion.MuestraNegativa, cota);
   if (!solucion) {
     std::cout << Cp1252AUtf8(MensajeSinSolucion(cota)) << "\n";
     return kSalidaSinSolucion;
   }
-  return SalidaResultado(*solucion->automata, sesion.MuestraPositiva, CaptionResultadoNegativo(letra, solucion->k),
+  return SalidaResultado(*solucion->automata, sesion.MuestraPositiva, CaptionResultadoNegativo(algoritmo, solucion->k),
                          nullptr, opciones);
 }
 
-int Incremental(char letra, int k, TSesion& sesion, const std::vector<std::string>& ejemplos,
+int Incremental(TAlgoritmoK algoritmo, int k, TSesion& sesion, const std::vector<std::string>& ejemplos,
                 const TOpcionesSalida& opciones, const std::optional<std::string>& rutaTraza) {
-  std::unique_ptr<TAutomata> automata = InferenciaInicial(k, letra, sesion.MuestraPositiva);
+  std::unique_ptr<TAutomata> automata = InferenciaInicial(k, algoritmo, sesion.MuestraPositiva);
   TFmostrarAutomata1Logica ventana(*automata, sesion);
   ventana.ReiniciarEjemplo();
-  ventana.PonerCaption(CaptionResultadoIncremental(letra, k));
+  ventana.PonerCaption(CaptionResultadoIncremental(algoritmo, k));
   TLista muestraAmpliada = sesion.MuestraPositiva;
   TInteraccionKRCli interaccion;
   for (const auto& ejemplo : ejemplos) {
     ventana.PonerTextoEjemplo(ejemplo);
     if (!ventana.BotonInsertarEjemploClick(interaccion)) continue;
-    if (PasoIncremental(letra, k, ventana, automata, muestraAmpliada, interaccion))
+    if (PasoIncremental(algoritmo, k, ventana, automata, muestraAmpliada, interaccion))
       std::cerr << Cp1252AUtf8(ventana.Texto()) << "\n";
   }
   const int codigo = SalidaResultado(ventana, opciones);
   if (codigo != kSalidaResultado || !rutaTraza) return codigo;
   // The last pass was a complete run on the working sample as it is now: run it again, heard.
   TTrazaFusiones traza;
-  InferenciaInicial(k, letra, muestraAmpliada, &traza);
+  InferenciaInicial(k, algoritmo, muestraAmpliada, &traza);
   return EscribirTraza(*rutaTraza, traza.Pasos);
 }
 
-int Ejecutar(char letra, const TSintaxisOrden& sintaxis, const TArgumentos& argumentos) {
+int Ejecutar(TAlgoritmoK algoritmo, const TSintaxisOrden& sintaxis, const TArgumentos& argumentos) {
   const bool negativa = argumentos.Tiene("--negativa");
   const auto textoK = argumentos.Valor("-k");
   const auto valoresE = argumentos.Valores("-e");
@@ -123,18 +123,18 @@ int Ejecutar(char letra, const TSintaxisOrden& sintaxis, const TArgumentos& argu
 
   TSesion sesion;
   if (!AbrirMuestraCli(sesion, argumentos.ficheros.front())) return kSalidaEntradaIncorrecta;
-  if (letra == 'R' && UsaMarcaFinal(sesion.MuestraPositiva)) return ErrorDeEntrada(MensajeMarcaFinalEnMuestra());
+  if (algoritmo == TAlgoritmoK::KR && UsaMarcaFinal(sesion.MuestraPositiva)) return ErrorDeEntrada(MensajeMarcaFinalEnMuestra());
   const TOpcionesSalida opciones = LeerOpcionesSalida(argumentos);
-  if (negativa) return Negativa(letra, sesion, *argumentos.Valor("--negativa"), opciones);
+  if (negativa) return Negativa(algoritmo, sesion, *argumentos.Valor("--negativa"), opciones);
 
   const long cota = static_cast<long>(LongitudMaxima(sesion.MuestraPositiva));
   const auto k = LeerEntero(*textoK, 0, cota);
   if (!k) return ErrorDeUso(sintaxis, "K debe ser un entero de 0 a " + std::to_string(cota));
-  if (!ejemplos.empty()) return Incremental(letra, static_cast<int>(*k), sesion, ejemplos, opciones, rutaTraza);
+  if (!ejemplos.empty()) return Incremental(algoritmo, static_cast<int>(*k), sesion, ejemplos, opciones, rutaTraza);
   TTrazaFusiones traza;
   const auto automata =
-      InferenciaInicial(static_cast<int>(*k), letra, sesion.MuestraPositiva, rutaTraza ? &traza : nullptr);
-  const std::string caption = letra == 'R' ? CaptionResultadoKR(static_cast<int>(*k))
+      InferenciaInicial(static_cast<int>(*k), algoritmo, sesion.MuestraPositiva, rutaTraza ? &traza : nullptr);
+  const std::string caption = algoritmo == TAlgoritmoK::KR ? CaptionResultadoKR(static_cast<int>(*k))
                                            : CaptionResultadoKC(static_cast<int>(*k));
   const int codigo = SalidaResultado(*automata, sesion.MuestraPositiva, caption, nullptr, opciones);
   if (codigo != kSalidaResultado || !rutaTraza) return codigo;
@@ -143,9 +143,9 @@ int Ejecutar(char letra, const TSintaxisOrden& sintaxis, const TArgumentos& argu
 
 }  // namespace
 
-int EjecutarKRKC(char letra, const TArgumentos& argumentos) {
+int EjecutarKRKC(TAlgoritmoK algoritmo, const TArgumentos& argumentos) {
   try {
-    return Ejecutar(letra, SintaxisKRKC(letra), argumentos);
+    return Ejecutar(algoritmo, SintaxisKRKC(algoritmo), argumentos);
   } catch (const TErrorInterno& error) {
     return ErrorDeEntrada(error.Codigo());
   }

@@ -3,10 +3,11 @@
 #pragma once
 
 #include "cli/Argumentos.h"
+#include "inference/ModoInferencia.h"
 
-// The syntax of "kr" (letra 'R') or "kc" ('C'): -k K, --negativa NEG.neg, -e EJEMPLO
+// The syntax of "kr" or "kc": -k K, --negativa NEG.neg, -e EJEMPLO
 // (repeatable), the result options of SalidaResultado, one positive sample file.
-TSintaxisOrden SintaxisKRKC(char letra);
+TSintaxisOrden SintaxisKRKC(TAlgoritmoK algoritmo);
 
 // Runs the order on accepted arguments:
 //  - -k K: the result of KR or KC with that k (K from 0 to the longest positive example,
@@ -18,4 +19,4 @@ TSintaxisOrden SintaxisKRKC(char letra);
 //    a new character agreed to; stderr gets one line per -e (the pass's status text, or the
 //    message that refused the example); the incremental window's report follows.
 // KR refuses a positive sample holding "$" (exit 2).
-int EjecutarKRKC(char letra, const TArgumentos& argumentos);
+int EjecutarKRKC(TAlgoritmoK algoritmo, const TArgumentos& argumentos);

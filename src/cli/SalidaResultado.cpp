@@ -7,6 +7,7 @@
 
 #include "app/ArchivosResultado.h"
 #include "app/DiagramasVentanas.h"
+#include "app/GraficosLogica.h"
 #include "app/MostrarAutomata1Logica.h"
 #include "app/MostrarAutomataDeterLogica.h"
 #include "app/MostrarAutomataLogica.h"

@@ -3,8 +3,6 @@
 // that the low bits used for the slot are well spread.
 #include "core/IndiceHash.h"
 
-#include <array>
-
 #include "core/Texto.h"
 
 namespace {
@@ -21,15 +19,6 @@ std::size_t Mezclar(std::uint64_t h) {
 constexpr std::uint64_t kBaseFnv = 0xcbf29ce484222325ULL;
 constexpr std::uint64_t kPrimoFnv = 0x100000001b3ULL;
 
-const std::array<unsigned char, 256>& Minusculas() {
-  static const std::array<unsigned char, 256> tabla = [] {
-    std::array<unsigned char, 256> t{};
-    for (int b = 0; b < 256; ++b) t[b] = static_cast<unsigned char>(MinusculaDe(static_cast<char>(b)));
-    return t;
-  }();
-  return tabla;
-}
-
 }  // namespace
 
 std::size_t HashExacto(std::string_view texto) {
@@ -39,9 +28,8 @@ std::size_t HashExacto(std::string_view texto) {
 }
 
 std::size_t HashSinMayusculas(std::string_view texto) {
-  const auto& minusculas = Minusculas();
   std::uint64_t h = kBaseFnv;
-  for (char c : texto) h = (h ^ minusculas[static_cast<unsigned char>(c)]) * kPrimoFnv;
+  for (char c : texto) h = (h ^ static_cast<unsigned char>(MinusculaDe(c))) * kPrimoFnv;
   return Mezclar(h ^ texto.size());
 }
 

@@ -1,4 +1,5 @@
-// TIndiceHash: an open-addressing hash index of integer values whose keys live elsewhere
+// IndiceHash: the hashes of texts (exact and ignoring letter case) and TIndiceHash, an
+// open-addressing hash index of integer values whose keys live elsewhere
 // (positions in a list, rows of a table). The owner hashes its keys and tells, for a stored
 // value, whether its key is the one sought; nothing is allocated per lookup, and the index
 // holds no pointers, so it can be copied and moved with its owner.
@@ -10,12 +11,25 @@
 #include <string_view>
 #include <vector>
 
+#include "core/Texto.h"
+
 // Hash of the exact bytes of a text.
 std::size_t HashExacto(std::string_view texto);
 // Hash of a text with every letter lowercased (equal for texts IgualesSinMayusculas).
 std::size_t HashSinMayusculas(std::string_view texto);
 // Combines a running hash with the hash of one more item.
 std::size_t CombinarHash(std::size_t acumulado, std::size_t otro);
+
+// Hash and equality of texts compared ignoring letter case, for the standard hash
+// containers; transparent, so a container of strings is asked with string views.
+struct THashSinMayusculas {
+  using is_transparent = void;
+  std::size_t operator()(std::string_view texto) const { return HashSinMayusculas(texto); }
+};
+struct TIgualSinMayusculas {
+  using is_transparent = void;
+  bool operator()(std::string_view a, std::string_view b) const { return IgualesSinMayusculas(a, b); }
+};
 
 class TIndiceHash {
  public:

@@ -2,13 +2,32 @@
 // code page, and the conversions to and from UTF-8 used at the program's boundaries.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
 
+namespace texto_detalle {
+constexpr std::array<unsigned char, 256> TablaMinusculas() {
+  std::array<unsigned char, 256> tabla{};
+  for (unsigned b = 0; b < 256; ++b) {
+    unsigned m = b;
+    if ((b >= 'A' && b <= 'Z') || (b >= 0xC0 && b <= 0xDE && b != 0xD7)) m = b + 32;
+    if (b == 0x8A || b == 0x8C || b == 0x8E) m = b + 0x10;  // Š Œ Ž
+    if (b == 0x9F) m = 0xFF;                               // Ÿ
+    tabla[b] = static_cast<unsigned char>(m);
+  }
+  return tabla;
+}
+inline constexpr std::array<unsigned char, 256> kMinusculas = TablaMinusculas();
+}  // namespace texto_detalle
+
 // Lower case of one Windows-1252 character (A-Z, À-Þ but ×, Š, Œ, Ž, Ÿ); others unchanged.
-char MinusculaDe(char c);
+// One table lookup: case-insensitive hashes and comparisons call it for every byte.
+inline char MinusculaDe(char c) {
+  return static_cast<char>(texto_detalle::kMinusculas[static_cast<unsigned char>(c)]);
+}
 // Upper case of one Windows-1252 character (a-z, à-þ but ÷, š, œ, ž, ÿ); others unchanged.
 char MayusculaDe(char c);
 

@@ -20,21 +20,6 @@ std::optional<std::size_t> IndiceDe(std::string_view texto, const TLista& lista)
 
 TLista ConjuntoUnitario(std::string texto) { return TLista{std::move(texto)}; }
 
-std::string ListaConBlancos(const TLista& lista) {
-  std::string r;
-  for (const auto& item : lista) {
-    r += item;
-    r += ' ';
-  }
-  return r;
-}
-
-bool ConjuntoEnParticion(const TLista& bloque, const TParticion& particion) {
-  for (const auto& b : particion)
-    if (b == bloque) return true;
-  return false;
-}
-
 TParticion ParticionUnitaria(const TLista& lista) {
   TParticion r;
   r.reserve(lista.size());
@@ -42,16 +27,12 @@ TParticion ParticionUnitaria(const TLista& lista) {
   return r;
 }
 
-TLista BloqueQueContiene(std::string_view texto, const TParticion& particion) {
-  for (const auto& b : particion)
-    if (EsMiembro(texto, b)) return b;
-  return ConjuntoUnitario(kSinTransicion);
-}
-
-TLista Concatenar(const TLista& lista1, const TLista& lista2, int modo) {
-  TLista r;
-  if (modo == 2) r = lista1;
-  r.insert(r.end(), lista2.begin(), lista2.end());
+std::string ListaConBlancos(const TLista& lista) {
+  std::string r;
+  for (const auto& item : lista) {
+    r += item;
+    r += ' ';
+  }
   return r;
 }
 
@@ -91,6 +72,8 @@ bool CadenaAceptada(std::string_view cadena, const TFuncion& funcion, const TLis
   return SobreAlfabeto(cadena, alfabeto) && funcion.Acepta(cadena);
 }
 
+std::string NombreBloque(std::size_t bloque) { return "q" + std::to_string(bloque); }
+
 std::string QuitarBlancos(std::string_view texto) {
   std::string r;
   for (char c : texto)
@@ -122,13 +105,6 @@ std::string ListaATexto(const TLista& lista) {
     r += lista[i];
   }
   return r;
-}
-
-std::string NombreDeEstados(const TLista& lista) {
-  if (lista.empty()) return {};
-  std::string r = "[";
-  for (const auto& item : lista) r += "q" + item;
-  return r + "]";
 }
 
 void PartirEnA(std::string_view texto, std::string& primero, std::string& segundo) {

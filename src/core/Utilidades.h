@@ -27,16 +27,10 @@ std::optional<std::size_t> IndiceDe(std::string_view texto, const TLista& lista)
 
 // A block holding the one item `texto`.
 TLista ConjuntoUnitario(std::string texto);
+// One singleton block per item of `lista`, in order: the partition before any merge.
+TParticion ParticionUnitaria(const TLista& lista);
 // Every item followed by one blank, in order ("a b " for [a, b]); empty for an empty list.
 std::string ListaConBlancos(const TLista& lista);
-// True if some block of `particion` equals `bloque` exactly (same items, same order, same case).
-bool ConjuntoEnParticion(const TLista& bloque, const TParticion& particion);
-// One singleton block per item of `lista`, in order.
-TParticion ParticionUnitaria(const TLista& lista);
-// A copy of the first block that has `texto` as a (case-insensitive) member; [-] if none.
-TLista BloqueQueContiene(std::string_view texto, const TParticion& particion);
-// modo 2: lista1 followed by lista2 (duplicates kept); any other modo: lista2 only.
-TLista Concatenar(const TLista& lista1, const TLista& lista2, int modo);
 // Appends to `lista1` each item of `lista2` not yet a member of it (tested as lista1 grows),
 // in lista2's order, and returns a copy of the extended lista1.
 TLista Unir(TLista& lista1, const TLista& lista2);
@@ -52,6 +46,9 @@ bool SobreAlfabeto(std::string_view cadena, const TLista& alfabeto);
 // False if `cadena` is not over `alfabeto` (the table is then not consulted); otherwise
 // the table's verdict (TFuncion::Acepta).
 bool CadenaAceptada(std::string_view cadena, const TFuncion& funcion, const TLista& alfabeto);
+// The name of block n of a partition, the state n of the quotient automaton: "q" + n in
+// decimal.
+std::string NombreBloque(std::size_t bloque);
 // `texto` without its blanks.
 std::string QuitarBlancos(std::string_view texto);
 // `texto` without its blanks and slashes.
@@ -60,8 +57,6 @@ std::string QuitarBlancosYBarras(std::string_view texto);
 std::string ConjuntoATexto(const TLista& lista);
 // The items joined by " , "; empty for an empty list.
 std::string ListaATexto(const TLista& lista);
-// "[q0q3]" for the state numbers [0, 3]; empty for an empty list.
-std::string NombreDeEstados(const TLista& lista);
 // Appends to `primero` what precedes the first capital "A" of `texto` and to `segundo`
 // the rest, "A" included. Without an "A" the whole text goes to `primero`.
 void PartirEnA(std::string_view texto, std::string& primero, std::string& segundo);

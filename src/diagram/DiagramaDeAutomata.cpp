@@ -52,7 +52,7 @@ class TAristas {
 // The blocks of a partition as states "q"+n.
 void EstadosDeBloques(TDiagrama& diagrama, const TParticion& bloques) {
   for (std::size_t n = 0; n < bloques.size(); ++n)
-    diagrama.estados.push_back({NombreBloque(static_cast<int>(n)), NombresPrefijos(bloques[n]), false, false});
+    diagrama.estados.push_back({NombreBloque(n), NombresPrefijos(bloques[n]), false, false});
 }
 
 }  // namespace

@@ -13,8 +13,6 @@
 #include "inference/AlgoritmoIM1.h"
 
 #include <algorithm>
-#include <cmath>
-#include <cstdio>
 #include <numeric>
 #include <vector>
 
@@ -28,17 +26,18 @@ std::unique_ptr<TDatosStren> CalcularDatosStren(const TAutomata& automata, int l
 }
 
 bool PreguntarHeuristico(const TParametrosIM1& parametros, const std::string& p, const std::string& q,
-                         std::size_t i, std::size_t j, const TTablaStren* tabla, const TLista& Finales) {
+                         std::size_t i, std::size_t j, const TTablaStren* tabla, const TTablaKSufijos* sufijos) {
   switch (parametros.Heuristico) {
-    case kHeuristicoLevine:
+    case THeuristico::Levine:
       return tabla != nullptr && Levine(static_cast<int>(i), static_cast<int>(j), parametros.S, *tabla);
-    case kHeuristicoMiclet:
+    case THeuristico::Miclet:
       return tabla != nullptr && Miclet(static_cast<int>(i), static_cast<int>(j), parametros.S, *tabla);
-    case kHeuristicoKSufijos:
-      return KSufijos(p, q, parametros.K, Finales);
-    default:
+    case THeuristico::K_Sufijos:
+      return sufijos != nullptr && KSufijos(p, q, *sufijos);
+    case THeuristico::OtroH:
       return false;
   }
+  return false;
 }
 
 namespace {
@@ -136,9 +135,9 @@ std::string CausaIM1(const TParametrosIM1& parametros, std::size_t i, std::size_
     return tabla ? std::to_string(tabla->Fuerza(static_cast<int>(i), static_cast<int>(j))) : std::string("?");
   };
   switch (parametros.Heuristico) {
-    case kHeuristicoLevine: return "levine " + fuerza() + " " + cota();
-    case kHeuristicoMiclet: return "miclet " + fuerza() + " " + cota();
-    case kHeuristicoKSufijos: return "k-sufijos " + std::to_string(parametros.K);
+    case THeuristico::Levine: return "levine " + fuerza() + " " + cota();
+    case THeuristico::Miclet: return "miclet " + fuerza() + " " + cota();
+    case THeuristico::K_Sufijos: return "k-sufijos " + std::to_string(parametros.K);
     default: return std::string();
   }
 }
@@ -147,45 +146,13 @@ void AlgoritmoIM1(TAutomata& automata, const TParametrosIM1& parametros, const T
                   TObservadorFusiones* observador) {
   const TLista& estados = automata.Estados;
   const TLista& finales = automata.Finales;
+  const auto sufijos = parametros.Heuristico == THeuristico::K_Sufijos
+                           ? CalcularTablaKSufijos(finales, parametros.K)
+                           : nullptr;
   automata.Bloques = FusionarPares(
       estados,
       [&](std::size_t i, std::size_t j) {
-        return PreguntarHeuristico(parametros, estados[i], estados[j], i, j, tabla, finales);
+        return PreguntarHeuristico(parametros, estados[i], estados[j], i, j, tabla, sufijos.get());
       },
       observador, [&](std::size_t i, std::size_t j) { return CausaIM1(parametros, i, j, tabla); });
-}
-
-std::string RealEnFormaGeneral(double valor, char separadorDecimal) {
-  if (std::isnan(valor)) return "NAN";
-  if (std::isinf(valor)) return valor > 0 ? "INF" : "-INF";
-  if (valor == 0) return "0";
-  char texto[64];
-  std::snprintf(texto, sizeof texto, "%.15G", valor);  // fixed or exponent form, no trailing zeros
-  std::string mantisa = texto;
-  std::string exponente;
-  if (const auto e = mantisa.find('E'); e != std::string::npos) {
-    exponente = mantisa.substr(e + 1);
-    mantisa.erase(e);
-    const bool negativo = exponente[0] == '-';
-    exponente.erase(0, 1);  // the sign
-    exponente.erase(0, std::min(exponente.find_first_not_of('0'), exponente.size() - 1));
-    exponente = std::string("E") + (negativo ? "-" : "") + exponente;
-  }
-  if (const auto punto = mantisa.find('.'); punto != std::string::npos) mantisa[punto] = separadorDecimal;
-  return mantisa + exponente;
-}
-
-std::string CaptionResultadoIM1(const TParametrosIM1& parametros, char separadorDecimal) {
-  const auto S = [&] {
-    if (const auto real = VarianteAReal(parametros.S)) return RealEnFormaGeneral(*real, separadorDecimal);
-    if (const auto* texto = std::get_if<std::string>(&parametros.S)) return *texto;
-    return std::string();
-  };
-  std::string caption = "Aut\xF3mata resultado IM1   K=" + std::to_string(parametros.K);
-  switch (parametros.Heuristico) {
-    case kHeuristicoLevine: return caption + "  Levine   S =" + S();
-    case kHeuristicoMiclet: return caption + "  Miclet   S =" + S();
-    case kHeuristicoKSufijos: return caption + "  K Sufijos";
-    default: return caption;
-  }
 }

@@ -1,5 +1,9 @@
 // UalgoritmoIM1: IM1 inference, the merging of prefix-tree acceptor states approved pair by
-// pair by a heuristic of the heuristics library, and the caption of its result.
+// pair by a heuristic of the heuristics library.
+//
+// Sources: the heuristics' own (Levine and Miclet in heurist/Stren.h, k-tails in
+// heurist/KSufijos.h); the prefix-tree acceptor and merging of its states as in D. Angluin,
+// "Inference of reversible languages", Journal of the ACM 29(3), 741-765, 1982.
 #pragma once
 
 #include <cstddef>
@@ -14,15 +18,15 @@
 
 class TObservadorFusiones;
 
-// The heuristic codes of a run.
-inline constexpr char kHeuristicoLevine = 'L';
-inline constexpr char kHeuristicoMiclet = 'M';
-inline constexpr char kHeuristicoKSufijos = 'S';
+// The heuristic of a run, as the heuristic dialog's radio buttons list them; the value is
+// the heuristic's code letter. OtroH, the dialog's "Otro", names none: a run with it
+// merges nothing.
+enum class THeuristico : char { Levine = 'L', Miclet = 'M', K_Sufijos = 'S', OtroH = 0 };
 
-// The parameters of a run: the heuristic code, K, and the bound S (for Levine the text of
-// the bound the user picked, for Miclet the value ObtenerCotaMenor returned; unused by 'S').
+// The parameters of a run: the heuristic, K, and the bound S (for Levine the text of the
+// bound the user picked, for Miclet the value ObtenerCotaMenor returned; unused by K_Sufijos).
 struct TParametrosIM1 {
-  char Heuristico = 0;
+  THeuristico Heuristico = THeuristico::OtroH;
   int K = 0;
   TVariante S;
 };
@@ -38,12 +42,12 @@ struct TDatosStren {
 std::unique_ptr<TDatosStren> CalcularDatosStren(const TAutomata& automata, int longitudMaxima);
 
 // Asks the run's heuristic about the states p = Estados[i] and q = Estados[j]:
-// 'L' Levine(i, j, S, table), 'M' Miclet(i, j, S, table), 'S' KSufijos(p, q, K, Finales);
-// any other code (or 'L'/'M' without a table) answers false without a call.
+// Levine(i, j, S, tabla), Miclet(i, j, S, tabla), K_Sufijos: KSufijos(p, q, sufijos), the
+// table of (Finales, K); OtroH (or a heuristic without its table) answers false.
 bool PreguntarHeuristico(const TParametrosIM1& parametros, const std::string& p, const std::string& q,
-                         std::size_t i, std::size_t j, const TTablaStren* tabla, const TLista& Finales);
+                         std::size_t i, std::size_t j, const TTablaStren* tabla, const TTablaKSufijos* sufijos);
 
-// The pair loop: starting from ParticionUnitaria(Estados), for i from 0 to n-2 and j from
+// The pair loop: starting from one singleton block per state, for i from 0 to n-2 and j from
 // i+1 to n-1, each pair `aprueba(i, j)` approves merges the block of Estados[j] into that of
 // Estados[i]: the two blocks are removed and B1 followed by B2 is appended; when both
 // states are already in one block, that block moves to the end. Returns the partition.
@@ -62,20 +66,8 @@ TParticion FusionarPares(const TLista& Estados, const std::function<bool(std::si
 std::string CausaIM1(const TParametrosIM1& parametros, std::size_t i, std::size_t j, const TTablaStren* tabla);
 
 // Steps 3 and 4 of a run: automata.Bloques := the partition of FusionarPares with the
-// run's heuristic (PreguntarHeuristico). `tabla` is the Stren table of an 'L' or 'M' run.
+// run's heuristic (PreguntarHeuristico). `tabla` is the Stren table of a Levine or Miclet run;
+// a K_Sufijos run builds its k-suffixes table here, once.
 // `observador`, when given, hears each effective merge with CausaIM1 as its cause.
 void AlgoritmoIM1(TAutomata& automata, const TParametrosIM1& parametros, const TTablaStren* tabla,
                   TObservadorFusiones* observador = nullptr);
-
-// A real number in the shortest general form of up to 15 significant digits ("2", "0,5",
-// "1E15", "1E-5"), with `separadorDecimal` between the integer and fraction digits.
-std::string RealEnFormaGeneral(double valor, char separadorDecimal);
-
-// The result window's caption: "Autómata resultado IM1   K=" + K, then
-// "  Levine   S =" + S, "  Miclet   S =" + S (S as RealEnFormaGeneral) or "  K Sufijos"
-// for the codes 'L', 'M', 'S'; nothing more for another code. An S that reads as no
-// number is written as its text.
-std::string CaptionResultadoIM1(const TParametrosIM1& parametros, char separadorDecimal);
-
-// The acceptor window's caption in an IM1 run (two blanks before the parenthesis).
-inline constexpr const char* kCaptionAceptorIM1 = "Aceptor de prefijos  (IM1)";

@@ -23,10 +23,6 @@
 #include "core/Utilidades.h"
 #include "inference/ObservadorFusiones.h"
 
-std::string CaptionResultadoKC(int k) {
-  return "Aut\xF3mata resultado KC   K=" + std::to_string(k);
-}
-
 namespace {
 
 // True when no two different names or suffixes can be equal ignoring letter case: every
@@ -43,7 +39,7 @@ bool NombresEnUnaCaja(const TLista& estados) {
 }
 
 // Block by block, as the grouping is stated over text lists (names in mixed case only).
-void AgruparPorSufijoRecorriendo(const TLista& largos, std::size_t k, int modo, TParticion& bloques,
+void AgruparPorSufijoRecorriendo(const TLista& largos, std::size_t k, TModoInferencia modo, TParticion& bloques,
                                   TObservadorFusiones* observador) {
   for (const auto& s : largos) {
     const std::string suf(*UltimosSimbolos(s, k, modo));
@@ -79,7 +75,7 @@ void AgruparPorSufijoRecorriendo(const TLista& largos, std::size_t k, int modo, 
 
 // With names in one letter case: blocks are the classes of equal suffix, ordered by the
 // position of their last state.
-void AgruparPorSufijoIndexado(const TLista& largos, std::size_t k, int modo, TParticion& bloques,
+void AgruparPorSufijoIndexado(const TLista& largos, std::size_t k, TModoInferencia modo, TParticion& bloques,
                               TObservadorFusiones* observador) {
   struct TGrupo {
     TLista estados;
@@ -104,7 +100,7 @@ void AgruparPorSufijoIndexado(const TLista& largos, std::size_t k, int modo, TPa
 
 }  // namespace
 
-void AlgoritmoKC(TAutomata& automata, int k, int modo, TObservadorFusiones* observador) {
+void AlgoritmoKC(TAutomata& automata, int k, TModoInferencia modo, TObservadorFusiones* observador) {
   const std::size_t simbolos = static_cast<std::size_t>(k);
   // SepararCortos.
   TParticion bloques;

@@ -54,18 +54,6 @@ bool UsaMarcaFinal(const TLista& muestra) {
   });
 }
 
-std::string MensajeMarcaFinalEnMuestra() {
-  return "La muestra contiene el car\xE1" "cter \"$\", que KR reserva como marca de fin de ejemplo";
-}
-
-std::string MensajeMarcaFinalEnEjemplo() {
-  return "El ejemplo contiene el car\xE1" "cter \"$\", que KR reserva como marca de fin de ejemplo";
-}
-
-std::string CaptionResultadoKR(int k) {
-  return "Aut\xF3mata resultado KR   K=" + std::to_string(k);
-}
-
 namespace {
 
 constexpr int kNinguno = -1;
@@ -91,7 +79,7 @@ struct TGruposPredecesores {
 
 class TFusionKR {
  public:
-  TFusionKR(const TAutomata& automata, int k, int modo, TObservadorFusiones* observador);
+  TFusionKR(const TAutomata& automata, int k, TModoInferencia modo, TObservadorFusiones* observador);
 
   // Runs the queue from the initial pairs of the marked examples; returns the partition,
   // the blocks as state id lists in partition order.
@@ -112,7 +100,7 @@ class TFusionKR {
 
   const TAutomata& m_automata;
   int m_k;
-  int m_modo;
+  TModoInferencia m_modo;
   TObservadorFusiones* m_observador;
   int m_estados;
   int m_simbolos;
@@ -134,7 +122,7 @@ class TFusionKR {
   std::deque<int> m_causas;                      // beside m_pendientes, when observed
 };
 
-TFusionKR::TFusionKR(const TAutomata& automata, int k, int modo, TObservadorFusiones* observador)
+TFusionKR::TFusionKR(const TAutomata& automata, int k, TModoInferencia modo, TObservadorFusiones* observador)
     : m_automata(automata),
       m_k(k),
       m_modo(modo),
@@ -341,7 +329,7 @@ int TFusionKR::UnirGrupos(int g1, int g2) {
 
 }  // namespace
 
-void AlgoritmoKR(TAutomata& automata, int k, int modo, const TLista& muestra, TObservadorFusiones* observador) {
+void AlgoritmoKR(TAutomata& automata, int k, TModoInferencia modo, const TLista& muestra, TObservadorFusiones* observador) {
   std::vector<int> finales;
   finales.reserve(automata.Finales.size());
   for (const auto& final : automata.Finales) {

@@ -14,7 +14,7 @@
 #include "inference/AlgoritmoKR.h"
 
 bool RechazaTodos(const TAutomata& automata, const TLista& negativa) {
-  const TFuncion cociente(automata, FuncionCociente);
+  const TFuncion cociente(automata);
   for (const auto& ejemplo : negativa)
     if (CadenaAceptada(ejemplo, cociente, automata.Alfabeto)) return false;
   return true;
@@ -34,25 +34,16 @@ bool NegativoEnPositiva(const TLista& positiva, const TLista& negativa) {
 
 }  // namespace
 
-std::optional<TSolucionK> BuscarKNegativo(char letra, const TLista& positiva, const TLista& negativa, int cota) {
-  if (letra != 'R' && letra != 'C') return std::nullopt;
+std::optional<TSolucionK> BuscarKNegativo(TAlgoritmoK algoritmo, const TLista& positiva, const TLista& negativa, int cota) {
   if (NegativoEnPositiva(positiva, negativa)) return std::nullopt;
-  const TLista marcada = letra == 'R' ? MarcarMuestra(positiva) : TLista{};
+  const TLista marcada = algoritmo == TAlgoritmoK::KR ? MarcarMuestra(positiva) : TLista{};
   for (int k = 0; k <= cota; ++k) {
-    auto automata = std::make_unique<TAutomata>(letra == 'R' ? marcada : positiva, 'N');
-    if (letra == 'R')
-      AlgoritmoKR(*automata, k, ModoSilencioso, positiva);
+    auto automata = std::make_unique<TAutomata>(algoritmo == TAlgoritmoK::KR ? marcada : positiva);
+    if (algoritmo == TAlgoritmoK::KR)
+      AlgoritmoKR(*automata, k, TModoInferencia::Silencioso, positiva);
     else
-      AlgoritmoKC(*automata, k, ModoSilencioso);
+      AlgoritmoKC(*automata, k, TModoInferencia::Silencioso);
     if (RechazaTodos(*automata, negativa)) return TSolucionK{k, std::move(automata)};
   }
   return std::nullopt;
-}
-
-std::string CaptionResultadoNegativo(char letra, int k) {
-  return std::string("Aut\xF3mata resultado K") + letra + " NEGATIVO   K=" + std::to_string(k);
-}
-
-std::string MensajeSinSolucion(int cota) {
-  return "No se encontr\xF3 soluci\xF3n para el rango de K = [0.." + std::to_string(cota) + "]";
 }

@@ -1,5 +1,5 @@
 // BusquedaK: the search for the smallest k whose KR or KC result rejects every example of a
-// negative sample, and the texts that report it.
+// negative sample.
 #pragma once
 
 #include <memory>
@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/Lista.h"
+#include "inference/ModoInferencia.h"
 
 class TAutomata;
 
@@ -16,20 +17,14 @@ struct TSolucionK {
   std::unique_ptr<TAutomata> automata;
 };
 
-// For k = 0, 1, ..., cota (inclusive), builds the acceptor of `positiva` (marked, for
-// letra 'R') and runs KR or KC (letra 'C') silently; the first k whose quotient automaton
-// rejects every example of `negativa` (an example with a character outside the result's
-// alphabet counts as rejected) is the solution. std::nullopt when no k in 0..cota works
-// (and for any other letter); at once, without running, when a negative example is
-// byte for byte a positive one, since every result accepts it. For 'R', `positiva` must not
-// hold "$" (UsaMarcaFinal).
-std::optional<TSolucionK> BuscarKNegativo(char letra, const TLista& positiva, const TLista& negativa, int cota);
+// For k = 0, 1, ..., cota (inclusive), builds the acceptor of `positiva` (marked, for KR)
+// and runs `algoritmo` on it; the first k whose quotient automaton rejects every example
+// of `negativa` (an example with a character outside the result's alphabet counts as
+// rejected) is the solution. std::nullopt when no k in 0..cota works; at once, without
+// running, when a negative example is byte for byte a positive one, since every result
+// accepts it. For KR, `positiva` must not hold "$" (UsaMarcaFinal).
+std::optional<TSolucionK> BuscarKNegativo(TAlgoritmoK algoritmo, const TLista& positiva, const TLista& negativa, int cota);
 
 // True when the quotient automaton of `automata` (its Bloques) accepts no example of
 // `negativa`.
 bool RechazaTodos(const TAutomata& automata, const TLista& negativa);
-
-// "Autómata resultado KR NEGATIVO   K=" (or KC) followed by k.
-std::string CaptionResultadoNegativo(char letra, int k);
-// "No se encontró solución para el rango de K = [0.." followed by the bound and "]".
-std::string MensajeSinSolucion(int cota);

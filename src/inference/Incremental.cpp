@@ -6,31 +6,24 @@
 #include "inference/AlgoritmoKC.h"
 #include "inference/AlgoritmoKR.h"
 
-std::string CaptionResultadoIncremental(char letra, int k) {
-  return std::string("Aut\xF3mata resultado  K") + letra + " INCREMENTAL   K=" + std::to_string(k);
-}
-
-std::unique_ptr<TAutomata> InferenciaInicial(int k, char letra, const TLista& muestra,
+std::unique_ptr<TAutomata> InferenciaInicial(int k, TAlgoritmoK algoritmo, const TLista& muestra,
                                              TObservadorFusiones* observador) {
-  if (letra == 'R') {
-    auto automata = std::make_unique<TAutomata>(MarcarMuestra(muestra), 'N');
-    AlgoritmoKR(*automata, k, ModoSilencioso, muestra, observador);
+  if (algoritmo == TAlgoritmoK::KR) {
+    auto automata = std::make_unique<TAutomata>(MarcarMuestra(muestra));
+    AlgoritmoKR(*automata, k, TModoInferencia::Silencioso, muestra, observador);
     return automata;
   }
-  if (letra == 'C') {
-    auto automata = std::make_unique<TAutomata>(muestra, 'N');
-    AlgoritmoKC(*automata, k, ModoSilencioso, observador);
-    return automata;
-  }
-  return nullptr;
+  auto automata = std::make_unique<TAutomata>(muestra);
+  AlgoritmoKC(*automata, k, TModoInferencia::Silencioso, observador);
+  return automata;
 }
 
 std::unique_ptr<TAutomata> AnadirEjemploKR(int k, const std::string& ejemplo, TLista& muestraAmpliada) {
   muestraAmpliada.push_back(ejemplo);
-  return InferenciaInicial(k, 'R', muestraAmpliada);
+  return InferenciaInicial(k, TAlgoritmoK::KR, muestraAmpliada);
 }
 
 std::unique_ptr<TAutomata> AnadirEjemploKC(int k, const std::string& ejemplo, TLista& muestraAmpliada) {
   muestraAmpliada.push_back(ejemplo);
-  return InferenciaInicial(k, 'C', muestraAmpliada);
+  return InferenciaInicial(k, TAlgoritmoK::KC, muestraAmpliada);
 }

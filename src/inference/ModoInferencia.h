@@ -1,24 +1,24 @@
-// ModoInferencia: the modes in which KR and KC are run, and how each counts symbols.
+// ModoInferencia: which algorithm of the k family runs (KR or KC), over which symbols, and
+// how each mode counts symbols.
 #pragma once
 
 #include <cstddef>
 #include <optional>
 #include <string_view>
 
-// The result window is shown after the run (the app layer does it; the algorithm itself
-// only merges).
-constexpr int ModoVentana = 0;
-// The caller reads the result from the automaton.
-constexpr int ModoSilencioso = 1;
-// As ModoSilencioso, over situation/action pair symbols ("S1A1", "S12A11": "S", digits,
-// "A", digits).
-constexpr int ModoMealy = 2;
+// Over what KR and KC count their k symbols. The values are those of the system's modes
+// (0, showing the result window, is the app layer's business and has no value here).
+enum class TModoInferencia {
+  Silencioso = 1,  // one character per symbol
+  Mealy = 2,       // situation/action pair symbols ("S1A1", "S12A11": "S", digits, "A", digits)
+};
 
-// The last k symbols of the state name `nombre`: its last k characters, or in ModoMealy
-// its last k pair symbols (each begins with the one "S" it holds); nullopt when the name
-// has fewer than k symbols. Any mode other than ModoMealy counts characters.
-inline std::optional<std::string_view> UltimosSimbolos(std::string_view nombre, std::size_t k, int modo) {
-  if (modo != ModoMealy) {
+// The last k symbols of the state name `nombre`: its last k characters, or in
+// TModoInferencia::Mealy its last k pair symbols (each begins with the one "S" it holds);
+// nullopt when the name has fewer than k symbols.
+inline std::optional<std::string_view> UltimosSimbolos(std::string_view nombre, std::size_t k,
+                                                       TModoInferencia modo) {
+  if (modo != TModoInferencia::Mealy) {
     if (nombre.size() < k) return std::nullopt;
     return nombre.substr(nombre.size() - k);
   }
@@ -30,3 +30,6 @@ inline std::optional<std::string_view> UltimosSimbolos(std::string_view nombre, 
   }
   return nombre.substr(inicio);
 }
+
+// The algorithm of a KR or KC command; the value is the letter that names it.
+enum class TAlgoritmoK : char { KR = 'R', KC = 'C' };

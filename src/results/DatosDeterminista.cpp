@@ -5,6 +5,7 @@
 
 #include "core/Automata.h"
 #include "core/Utilidades.h"
+#include "results/RejillaAceptor.h"
 
 std::string FormarCadena(const TAutomataDeterminista& automata, const std::vector<int>& filas) {
   std::string texto;
@@ -26,7 +27,7 @@ TDatosDeterminista CalcularDatosDeterminista(const TAutomata& automata,
   for (int fila : datos.FilasFinales) datos.Efinales += nombres[static_cast<std::size_t>(fila)];
   for (const auto& nombre : nombres) datos.Estados += nombre;
 
-  automata.MostrarAlfabetoEnRejilla(datos.Tabla);
+  MostrarAlfabetoEnRejilla(automata, datos.Tabla);
   const std::size_t simbolos = datos.Tabla.Columnas() - 1;
   datos.Tabla.PonerFilas(filas + 1);
   for (std::size_t r = 0; r < filas; ++r) {

@@ -5,8 +5,9 @@
 #include <cstddef>
 
 #include "core/Automata.h"
+#include "core/IndiceParticion.h"
 #include "core/Utilidades.h"
-#include "results/IndiceParticion.h"
+#include "results/RejillaAceptor.h"
 
 bool TDatosResultado::EsDeterminista() const {
   for (const auto& fila : TablaDestinos)
@@ -25,7 +26,7 @@ TLista TDatosResultado::TextosDestino(int bloque, int simbolo) const {
 namespace {
 
 std::string TextoEstado(std::size_t n, const TLista& bloque) {
-  std::string texto = NombreBloque(static_cast<int>(n));
+  std::string texto = NombreBloque(n);
   texto += " = ";
   texto += ConjuntoATexto(bloque);
   return texto;
@@ -82,11 +83,11 @@ TDatosResultado CalcularDatosResultado(const TAutomata& automata) {
     }
   }
 
-  automata.MostrarAlfabetoEnRejilla(datos.Tabla);
+  MostrarAlfabetoEnRejilla(automata, datos.Tabla);
   datos.Tabla.PonerFilas(bloques.size() + 1);
   for (std::size_t n = 0; n < bloques.size(); ++n) {
     std::string cabecera = " ";
-    cabecera += NombreBloque(static_cast<int>(n));
+    cabecera += NombreBloque(n);
     datos.Tabla.PonerCelda(n + 1, 0, std::move(cabecera));
     for (std::size_t c = 0; c < alfabeto.size(); ++c) {
       std::string celda;

@@ -14,6 +14,8 @@
 #include <deque>
 #include <unordered_map>
 
+#include "core/Utilidades.h"
+
 namespace {
 
 struct THashEstado {
@@ -25,12 +27,6 @@ struct THashEstado {
 };
 
 }  // namespace
-
-std::string NombreBloque(int bloque) {
-  std::string nombre = "q";
-  nombre += std::to_string(bloque);
-  return nombre;
-}
 
 std::string TAutomataDeterminista::NombreFila(int fila) const {
   const auto& estado = Estados[static_cast<std::size_t>(fila)];

@@ -11,9 +11,6 @@
 // in which the block's members produce them. An empty list is no transition.
 using TTablaDestinos = std::vector<std::vector<std::vector<int>>>;
 
-// The name of block n of the quotient automaton: "q" + n in decimal.
-std::string NombreBloque(int bloque);
-
 // A state of the deterministic automaton: block numbers without repetition, in the order
 // the construction added them. [1, 2] and [2, 1] are different states.
 using TEstadoSubconjunto = std::vector<int>;

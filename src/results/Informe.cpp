@@ -5,6 +5,7 @@
 #include "core/Utilidades.h"
 #include "results/DatosDeterminista.h"
 #include "results/DatosResultado.h"
+#include "results/RejillaAceptor.h"
 
 namespace {
 
@@ -80,7 +81,7 @@ void EmitirInformeAceptor(const std::string& titulo, const TLista& muestraPositi
   salida("Estados Finales: " + ConjuntoATexto(aceptor.Finales));
   salida("Conjunto de Estados: " + ConjuntoATexto(aceptor.Estados));
   salida("Funci\xF3n de Transici\xF3n: ");
-  EmitirLineasDeTabla(aceptor.RejillaAceptor(), TFormatoTabla::A, salida);
+  EmitirLineasDeTabla(RejillaAceptor(aceptor), TFormatoTabla::A, salida);
 }
 
 TLista InformeAceptor(const std::string& titulo, const TLista& muestraPositiva, const TAutomata& aceptor) {

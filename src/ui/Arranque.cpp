@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include "app/Interaccion.h"
 #include "ui/Presentacion.h"
 #include "ui/Principal.h"
 #include "ui/Sonido.h"
@@ -31,7 +32,7 @@ std::unique_ptr<TFprincipal> Arrancar(TFpresentacion& presentacion, QStringList*
 
 std::unique_ptr<TFprincipal> ArrancarConPresentacion(TSonidos& sonidos) {
   auto presentacion = std::make_unique<TFpresentacion>();
-  sonidos.Reproducir(QStringLiteral("Present.wav"));
+  sonidos.Reproducir(QString::fromLatin1(kSonidoPresentacion));
   presentacion->show();
   presentacion->repaint();
   QApplication::processEvents();

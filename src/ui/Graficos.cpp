@@ -14,7 +14,7 @@
 #include <QValueAxis>
 #include <algorithm>
 
-#include "results/Validacion.h"
+#include "app/GraficosLogica.h"
 #include "ui/TextoQt.h"
 
 namespace {

@@ -96,7 +96,7 @@ void TFmostrarAutomata::Activar() {
   if (!property(kActivacionPendiente).toBool()) return;
   setProperty(kActivacionPendiente, false);
   if (!m_ventana || !isVisible()) return;
-  m_ventana->FormActivate(*m_interaccion);
+  m_ventana->OfrecerConversion(*m_interaccion);
   if (m_ventana) m_validar->setEnabled(m_ventana->BotonValidarHabilitado());
 }
 

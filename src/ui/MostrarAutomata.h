@@ -18,7 +18,7 @@ class TFmostrarAutomata : public TVentanaResultado {
   TFmostrarAutomata(TAyuda& ayuda, QWidget* padre = nullptr);
 
   // Shows `ventana` modally with its caption. When it appears, FormShow fills it; once it
-  // is shown, FormActivate runs (the determinism test, which may open TFavisos1 and the
+  // is shown, OfrecerConversion runs (the determinism test, which may open TFavisos1 and the
   // deterministic window above it). "Validar" and "Guardar" reach the window's handlers
   // through `interaccion`; FormClose runs when it closes. "Cerrar", Escape or the close
   // box answer TCierre::Cancelar.

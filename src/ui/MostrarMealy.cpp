@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 
 #include "app/DiagramasVentanas.h"
-#include "app/FmostrarMealyLogica.h"
+#include "app/MostrarMealyLogica.h"
 #include "ui/Ayuda.h"
 #include "ui/Rejilla.h"
 #include "ui/TextoQt.h"

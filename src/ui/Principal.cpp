@@ -382,9 +382,9 @@ void TFprincipal::Acercade1Click() {
   if (m_acercaDe) m_acercaDe->exec();
 }
 
-void TFprincipal::NuevaMuestraClick() { ::NuevaMuestraClick(*m_sesion, *m_interaccion); }
+void TFprincipal::NuevaMuestraClick() { ::CrearMuestra(*m_sesion, *m_interaccion); }
 
-void TFprincipal::Abrir1Click() { ::Abrir1Click(*m_sesion, *m_interaccion); }
+void TFprincipal::Abrir1Click() { ::AbrirMuestra(*m_sesion, *m_interaccion); }
 
 void TFprincipal::AbrirArchivo(const QString& archivo) {
   RecordarCarpetaDe(archivo);
@@ -392,11 +392,11 @@ void TFprincipal::AbrirArchivo(const QString& archivo) {
 }
 
 void TFprincipal::VerMuestraClick() {
-  ::VerMuestraClick(*m_sesion);
+  ::MostrarMuestraEnVisor(*m_sesion);
   MostrarVisor();
 }
 
-void TFprincipal::GuardarComoClick() { ::GuardarComoClick(*m_sesion, *m_interaccion); }
+void TFprincipal::GuardarComoClick() { ::GuardarMuestraComo(*m_sesion, *m_interaccion); }
 
 void TFprincipal::Salir1Click() { close(); }
 

@@ -12,6 +12,7 @@
 #include "InteraccionGuion.h"
 #include "app/ExplorarKLogica.h"
 #include "app/BarridoK.h"
+#include "app/ComandosKR.h"
 #include "app/MostrarAutomataDeterLogica.h"
 #include "app/MostrarAutomataLogica.h"
 #include "app/Muestra.h"
@@ -41,10 +42,10 @@ int AceptadosPorVentana(const TAutomata& automata, const TLista& positiva, const
 }
 
 std::size_t Arcos(const TAutomata& automata) {
-  const TFuncion cociente(automata, FuncionCociente);
+  const TFuncion cociente(automata);
   std::size_t arcos = 0;
   for (std::size_t fila = 0; fila < cociente.NumeroDeFilas(); ++fila)
-    for (std::size_t c = 0; c < cociente.CeldasEnFila(fila); ++c)
+    for (std::size_t c = 0; c < cociente.Alfabeto().size(); ++c)
       if (!EsSinTransicion(cociente.Celda(fila, c))) ++arcos;
   return arcos;
 }
@@ -64,11 +65,11 @@ TEST(BarridoK, EveryRowMatchesTheSingleRunOfItsKAndTheFirstConsistentKIsTheSearc
       const int k = fila.paso.k;
       SCOPED_TRACE(std::string(NombreAlgoritmo(fila.paso.algoritmo)) + " k=" + std::to_string(k));
       ASSERT_EQ(k, static_cast<int>(&fila - filas.data()) % (cota + 1));
-      TAutomata referencia(kr ? MarcarMuestra(muestras.positiva) : muestras.positiva, 'N');
+      TAutomata referencia(kr ? MarcarMuestra(muestras.positiva) : muestras.positiva);
       if (kr)
-        KR(referencia, k, ModoSilencioso, muestras.positiva);
+        KR(referencia, k, TModoInferencia::Silencioso, muestras.positiva);
       else
-        KC(referencia, k, ModoSilencioso);
+        KC(referencia, k, TModoInferencia::Silencioso);
       EXPECT_EQ(fila.estados, referencia.Bloques.size());
       EXPECT_EQ(fila.transiciones, Arcos(referencia));
       const int negativos = AceptadosPorVentana(referencia, muestras.positiva, muestras.negativa);
@@ -80,7 +81,7 @@ TEST(BarridoK, EveryRowMatchesTheSingleRunOfItsKAndTheFirstConsistentKIsTheSearc
     }
 
     for (const char letra : {'R', 'C'}) {
-      const auto solucion = BuscarKNegativo(letra, muestras.positiva, muestras.negativa, cota);
+      const auto solucion = BuscarKNegativo(static_cast<TAlgoritmoK>(letra), muestras.positiva, muestras.negativa, cota);
       const auto primera = std::find_if(filas.begin(), filas.end(), [&](const TFilaBarrido& f) {
         return f.Consistente() && (f.paso.algoritmo == TAlgoritmoBarrido::KR) == (letra == 'R');
       });
@@ -98,7 +99,7 @@ TEST(BarridoK, Im1LevineRunsEveryCandidateBoundAndCountsOnTheDeterministicAutoma
   for (int vuelta = 0; vuelta < 15; ++vuelta) {
     const TMuestrasBarrido muestras{MuestraAleatoria(azar, 7, 5, 2, false), {}, MuestraAleatoria(azar, 8, 6, 2)};
     const auto filas = Barrido(muestras, {TAlgoritmoBarrido::IM1Levine});
-    const TAutomata aceptor(muestras.positiva, 'N');
+    const TAutomata aceptor(muestras.positiva);
     const int cota = static_cast<int>(LongitudMaxima(muestras.positiva));
     const TLista cotas = *CalcularDatosStren(aceptor, cota)->Cotas;
     ASSERT_EQ(filas.size(), cotas.size());

@@ -4,10 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include "InteraccionIM1Guion.h"
 #include "app/ElegirCotaSLogica.h"
 #include "app/ElegirHeuristicoLogica.h"
+#include "app/FlujoIM1.h"
 #include "app/Sesion.h"
+#include "InteraccionIM1Guion.h"
 
 // GCC 12 wrongly reports the std::optional members of the scripted actions in the tables
 // below as maybe uninitialized when optimizing.
@@ -136,7 +137,7 @@ TEST(TFelegirHeuristicoLogica, ResetOnShowAndTheRadioButtons) {
 }
 
 TEST(TFelegirHeuristicoLogica, FormShowDisablesOtroAfterHabilitarHeuristicos) {
-  TAutomata automata({"ab"}, 'N');
+  TAutomata automata({"ab"});
   auto sesion = SesionCon({"ab"});
   TFelegirHeuristicoLogica dialogo(automata, sesion);
   EXPECT_FALSE(dialogo.Label1Habilitado());  // disabled in the form
@@ -164,7 +165,7 @@ TEST(TFelegirHeuristicoLogica, KFieldBounds) {
       {"NoLimitWhenTheMaximumIsZero", {"", ""}, "7", 7},
   };
   for (const auto& f : filas) {
-    TAutomata automata(f.muestra, 'N');
+    TAutomata automata(f.muestra);
     auto sesion = SesionCon(f.muestra);
     TFelegirHeuristicoLogica dialogo(automata, sesion);
     dialogo.FormShow();
@@ -203,4 +204,33 @@ TEST(TFelegirCotaSLogica, SelectionOutsideTheListSelectsNothing) {
   dialogo.BtnAceptarClick(guion);
   EXPECT_EQ(ejecutada, "3");
   EXPECT_TRUE(guion.transcripcion.empty());
+}
+
+TEST(CaptionResultadoIM1, TextPerHeuristic) {
+  const struct {
+    const char* nombre;
+    TParametrosIM1 parametros;
+    char separador;
+    const char* esperado;
+  } filas[] = {
+      {"KSufijos", {THeuristico::K_Sufijos, 2, {}}, ',', "Aut\xF3mata resultado IM1   K=2  K Sufijos"},
+      {"LevineText", {THeuristico::Levine, 4, std::string("2")}, ',', "Aut\xF3mata resultado IM1   K=4  Levine   S =2"},
+      {"MicletReal", {THeuristico::Miclet, 3, 1.0}, ',', "Aut\xF3mata resultado IM1   K=3  Miclet   S =1"},
+      {"FractionComma", {THeuristico::Levine, 3, std::string("0.5")}, ',', "Aut\xF3mata resultado IM1   K=3  Levine   S =0,5"},
+      {"FractionPoint", {THeuristico::Miclet, 3, 0.25}, '.', "Aut\xF3mata resultado IM1   K=3  Miclet   S =0.25"},
+      {"Otro", {THeuristico::OtroH, 1, {}}, ',', "Aut\xF3mata resultado IM1   K=1"},
+  };
+  for (const auto& f : filas) EXPECT_EQ(CaptionResultadoIM1(f.parametros, f.separador), f.esperado) << f.nombre;
+}
+
+TEST(RealEnFormaGeneral, ShortestFormUpTo15Digits) {
+  const struct {
+    double valor;
+    const char* esperado;
+  } filas[] = {
+      {2, "2"}, {10, "10"}, {0.5, "0,5"}, {-1.5, "-1,5"}, {1.0 / 3, "0,333333333333333"},
+      {123456789012345.0, "123456789012345"}, {1e15, "1E15"}, {0.0001, "0,0001"},
+      {0.00001, "1E-5"}, {2.5e-7, "2,5E-7"}, {0, "0"},
+  };
+  for (const auto& f : filas) EXPECT_EQ(RealEnFormaGeneral(f.valor, ','), f.esperado) << f.valor;
 }

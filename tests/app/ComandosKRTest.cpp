@@ -386,4 +386,9 @@ TEST(ComandosKR, RunningOutOfMemoryEndsTheCommandInAnErrorBoxAndKeepsTheSample) 
   EXPECT_EQ(guion.transcripcion[2], kResultadoKR0);
 }
 
+TEST(ComandosKR, ResultCaptions) {
+  EXPECT_EQ(CaptionResultadoKR(3), "Aut\xF3mata resultado KR   K=3");
+  EXPECT_EQ(CaptionResultadoKC(0), "Aut\xF3mata resultado KC   K=0");
+}
+
 }  // namespace

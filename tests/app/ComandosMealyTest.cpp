@@ -6,10 +6,11 @@
 #include <fstream>
 #include <sstream>
 
-#include "GuionMealy.h"
 #include "app/ComandosMealy.h"
 #include "app/EditorMuestraSA.h"
+#include "app/LecturaMealy.h"
 #include "app/Sesion.h"
+#include "GuionMealy.h"
 
 namespace {
 

@@ -41,7 +41,7 @@ class FlujosMuestra : public testing::Test {
   }
   bool Abrir(const std::string& ruta) {
     guion.archivos.push_back(ruta);
-    return Abrir1Click(sesion, guion);
+    return AbrirMuestra(sesion, guion);
   }
 
   fs::path carpeta;
@@ -67,8 +67,8 @@ TEST_F(FlujosMuestra, DialogIsPreparedForTheCheckedKind) {
   for (int i = 0; i < 4; ++i) {
     sesion.ElegirTipo(kTiposMuestra[i]);
     sesion.DarValoresSegunTipo({"a"}, guion);  // saving asks only for a sample that exists
-    Abrir1Click(sesion, guion);
-    GuardarComoClick(sesion, guion);
+    AbrirMuestra(sesion, guion);
+    GuardarMuestraComo(sesion, guion);
   }
   ASSERT_EQ(guion.dialogos.size(), 8u);
   for (std::size_t i = 0; i < 8; ++i) {
@@ -149,11 +149,11 @@ TEST_F(FlujosMuestra, SituationActionFileIsTakenWhateverItHolds) {
 TEST_F(FlujosMuestra, SavingWritesTheShownSampleInWindowsCodePage) {
   Abrir(Escribir("m.pos", "AB\n&\r\xD1" "a\r\n"));
   guion.archivos.push_back((carpeta / "copia.pos").string());
-  EXPECT_TRUE(GuardarComoClick(sesion, guion));
+  EXPECT_TRUE(GuardarMuestraComo(sesion, guion));
   EXPECT_EQ(Leer("copia.pos"), "ab\r\n&\r\n\xF1" "a\r\n");
   // overwriting asks nothing
   guion.archivos.push_back((carpeta / "copia").string());
-  EXPECT_TRUE(GuardarComoClick(sesion, guion));
+  EXPECT_TRUE(GuardarMuestraComo(sesion, guion));
   EXPECT_EQ(guion.transcripcion, (Transcripcion{"Abrir: Abrir", "Guardar: Guardar como",
                                                 "Guardar: Guardar como"}));
 }
@@ -162,7 +162,7 @@ TEST_F(FlujosMuestra, SavingRoundTripsAUtf8File) {
   Abrir(Escribir("u.pos", "\xC3\xB1u\n\xC3\x91U\n"));  // UTF-8 for "ñu", "ÑU"
   EXPECT_EQ(sesion.MuestraPositiva, (TLista{"\xF1u", "\xF1u"}));
   guion.archivos.push_back((carpeta / "c.pos").string());
-  GuardarComoClick(sesion, guion);
+  GuardarMuestraComo(sesion, guion);
   EXPECT_EQ(Leer("c.pos"), "\xF1u\r\n\xF1u\r\n");
 }
 
@@ -170,7 +170,7 @@ TEST_F(FlujosMuestra, SavingWritesTheCheckedKindsOwnSampleOrNothing) {
   const std::string kNoExiste = "Mensaje Error Ok: No existe Muestra";
   const auto guardar = [&](const std::string& nombre) {
     guion.archivos.push_back((carpeta / nombre).string());
-    return GuardarComoClick(sesion, guion);
+    return GuardarMuestraComo(sesion, guion);
   };
   // No sample at all: an existing file is left as it was, and no dialog is shown.
   Escribir("previa.pos", "x\r\n");
@@ -205,11 +205,11 @@ TEST_F(FlujosMuestra, SavingWritesTheCheckedKindsOwnSampleOrNothing) {
 TEST_F(FlujosMuestra, SavingFailuresWriteNothing) {
   Abrir(Escribir("m.pos", "a\n"));
   guion.archivos.push_back((carpeta / "m.tst").string());
-  EXPECT_FALSE(GuardarComoClick(sesion, guion));
+  EXPECT_FALSE(GuardarMuestraComo(sesion, guion));
   EXPECT_EQ(guion.transcripcion.back(), kMensajeExtension);
   EXPECT_FALSE(fs::exists(carpeta / "m.tst"));
   guion.archivos.push_back((carpeta / "no" / "hay.pos").string());
-  EXPECT_FALSE(GuardarComoClick(sesion, guion));
+  EXPECT_FALSE(GuardarMuestraComo(sesion, guion));
   EXPECT_NE(guion.transcripcion.back().find("No se puede escribir el archivo"), std::string::npos);
 }
 
@@ -227,14 +227,14 @@ TEST_F(FlujosMuestra, SampleButtonsPlayTheirSoundFirst) {
 
 TEST_F(FlujosMuestra, NewSampleUsesTheEditorOfTheKind) {
   guion.ediciones = {TLista{"&", "A"}, std::nullopt, TLista{}, TLista{"s1/a1", ""}};
-  NuevaMuestraClick(sesion, guion);
+  CrearMuestra(sesion, guion);
   EXPECT_EQ(sesion.MuestraPositiva, (TLista{"", "a"}));
   EXPECT_EQ(sesion.MemoMuestra(), (TLista{"&", "a"}));
-  NuevaMuestraClick(sesion, guion);  // cancelled
-  NuevaMuestraClick(sesion, guion);  // accepted empty
+  CrearMuestra(sesion, guion);  // cancelled
+  CrearMuestra(sesion, guion);  // accepted empty
   EXPECT_EQ(sesion.MuestraPositiva, (TLista{"", "a"}));
   sesion.ElegirTipo(TTipoMuestra::TipoM_SA);
-  NuevaMuestraClick(sesion, guion);
+  CrearMuestra(sesion, guion);
   EXPECT_EQ(sesion.MuestraSA, (TLista{"S1/A1", ""}));
   EXPECT_EQ(guion.transcripcion,
             (Transcripcion{"Editor", "Editor", "Editor", "Mensaje Error Ok: Muestra No v\xE1lida",

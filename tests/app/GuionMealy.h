@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "InteraccionGuion.h"
-#include "app/FmostrarMealyLogica.h"
 #include "app/InteraccionMealy.h"
+#include "app/MostrarMealyLogica.h"
 #include "core/Lista.h"
+#include "InteraccionGuion.h"
 
 class TGuionMealy : public TInteraccionGuion, public TInteraccionMealy {
  public:

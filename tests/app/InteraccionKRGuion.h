@@ -75,7 +75,7 @@ class TInteraccionKRGuion : public TInteraccionResultadosGuion, public virtual T
   TCierre MostrarIncremental(TFmostrarAutomata1Logica& ventana) override {
     transcripcion.push_back("Incremental: " + ventana.Caption());
     ventana.FormShow(*this);
-    ventana.FormActivate(*this);
+    ventana.OfrecerConversion(*this);
     vistasIncremental.push_back({ventana.Caption(), ventana.Texto(), ventana.Alfabeto(), ventana.Einicial(),
                                  ventana.Efinales(), ventana.Estados(), ventana.Rejilla(),
                                  ventana.EjemplosIntroducidos()});

@@ -40,13 +40,13 @@ TEST(PasoAPaso, StepsEndInTheResultOneBlockFewerEach) {
     const int k = vuelta % 3;
     SCOPED_TRACE("vuelta " + std::to_string(vuelta));
     for (const bool kr : {true, false}) {
-      TAutomata automata(kr ? MarcarMuestra(muestra) : muestra, 'N');
+      TAutomata automata(kr ? MarcarMuestra(muestra) : muestra);
       const TLista estados = automata.Estados.Lista();
       TTrazaFusiones traza;
       if (kr)
-        AlgoritmoKR(automata, k, ModoSilencioso, muestra, &traza);
+        AlgoritmoKR(automata, k, TModoInferencia::Silencioso, muestra, &traza);
       else
-        AlgoritmoKC(automata, k, ModoSilencioso, &traza);
+        AlgoritmoKC(automata, k, TModoInferencia::Silencioso, &traza);
       const auto pasos = PasosDeTraza(estados, traza.Pasos, k);
       ASSERT_EQ(pasos.size(), traza.Pasos.size() + 1);
       for (std::size_t i = 0; i < pasos.size(); ++i)
@@ -81,6 +81,6 @@ TEST(PasoAPaso, UnknownOrJoinedStatesLeaveThePartition) {
   EXPECT_EQ(pasos[1].Particion, (TParticion{{""}, {"a", "b"}}));
   EXPECT_EQ(pasos[2].Particion, pasos[1].Particion);
   EXPECT_EQ(pasos[3].Particion, pasos[1].Particion);
-  TAutomata aceptor({"a", "b"}, 'N');
+  TAutomata aceptor({"a", "b"});
   EXPECT_EQ(CocienteDePaso(aceptor, pasos[1]).Bloques, pasos[1].Particion);
 }

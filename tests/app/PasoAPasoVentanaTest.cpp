@@ -14,7 +14,7 @@
 #include "app/ComandosKR.h"
 #include "app/ComandosMealy.h"
 #include "app/DiagramasVentanas.h"
-#include "app/FmostrarMealyLogica.h"
+#include "app/MostrarMealyLogica.h"
 #include "app/InteraccionMealy.h"
 #include "app/Muestra.h"
 #include "app/PasoAPasoLogica.h"
@@ -277,9 +277,9 @@ TEST(PasoAPaso, RandomRunsEndInTheResultWindowsDrawing) {
     for (const auto& repetir : std::vector<TRepetir>{
              [&] { return RepetirKR(muestra, k); },
              [&] { return RepetirKC(muestra, k); },
-             [&] { return RepetirIM1(muestra, {kHeuristicoKSufijos, k, {}}); },
-             [&] { return RepetirIM1(muestra, {kHeuristicoLevine, maximo, std::string("1")}); },
-             [&] { return RepetirIM1(muestra, {kHeuristicoMiclet, maximo, std::string("2")}); },
+             [&] { return RepetirIM1(muestra, {THeuristico::K_Sufijos, k, {}}); },
+             [&] { return RepetirIM1(muestra, {THeuristico::Levine, maximo, std::string("1")}); },
+             [&] { return RepetirIM1(muestra, {THeuristico::Miclet, maximo, std::string("2")}); },
          }) {
       TRepeticion repeticion = repetir();
       TSesion sesion;

@@ -32,7 +32,7 @@ TEST(ElegirParametro, EveryShowingResetsKAndTakesTheBoundFromTheSample) {
 
 TEST(MostrarAceptor, ListsLiveFromShowToClose) {
   const TLista muestra{"ab", "b"};
-  const TAutomata aceptor(muestra, 'N');
+  const TAutomata aceptor(muestra);
   TFmostrarAceptorLogica ventana(aceptor, muestra);
   EXPECT_EQ(ventana.Caption(), " \xC1rbol aceptor de prefijos");
   ventana.FormShow();

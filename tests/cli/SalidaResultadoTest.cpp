@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "../inference/FuncionReferencia.h"
+
 #include <filesystem>
 #include <fstream>
 
@@ -56,8 +58,8 @@ class SalidaResultadoCli : public testing::Test {
   }
 
   fs::path carpeta;
-  TAutomata unitaria{TLista{"ab", "b"}, 'N'};
-  TAutomata noDeterminista{TLista{"aa", "ba"}, 'N'};
+  TAutomata unitaria{TLista{"ab", "b"}};
+  TAutomata noDeterminista{TLista{"aa", "ba"}};
   const std::string kr0 = "Aut\xF3mata resultado KR   K=0";
 };
 

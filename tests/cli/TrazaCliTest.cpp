@@ -42,9 +42,9 @@ TEST_F(TrazaCli, KrWritesOneNumberedLinePerMerge) {
   EXPECT_EQ(con.salida, sin.salida);
 
   const TLista ejemplos{"b", "ab", "aab", "aaab"};
-  TAutomata kr(MarcarMuestra(ejemplos), 'N');
+  TAutomata kr(MarcarMuestra(ejemplos));
   const std::size_t estados = kr.Estados.size();
-  AlgoritmoKR(kr, 1, ModoSilencioso, ejemplos);
+  AlgoritmoKR(kr, 1, TModoInferencia::Silencioso, ejemplos);
   const auto lineas = Lineas(LeerBytes(Ruta("t.tsv")));
   ASSERT_EQ(lineas.size(), estados - (kr.Bloques.size() + 1));
   for (std::size_t i = 0; i < lineas.size(); ++i) {

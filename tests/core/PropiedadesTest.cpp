@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "../inference/FuncionReferencia.h"
+
 #include "core/Automata.h"
 #include "core/Funcion.h"
 #include "core/ListaIndexada.h"
@@ -51,7 +53,7 @@ TEST(Propiedades, AcceptorHoldsExactlyTheDistinctPrefixes) {
   std::mt19937 azar(11);
   for (int ronda = 0; ronda < 20; ++ronda) {
     const TLista muestra = MuestraAleatoria(azar, 50, 8, "abcd");
-    const TAutomata aceptor(muestra, 'N');
+    const TAutomata aceptor(muestra);
     TLista esperados = {""};
     std::set<std::string> vistos = {""};
     for (const auto& cadena : muestra)
@@ -65,10 +67,10 @@ TEST(Propiedades, TablesAcceptExactlyTheSample) {
   std::mt19937 azar(13);
   for (int ronda = 0; ronda < 20; ++ronda) {
     const TLista muestra = MuestraAleatoria(azar, 40, 7, "abc");
-    TAutomata aceptor(muestra, 'N');
+    TAutomata aceptor(muestra);
     aceptor.Bloques = ParticionUnitaria(aceptor.Estados);
-    const TFuncion directa(aceptor, FuncionAceptor);
-    const TFuncion cociente(aceptor, FuncionCociente);
+    const referencia::TTabla directa(aceptor, referencia::TTabla::TTipo::Aceptor);
+    const TFuncion cociente(aceptor);
     const std::set<std::string> enMuestra(muestra.begin(), muestra.end());
     for (const auto& cadena : muestra) {
       ASSERT_TRUE(directa.Acepta(cadena)) << cadena;
@@ -85,9 +87,9 @@ TEST(Propiedades, TablesAcceptExactlyTheSample) {
 TEST(Propiedades, ReverseTableMirrorsTheForwardTable) {
   std::mt19937 azar(17);
   for (int ronda = 0; ronda < 10; ++ronda) {
-    const TAutomata aceptor(MuestraAleatoria(azar, 30, 6, "ab"), 'N');
-    const TFuncion directa(aceptor, FuncionAceptor);
-    const TFuncion inversa(aceptor, FuncionInversa);
+    const TAutomata aceptor(MuestraAleatoria(azar, 30, 6, "ab"));
+    const referencia::TTabla directa(aceptor, referencia::TTabla::TTipo::Aceptor);
+    const referencia::TTabla inversa(aceptor, referencia::TTabla::TTipo::Inversa);
     ASSERT_EQ(directa.NumeroDeFilas(), aceptor.Estados.size());
     std::size_t flechas = 0;
     for (std::size_t fila = 0; fila < directa.NumeroDeFilas(); ++fila) {

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "../inference/FuncionReferencia.h"
+
 namespace {
 
 struct TCasoTexto {
@@ -10,24 +12,22 @@ struct TCasoTexto {
   TLista lista;
   std::string conjunto;  // ConjuntoATexto
   std::string lista_;    // ListaATexto
-  std::string nombres;   // NombreDeEstados
 };
 
 TEST(Utilidades, SetListAndStateNameTexts) {
   const TCasoTexto casos[] = {
-      {"empty", {}, "{}", "", ""},
-      {"only_empty_item", {""}, "{ & }", "", "[q]"},
-      {"empty_first", {"", "a"}, "{ &, a }", " , a", "[qqa]"},
-      {"empty_last", {"a", ""}, "{ a, & }", "a , ", "[qaq]"},
-      {"one", {"x"}, "{ x }", "x", "[qx]"},
-      {"three_with_repeat", {"x", "y", "x"}, "{ x, y, x }", "x , y , x", "[qxqyqx]"},
-      {"state_numbers", {"0", "3"}, "{ 0, 3 }", "0 , 3", "[q0q3]"},
+      {"empty", {}, "{}", ""},
+      {"only_empty_item", {""}, "{ & }", ""},
+      {"empty_first", {"", "a"}, "{ &, a }", " , a"},
+      {"empty_last", {"a", ""}, "{ a, & }", "a , "},
+      {"one", {"x"}, "{ x }", "x"},
+      {"three_with_repeat", {"x", "y", "x"}, "{ x, y, x }", "x , y , x"},
+      {"state_numbers", {"0", "3"}, "{ 0, 3 }", "0 , 3"},
   };
   for (const auto& c : casos) {
     SCOPED_TRACE(c.nombre);
     EXPECT_EQ(ConjuntoATexto(c.lista), c.conjunto);
     EXPECT_EQ(ListaATexto(c.lista), c.lista_);
-    EXPECT_EQ(NombreDeEstados(c.lista), c.nombres);
   }
   EXPECT_EQ(ListaConBlancos({"a", "b"}), "a b ");
   EXPECT_EQ(ListaConBlancos({}), "");
@@ -52,12 +52,6 @@ TEST(Utilidades, MembershipIgnoresCaseAndFindsTheFirst) {
   EXPECT_FALSE(EsMiembro("", {}));
 }
 
-TEST(Utilidades, ConcatenationKeepsTheFirstListOnlyInMode2) {
-  EXPECT_EQ(Concatenar({"a", "b"}, {"b", "c"}, 2), (TLista{"a", "b", "b", "c"}));
-  EXPECT_EQ(Concatenar({"a", "b"}, {"b", "c"}, 1), (TLista{"b", "c"}));
-  EXPECT_EQ(Concatenar({"a"}, {}, 0), TLista{});
-}
-
 TEST(Utilidades, BlocksAndPartitions) {
   const TParticion particion = {{"a", "b"}, {"c", "B"}, {"d"}};
   EXPECT_EQ(BloqueQueContiene("B", particion), (TLista{"a", "b"}));  // first block, whole
@@ -70,10 +64,6 @@ TEST(Utilidades, BlocksAndPartitions) {
   EXPECT_FALSE(EsSinTransicion({}));
   EXPECT_EQ(BloqueQueContiene("a", {}), (TLista{"-"}));
 
-  EXPECT_TRUE(ConjuntoEnParticion({"c", "B"}, particion));
-  EXPECT_FALSE(ConjuntoEnParticion({"c", "b"}, particion));  // equality is exact
-  EXPECT_FALSE(ConjuntoEnParticion({"B", "c"}, particion));  // and ordered
-  EXPECT_FALSE(ConjuntoEnParticion({"a"}, {}));
   EXPECT_EQ(ParticionUnitaria({"", "a", "a"}), (TParticion{{""}, {"a"}, {"a"}}));
 }
 

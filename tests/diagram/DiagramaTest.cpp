@@ -37,13 +37,13 @@ struct TCasoDot {
 
 // Set TELAR_REGENERAR_DOT=1 to rewrite the files after a deliberate change of the writer.
 TEST(Diagrama, GoldenDotOfTheWorkedExamples) {
-  const TAutomata aceptorKR(MarcarMuestra({"ab", "b"}), 'N');
+  const TAutomata aceptorKR(MarcarMuestra({"ab", "b"}));
   const TCasoDot casos[] = {
       {"KR acceptor of [ab, b], end marks shown", DiagramaAceptor(aceptorKR, true), "aceptor-kr-ab-b.dot"},
-      {"KR [ab, b] k=0: initial q1, loop by a", montajes::Resultado('R', {"ab", "b"}, 0), "kr-ab-b-k0.dot"},
-      {"KR [aa, ba] k=0: a and b joined on one edge", montajes::Resultado('R', {"aa", "ba"}, 0), "kr-aa-ba-k0.dot"},
-      {"KC [ab, bb, aab] k=1", montajes::Resultado('C', {"ab", "bb", "aab"}, 1), "kc-ab-bb-aab-k1.dot"},
-      {"KC [aa, ba] k=1", montajes::Resultado('C', {"aa", "ba"}, 1), "kc-aa-ba-k1.dot"},
+      {"KR [ab, b] k=0: initial q1, loop by a", montajes::Resultado(TAlgoritmoK::KR, {"ab", "b"}, 0), "kr-ab-b-k0.dot"},
+      {"KR [aa, ba] k=0: a and b joined on one edge", montajes::Resultado(TAlgoritmoK::KR, {"aa", "ba"}, 0), "kr-aa-ba-k0.dot"},
+      {"KC [ab, bb, aab] k=1", montajes::Resultado(TAlgoritmoK::KC, {"ab", "bb", "aab"}, 1), "kc-ab-bb-aab-k1.dot"},
+      {"KC [aa, ba] k=1", montajes::Resultado(TAlgoritmoK::KC, {"aa", "ba"}, 1), "kc-aa-ba-k1.dot"},
       {"SKR two sequences k=0: pairs as the grid heads them", montajes::MaquinaSKR(kEjemploSA, 0),
        "skr-ejemplo-k0.dot"},
   };
@@ -85,7 +85,7 @@ TGrafoLeido Leer(const std::string& dot) {
 }
 
 TEST(Diagrama, GraphvizReadsBackNamesShapesAndLabels) {
-  const TDiagrama kr = montajes::Resultado('R', {"ab", "b"}, 0);
+  const TDiagrama kr = montajes::Resultado(TAlgoritmoK::KR, {"ab", "b"}, 0);
   TGrafoLeido leido = Leer(EscribirDot(kr));
   EXPECT_EQ(leido.nodos, 3);  // q0, q1 and the start node
   EXPECT_EQ(leido.formas["q0"], "doublecircle");
@@ -104,7 +104,7 @@ TEST(Diagrama, GraphvizReadsBackNamesShapesAndLabels) {
 // name, accented letters (Windows-1252 in the core, UTF-8 in the file).
 TEST(Diagrama, AwkwardStateNamesSurviveTheRoundTrip) {
   const TLista muestra = {"\"", "\\n", "inicio", "node", "\xE1\xF1", "a b", "{}", "->"};
-  const TAutomata aceptor(muestra, 'N');
+  const TAutomata aceptor(muestra);
   const TDiagrama diagrama = DiagramaAceptor(aceptor, false);
   const std::string inicio = NombreNodoInicio(diagrama);
   EXPECT_EQ(inicio, "inicio_");
@@ -152,7 +152,7 @@ TEST(Diagrama, RandomQuotientsKeepEveryTransitionOnOneEdge) {
 }
 
 TEST(Diagrama, DeterministicResultNamesRowsAndGroupsTheirBlocksPrefixes) {
-  TAutomata automata({"ab", "b"}, 'N');
+  TAutomata automata({"ab", "b"});
   automata.Bloques = {{""}, {"a", "b"}, {"ab"}};
   const TDatosResultado datos = CalcularDatosResultado(automata);
   const TAutomataDeterminista d = ConstruirDeterminista(datos.TablaDestinos, datos.BloqueInicial, automata.Alfabeto);

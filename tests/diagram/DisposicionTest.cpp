@@ -61,7 +61,7 @@ TEST(Disposicion, RandomQuotientsAreLaidOutWhereTheyBelongAndAlwaysAlike) {
 }
 
 TEST(Disposicion, LeftToRightFromTheInitialState) {
-  const TDiagrama diagrama = DiagramaAceptor(TAutomata({"abc"}, 'N'), false);
+  const TDiagrama diagrama = DiagramaAceptor(TAutomata({"abc"}), false);
   const TDisposicion disposicion = Disponer(diagrama);
   for (std::size_t n = 1; n < disposicion.estados.size(); ++n)
     EXPECT_GT(disposicion.estados[n].centro.x, disposicion.estados[n - 1].centro.x);
@@ -69,7 +69,7 @@ TEST(Disposicion, LeftToRightFromTheInitialState) {
 }
 
 TEST(Disposicion, GraphvizRendersSvgAndPngAndRefusesAnUnknownFormat) {
-  const TDiagrama diagrama = montajes::Resultado('R', {"ab", "b"}, 0);
+  const TDiagrama diagrama = montajes::Resultado(TAlgoritmoK::KR, {"ab", "b"}, 0);
   const std::string svg = Renderizar(diagrama, "svg");
   EXPECT_NE(svg.find("<svg"), std::string::npos);
   EXPECT_NE(svg.find(">q1</text>"), std::string::npos);
@@ -82,7 +82,7 @@ TEST(Disposicion, GraphvizRendersSvgAndPngAndRefusesAnUnknownFormat) {
 // The TikZ document compiles with pdflatex when the machine has it.
 TEST(Disposicion, TikzDocumentCompilesWithPdflatex) {
   const TLista muestra = {"ab", "b", "\xE1"};  // an accented symbol reaches LaTeX as UTF-8
-  const TAutomata aceptor(MarcarMuestra(muestra), 'N');
+  const TAutomata aceptor(MarcarMuestra(muestra));
   const TDiagrama diagrama = DiagramaAceptor(aceptor, true);  // names hold "&" and "$"
   const std::string tex = EscribirTikz(diagrama, Disponer(diagrama));
   EXPECT_NE(tex.find("\\usetikzlibrary{automata"), std::string::npos);

@@ -31,7 +31,7 @@ std::string Leer(const fs::path& ruta) {
 
 TEST(ExportarDiagrama, EachExtensionWritesItsFormat) {
   TCarpeta carpeta;
-  const TDiagrama diagrama = montajes::Resultado('R', {"ab", "b"}, 0);
+  const TDiagrama diagrama = montajes::Resultado(TAlgoritmoK::KR, {"ab", "b"}, 0);
   const struct {
     const char* nombre;
     const char* comienzo;
@@ -50,7 +50,7 @@ TEST(ExportarDiagrama, EachExtensionWritesItsFormat) {
 
 TEST(ExportarDiagrama, UnknownExtensionWritesNothing) {
   TCarpeta carpeta;
-  const TDiagrama diagrama = montajes::Resultado('C', {"aa", "ba"}, 1);
+  const TDiagrama diagrama = montajes::Resultado(TAlgoritmoK::KC, {"aa", "ba"}, 1);
   for (const char* nombre : {"d.pdf", "d", ".dot", "d.dot.txt"}) {
     SCOPED_TRACE(nombre);
     EXPECT_EQ(FormatoDeRuta(nombre), nullptr);
@@ -62,7 +62,7 @@ TEST(ExportarDiagrama, UnknownExtensionWritesNothing) {
 
 TEST(ExportarDiagrama, AFailedWriteIsAMessage) {
   TCarpeta carpeta;
-  const TDiagrama diagrama = montajes::Resultado('C', {"aa", "ba"}, 1);
+  const TDiagrama diagrama = montajes::Resultado(TAlgoritmoK::KC, {"aa", "ba"}, 1);
   EXPECT_NE(ExportarDiagrama(diagrama, (carpeta.ruta / "no-such-folder" / "d.dot").string()), "");
   fs::create_directories(carpeta.ruta / "d.svg");  // a folder has the name
   EXPECT_NE(ExportarDiagrama(diagrama, (carpeta.ruta / "d.svg").string()), "");
@@ -73,7 +73,7 @@ TEST(ExportarDiagrama, AFailedWriteIsAMessage) {
 // becomes SVG, a wrong extension is an error box and no file.
 TEST(ExportarDiagrama, ButtonAsksForTheFileAndReportsAWrongExtensionInABox) {
   TCarpeta carpeta;
-  const TDiagrama diagrama = montajes::Resultado('C', {"aa", "ba"}, 1);
+  const TDiagrama diagrama = montajes::Resultado(TAlgoritmoK::KC, {"aa", "ba"}, 1);
   TInteraccionGuion guion;
   guion.archivos = {std::nullopt, (carpeta.ruta / "dibujo").string(), (carpeta.ruta / "d.gif").string()};
   EXPECT_FALSE(ExportarDiagramaClick(guion, diagrama));

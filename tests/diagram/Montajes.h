@@ -6,6 +6,7 @@
 #include <string>
 
 #include "../results/CocienteAleatorio.h"
+#include "app/LecturaMealy.h"
 #include "core/Automata.h"
 #include "diagram/DiagramaDeAutomata.h"
 #include "inference/AlgoritmoKC.h"
@@ -17,13 +18,14 @@
 
 namespace montajes {
 
-// The result of KR ('R') or KC ('C') with k on `muestra`, as its result window draws it.
-inline TDiagrama Resultado(char letra, const TLista& muestra, int k) {
-  TAutomata automata(letra == 'R' ? MarcarMuestra(muestra) : muestra, 'N');
-  if (letra == 'R')
-    AlgoritmoKR(automata, k, ModoSilencioso, muestra);
+// The result of KR or KC with k on `muestra`, as its result window draws it.
+inline TDiagrama Resultado(TAlgoritmoK algoritmo, const TLista& muestra, int k) {
+  const bool kr = algoritmo == TAlgoritmoK::KR;
+  TAutomata automata(kr ? MarcarMuestra(muestra) : muestra);
+  if (kr)
+    AlgoritmoKR(automata, k, TModoInferencia::Silencioso, muestra);
   else
-    AlgoritmoKC(automata, k, ModoSilencioso);
+    AlgoritmoKC(automata, k, TModoInferencia::Silencioso);
   return DiagramaCociente(automata, CalcularDatosResultado(automata));
 }
 

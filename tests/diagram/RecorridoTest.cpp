@@ -61,7 +61,7 @@ struct TCasoRecorrido {
 
 // KC [aa, ba] k=1: q0 -a-> q2, q0 -b-> q1, q1 -a-> q2, q2 -a-> q2; q2 final.
 TEST(Recorrido, StepsOnTheKcExample) {
-  const TDiagrama diagrama = montajes::Resultado('C', {"aa", "ba"}, 1);
+  const TDiagrama diagrama = montajes::Resultado(TAlgoritmoK::KC, {"aa", "ba"}, 1);
   const TCasoRecorrido casos[] = {
       {"empty string: rejected at the initial state", "", {{0}}, {}, "Rechazada"},
       {"baa accepted", "baa", {{0}, {1}, {2}, {2}}, {}, "Aceptada"},

@@ -26,7 +26,9 @@ enum class TOrden { KR, KC, NegativaKR, NegativaKC, KSufijos, Levine, Miclet };
 
 bool EsKRoKC(TOrden orden) { return orden <= TOrden::NegativaKC; }
 bool EsNegativa(TOrden orden) { return orden == TOrden::NegativaKR || orden == TOrden::NegativaKC; }
-char Letra(TOrden orden) { return orden == TOrden::KR || orden == TOrden::NegativaKR ? 'R' : 'C'; }
+TAlgoritmoK Letra(TOrden orden) {
+  return orden == TOrden::KR || orden == TOrden::NegativaKR ? TAlgoritmoK::KR : TAlgoritmoK::KC;
+}
 
 struct TResultado {
   std::unique_ptr<TAutomata> automata;  // null when the order gives no result
@@ -43,11 +45,11 @@ TResultado Inferir(TOrden orden, unsigned parametro, const TLista& positiva, con
     if (!solucion) return {};
     return {std::move(solucion->automata), solucion->k};
   }
-  auto automata = std::make_unique<TAutomata>(positiva, 'N');
-  TParametrosIM1 parametros{kHeuristicoKSufijos, k, {}};
+  auto automata = std::make_unique<TAutomata>(positiva);
+  TParametrosIM1 parametros{THeuristico::K_Sufijos, k, {}};
   std::unique_ptr<TDatosStren> datos;
   if (orden != TOrden::KSufijos) {
-    parametros = {orden == TOrden::Levine ? kHeuristicoLevine : kHeuristicoMiclet, longitud, {}};
+    parametros = {orden == TOrden::Levine ? THeuristico::Levine : THeuristico::Miclet, longitud, {}};
     datos = CalcularDatosStren(*automata, longitud);
     const TLista cotas = OrdenarComoListBox(*datos->Cotas);
     if (orden == TOrden::Miclet) parametros.S = ObtenerCotaMenor(*datos->Cotas);
@@ -117,7 +119,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t tamano) {
     if (!leida) return 0;
     negativa = *leida;
   }
-  if (Letra(orden) == 'R' && EsKRoKC(orden) && UsaMarcaFinal(*positiva)) return 0;  // KR refuses "$"
+  if (Letra(orden) == TAlgoritmoK::KR && EsKRoKC(orden) && UsaMarcaFinal(*positiva)) return 0;  // KR refuses "$"
 
   const TResultado resultado = Inferir(orden, parametro, *positiva, negativa);
   ComprobarResultado(orden, resultado, *positiva, negativa);

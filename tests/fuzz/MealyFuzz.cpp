@@ -8,7 +8,8 @@
 
 #include "Fuzz.h"
 #include "app/ComandosMealy.h"
-#include "app/FmostrarMealyLogica.h"
+#include "app/LecturaMealy.h"
+#include "app/MostrarMealyLogica.h"
 #include "app/Sesion.h"
 #include "core/Utilidades.h"
 #include "inference/mealy/BusquedaMealy.h"

@@ -8,6 +8,7 @@
 #include <set>
 #include <utility>
 
+#include "FuncionReferencia.h"
 #include "core/Automata.h"
 #include "core/Utilidades.h"
 
@@ -36,7 +37,9 @@ TParticion FusionarComoListas(const TLista& estados, const TPares& aprobados) {
         bloques.push_back(b1);
       } else {
         quitar(estados[j]);
-        bloques.push_back(Concatenar(b1, b2, 2));
+        TLista b = b1;
+        b.insert(b.end(), b2.begin(), b2.end());
+        bloques.push_back(b);
       }
     }
   return bloques;
@@ -98,7 +101,7 @@ TEST(FusionarPares, SameBlocksAsTheListProcedureOnRandomApprovals) {
 }
 
 TEST(AlgoritmoIM1, LibraryHeuristicsOnTheWorkedSample) {
-  TAutomata automata({"a", "ab", "abb"}, 'N');
+  TAutomata automata({"a", "ab", "abb"});
   const auto datos = CalcularDatosStren(automata, 3);
   ASSERT_EQ(*datos->Cotas, (TLista{"1", "2"}));
   const struct {
@@ -106,13 +109,13 @@ TEST(AlgoritmoIM1, LibraryHeuristicsOnTheWorkedSample) {
     TParametrosIM1 parametros;
     TParticion esperada;
   } filas[] = {
-      {"LevineS2", {kHeuristicoLevine, 3, std::string("2")}, {{""}, {"abb"}, {"a", "ab"}}},
-      {"LevineS1", {kHeuristicoLevine, 3, std::string("1")}, {{""}, {"a", "ab", "abb"}}},
-      {"Miclet", {kHeuristicoMiclet, 3, ObtenerCotaMenor(*datos->Cotas)}, {{""}, {"a", "ab", "abb"}}},
-      {"KSufijosK0", {kHeuristicoKSufijos, 0, {}}, {{""}, {"a", "ab", "abb"}}},
-      {"KSufijosK1", {kHeuristicoKSufijos, 1, {}}, {{""}, {"abb"}, {"a", "ab"}}},
-      {"KSufijosK2", {kHeuristicoKSufijos, 2, {}}, {{""}, {"a"}, {"ab"}, {"abb"}}},
-      {"UnknownCodeMergesNothing", {'X', 0, {}}, {{""}, {"a"}, {"ab"}, {"abb"}}},
+      {"LevineS2", {THeuristico::Levine, 3, std::string("2")}, {{""}, {"abb"}, {"a", "ab"}}},
+      {"LevineS1", {THeuristico::Levine, 3, std::string("1")}, {{""}, {"a", "ab", "abb"}}},
+      {"Miclet", {THeuristico::Miclet, 3, ObtenerCotaMenor(*datos->Cotas)}, {{""}, {"a", "ab", "abb"}}},
+      {"KSufijosK0", {THeuristico::K_Sufijos, 0, {}}, {{""}, {"a", "ab", "abb"}}},
+      {"KSufijosK1", {THeuristico::K_Sufijos, 1, {}}, {{""}, {"abb"}, {"a", "ab"}}},
+      {"KSufijosK2", {THeuristico::K_Sufijos, 2, {}}, {{""}, {"a"}, {"ab"}, {"abb"}}},
+      {"OtroMergesNothing", {THeuristico::OtroH, 0, {}}, {{""}, {"a"}, {"ab"}, {"abb"}}},
   };
   for (const auto& f : filas) {
     AlgoritmoIM1(automata, f.parametros, datos->Tabla.get());
@@ -121,39 +124,10 @@ TEST(AlgoritmoIM1, LibraryHeuristicsOnTheWorkedSample) {
 }
 
 TEST(AlgoritmoIM1, LevineJoinsStatesWithOneSharedTailMicletDoesNot) {
-  TAutomata automata({"ab", "ac", "bb", "bd"}, 'N');  // &, a, ab, ac, b, bb, bd
+  TAutomata automata({"ab", "ac", "bb", "bd"});  // &, a, ab, ac, b, bb, bd
   const auto datos = CalcularDatosStren(automata, 2);
-  AlgoritmoIM1(automata, {kHeuristicoLevine, 2, std::string("1")}, datos->Tabla.get());
+  AlgoritmoIM1(automata, {THeuristico::Levine, 2, std::string("1")}, datos->Tabla.get());
   EXPECT_EQ(automata.Bloques, (TParticion{{""}, {"a", "b"}, {"ab", "ac", "bb", "bd"}}));
-  AlgoritmoIM1(automata, {kHeuristicoMiclet, 2, 1.0}, datos->Tabla.get());
+  AlgoritmoIM1(automata, {THeuristico::Miclet, 2, 1.0}, datos->Tabla.get());
   EXPECT_EQ(automata.Bloques, (TParticion{{""}, {"a"}, {"b"}, {"ab", "ac", "bb", "bd"}}));
-}
-
-TEST(CaptionResultadoIM1, TextPerHeuristic) {
-  const struct {
-    const char* nombre;
-    TParametrosIM1 parametros;
-    char separador;
-    const char* esperado;
-  } filas[] = {
-      {"KSufijos", {kHeuristicoKSufijos, 2, {}}, ',', "Aut\xF3mata resultado IM1   K=2  K Sufijos"},
-      {"LevineText", {kHeuristicoLevine, 4, std::string("2")}, ',', "Aut\xF3mata resultado IM1   K=4  Levine   S =2"},
-      {"MicletReal", {kHeuristicoMiclet, 3, 1.0}, ',', "Aut\xF3mata resultado IM1   K=3  Miclet   S =1"},
-      {"FractionComma", {kHeuristicoLevine, 3, std::string("0.5")}, ',', "Aut\xF3mata resultado IM1   K=3  Levine   S =0,5"},
-      {"FractionPoint", {kHeuristicoMiclet, 3, 0.25}, '.', "Aut\xF3mata resultado IM1   K=3  Miclet   S =0.25"},
-      {"UnknownCode", {'X', 1, {}}, ',', "Aut\xF3mata resultado IM1   K=1"},
-  };
-  for (const auto& f : filas) EXPECT_EQ(CaptionResultadoIM1(f.parametros, f.separador), f.esperado) << f.nombre;
-}
-
-TEST(RealEnFormaGeneral, ShortestFormUpTo15Digits) {
-  const struct {
-    double valor;
-    const char* esperado;
-  } filas[] = {
-      {2, "2"}, {10, "10"}, {0.5, "0,5"}, {-1.5, "-1,5"}, {1.0 / 3, "0,333333333333333"},
-      {123456789012345.0, "123456789012345"}, {1e15, "1E15"}, {0.0001, "0,0001"},
-      {0.00001, "1E-5"}, {2.5e-7, "2,5E-7"}, {0, "0"},
-  };
-  for (const auto& f : filas) EXPECT_EQ(RealEnFormaGeneral(f.valor, ','), f.esperado) << f.valor;
 }

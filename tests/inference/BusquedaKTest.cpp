@@ -15,13 +15,14 @@
 namespace {
 
 // The first k in 0..cota whose step-by-step KR or KC result rejects all of `negativa`.
-std::optional<int> PrimerKReferencia(char letra, const TLista& positiva, const TLista& negativa, int cota) {
+std::optional<int> PrimerKReferencia(TAlgoritmoK algoritmo, const TLista& positiva, const TLista& negativa,
+                                     int cota) {
   for (int k = 0; k <= cota; ++k) {
-    TAutomata a(letra == 'R' ? MarcarMuestra(positiva) : positiva, 'N');
-    if (letra == 'R')
-      referencia::KR(a, k, ModoSilencioso, positiva);
+    TAutomata a(algoritmo == TAlgoritmoK::KR ? MarcarMuestra(positiva) : positiva);
+    if (algoritmo == TAlgoritmoK::KR)
+      referencia::KR(a, k, TModoInferencia::Silencioso, positiva);
     else
-      referencia::KC(a, k, ModoSilencioso);
+      referencia::KC(a, k, TModoInferencia::Silencioso);
     if (RechazaTodos(a, negativa)) return k;
   }
   return std::nullopt;
@@ -39,10 +40,10 @@ TEST(BusquedaK, RandomSamplesFindTheOraclesFirstKAndNoneWhenANegativeIsPositive)
     if (vuelta % 3 == 0) negativa.insert(negativa.begin() + vuelta % 2, repetido);
     if (vuelta % 3 == 1) negativa.push_back(AMayusculas(repetido));
     const int cota = static_cast<int>(LongitudMaxima(positiva));
-    for (const char letra : {'R', 'C'}) {
-      SCOPED_TRACE("vuelta " + std::to_string(vuelta) + " " + letra);
-      const auto esperado = PrimerKReferencia(letra, positiva, negativa, cota);
-      const auto solucion = BuscarKNegativo(letra, positiva, negativa, cota);
+    for (const TAlgoritmoK algoritmo : {TAlgoritmoK::KR, TAlgoritmoK::KC}) {
+      SCOPED_TRACE("vuelta " + std::to_string(vuelta) + " " + static_cast<char>(algoritmo));
+      const auto esperado = PrimerKReferencia(algoritmo, positiva, negativa, cota);
+      const auto solucion = BuscarKNegativo(algoritmo, positiva, negativa, cota);
       ASSERT_EQ(solucion.has_value(), esperado.has_value());
       if (vuelta % 3 == 0) {
         EXPECT_FALSE(solucion.has_value());
@@ -66,8 +67,8 @@ TEST(BusquedaK, ALongNegativeExampleThatIsPositiveEndsTheSearchAtOnce) {
   std::string ejemplo;
   for (int i = 0; i < 3000; ++i) ejemplo += static_cast<char>('a' + azar() % 2);
   const TLista positiva{"ab", ejemplo};
-  for (const char letra : {'R', 'C'}) {
-    EXPECT_FALSE(BuscarKNegativo(letra, positiva, {"zz", positiva[0]}, 3000)) << letra;
+  for (const TAlgoritmoK algoritmo : {TAlgoritmoK::KR, TAlgoritmoK::KC}) {
+    EXPECT_FALSE(BuscarKNegativo(algoritmo, positiva, {"zz", positiva[0]}, 3000)) << static_cast<char>(algoritmo);
   }
 }
 

@@ -5,6 +5,8 @@
 #include <random>
 #include <set>
 
+#include "app/ComandosMealy.h"
+#include "app/LecturaMealy.h"
 #include "core/Texto.h"
 #include "inference/mealy/BusquedaMealy.h"
 
@@ -28,7 +30,7 @@ TEST(BusquedaMealy, SkrOnTheTwoSequenceSample) {
   ASSERT_TRUE(b.busqueda);
   EXPECT_EQ(b.busqueda->Maximo(), 2);
   EXPECT_EQ(b.busqueda->Grupos(), (std::vector<TLista>{{"S2A2", "S2A3"}}));
-  EXPECT_EQ(b.busqueda->Caption(0), "M\xE1quina Mealy Resultado SKR  K= 0");
+  EXPECT_EQ(CaptionResultadoMealy(b.busqueda->Algoritmo(), 0), "M\xE1quina Mealy Resultado SKR  K= 0");
 
   const TPasoMealy k0 = b.busqueda->Paso(0);
   ASSERT_TRUE(k0.Consistente());
@@ -48,7 +50,7 @@ TEST(BusquedaMealy, SkcOnTheTwoSequenceSample) {
   TBusquedaDe b(TAlgoritmoMealy::SKC, kEjemplo);
   ASSERT_TRUE(b.busqueda);
   EXPECT_EQ(b.lectura.modelo->Pares(), (TLista{"S1A1", "S2A2", "S2A3"}));  // no "$" for SKC
-  EXPECT_EQ(b.busqueda->Caption(0), "M\xE1quina Mealy Resultado SKC  K= 0");
+  EXPECT_EQ(CaptionResultadoMealy(b.busqueda->Algoritmo(), 0), "M\xE1quina Mealy Resultado SKC  K= 0");
 
   const TPasoMealy k0 = b.busqueda->Paso(0);
   ASSERT_TRUE(k0.Consistente());

@@ -13,7 +13,6 @@
 
 #include "core/IndiceHash.h"
 #include "core/Texto.h"
-#include "inference/heurist/ClaveSinMayusculas.h"
 
 namespace {
 

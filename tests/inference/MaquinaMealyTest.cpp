@@ -17,14 +17,14 @@ struct TMontaje {
 
   TMontaje(const TLista& muestra, TParticion bloques) {
     modelo.LeerMuestra(muestra, cadenas);
-    automata = std::make_unique<TAutomata>(cadenas, 'M', modelo.Tokens(), modelo.Pares());
+    automata = std::make_unique<TAutomata>(cadenas, TConstruccion::Mealy, modelo.Tokens(), modelo.Pares());
     automata->Bloques = std::move(bloques);
   }
 };
 
 TEST(MaquinaMealy, TwoSequenceExampleWithTheSkrPartitionForKZero) {
   TMontaje m({"S1/A1", "S2/A2", "", "S1/A1", "S2/A3", ""}, {{""}, {"S1A1"}, {"S1A1S2A2", "S1A1S2A3"}});
-  const TFuncion cociente(*m.automata, FuncionCociente);
+  const TFuncion cociente(*m.automata);
   const TMaquinaMealy maquina(*m.automata, m.modelo, cociente);
 
   EXPECT_EQ(maquina.Situaciones(), (TLista{"S1", "S2"}));
@@ -51,7 +51,7 @@ TEST(MaquinaMealy, TwoSequenceExampleWithTheSkrPartitionForKZero) {
 
 TEST(MaquinaMealy, GridDoesNotDependOnTheOrderOfItsThreeRoutines) {
   TMontaje m({"S1/A1", "S2/A2", "", "S1/A1", "S2/A3", ""}, {{""}, {"S1A1"}, {"S1A1S2A2", "S1A1S2A3"}});
-  const TFuncion cociente(*m.automata, FuncionCociente);
+  const TFuncion cociente(*m.automata);
   const TMaquinaMealy maquina(*m.automata, m.modelo, cociente);
   TTablaTexto otra;
   maquina.MostrarEstadosMealy(otra);
@@ -64,7 +64,7 @@ TEST(MaquinaMealy, InitialStateNotFirstAndNoFinalBlock) {
   // Blocks in another order: the initial block is q1; with Finales emptied nothing is final.
   TMontaje m({"S1/A1", ""}, {{"S1A1"}, {""}});
   m.automata->Finales.Vaciar();
-  const TFuncion cociente(*m.automata, FuncionCociente);
+  const TFuncion cociente(*m.automata);
   const TMaquinaMealy maquina(*m.automata, m.modelo, cociente);
   EXPECT_EQ(maquina.TextoEstadoInicial(), "q1");
   EXPECT_EQ(maquina.TextoEstadosFinales(), "");
@@ -74,14 +74,14 @@ TEST(MaquinaMealy, InitialStateNotFirstAndNoFinalBlock) {
 
 TEST(MaquinaMealy, EmptySequenceMakesTheInitialBlockFinal) {
   TMontaje m({"S0/A0", "", "S1/A1", ""}, {{""}, {"S1A1"}});
-  const TFuncion cociente(*m.automata, FuncionCociente);
+  const TFuncion cociente(*m.automata);
   const TMaquinaMealy maquina(*m.automata, m.modelo, cociente);
   EXPECT_EQ(maquina.TextoEstadosFinales(), "  q0  q1");
 }
 
 TEST(MaquinaMealy, PairOnlyAfterTheLastSequenceIsAnEmptyColumn) {
   TMontaje m({"S1/A1", "", "S2/A2"}, {{""}, {"S1A1"}});
-  const TFuncion cociente(*m.automata, FuncionCociente);
+  const TFuncion cociente(*m.automata);
   const TMaquinaMealy maquina(*m.automata, m.modelo, cociente);
   const TTablaTexto rejilla = maquina.RejillaMealy();
   ASSERT_EQ(rejilla.Columnas(), 3u);
@@ -104,7 +104,7 @@ TEST(MaquinaMealy, TenOrMoreBlocksKeepTheirNamesApart) {
   }
   muestra.push_back("");
   TMontaje m(muestra, bloques);
-  const TFuncion cociente(*m.automata, FuncionCociente);
+  const TFuncion cociente(*m.automata);
   const TMaquinaMealy maquina(*m.automata, m.modelo, cociente);
   EXPECT_EQ(maquina.DestinosMealy(1, "S2A2"), "q2");
   EXPECT_EQ(maquina.DestinosMealy(10, "S2A2"), "q11");
@@ -119,7 +119,7 @@ TEST(MaquinaMealy, CellNamesEachTargetOnceInMemberOrder) {
   // A block whose members go to two different blocks names both, first member first.
   TMontaje m({"S1/A1", "S2/A2", "", "S3/A3", "S2/A2", ""},
              {{"S3A3", "S1A1"}, {""}, {"S3A3S2A2"}, {"S1A1S2A2"}});
-  const TFuncion cociente(*m.automata, FuncionCociente);
+  const TFuncion cociente(*m.automata);
   const TMaquinaMealy maquina(*m.automata, m.modelo, cociente);
   EXPECT_EQ(maquina.DestinosMealy(0, "S2A2"), "q2q3");
   EXPECT_EQ(maquina.DestinosMealy(1, "S1A1"), "q0");

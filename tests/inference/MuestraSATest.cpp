@@ -4,6 +4,7 @@
 
 #include <stdexcept>
 
+#include "app/LecturaMealy.h"
 #include "core/Automata.h"
 #include "inference/mealy/AutomataMealy.h"
 #include "inference/mealy/ParSA.h"
@@ -147,14 +148,14 @@ TEST(AutomataMealy, AcceptorsInMealyModeForSkrAndSkc) {
   TAutomataMealy modelo;
   TLista cadenas;
   modelo.LeerMuestra(kEjemplo, cadenas);
-  const TAutomata skc(cadenas, 'M', modelo.Tokens(), modelo.Pares());
+  const TAutomata skc(cadenas, TConstruccion::Mealy, modelo.Tokens(), modelo.Pares());
   EXPECT_EQ(skc.Estados.Lista(), (TLista{"", "S1A1", "S1A1S2A2", "S1A1S2A3"}));
   EXPECT_EQ(skc.Alfabeto.Lista(), (TLista{"S1A1", "S2A2", "S2A3"}));
   EXPECT_EQ(skc.Finales.Lista(), cadenas);
 
   modelo.AnadirFinDeMuestra();
   const TLista marcadas = {"S1A1S2A2$", "S1A1S2A3$"};
-  const TAutomata skr(marcadas, 'M', modelo.Tokens(), modelo.Pares());
+  const TAutomata skr(marcadas, TConstruccion::Mealy, modelo.Tokens(), modelo.Pares());
   EXPECT_EQ(skr.Estados.Lista(),
             (TLista{"", "S1A1", "S1A1S2A2", "S1A1S2A3", "S1A1S2A2$", "S1A1S2A3$"}));
   EXPECT_EQ(skr.Alfabeto.Lista(), (TLista{"S1A1", "S2A2", "S2A3", "$"}));
@@ -164,7 +165,7 @@ TEST(AutomataMealy, NullPairsAddNoStateToTheAcceptor) {
   TAutomataMealy modelo;
   TLista cadenas;
   modelo.LeerMuestra({"S0/A0", "S1/A1", "S0/A0", ""}, cadenas);
-  const TAutomata aceptor(cadenas, 'M', modelo.Tokens(), modelo.Pares());
+  const TAutomata aceptor(cadenas, TConstruccion::Mealy, modelo.Tokens(), modelo.Pares());
   EXPECT_EQ(aceptor.Estados.Lista(), (TLista{"", "S1A1"}));
   EXPECT_EQ(cadenas, (TLista{"S1A1S0A0"}));
 }

@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "FuncionReferencia.h"
 #include "core/Automata.h"
 #include "core/Funcion.h"
 #include "core/Utilidades.h"
@@ -27,12 +28,12 @@ inline void QuitarBloqueQueContiene(const std::string& estado, TParticion& bloqu
     }
 }
 
-// The symbols of a state name: its characters, or in ModoMealy its pair symbols, each
+// The symbols of a state name: its characters, or in TModoInferencia::Mealy its pair symbols, each
 // running from one "S" to the next.
-inline std::vector<std::string> Simbolos(const std::string& nombre, int modo) {
+inline std::vector<std::string> Simbolos(const std::string& nombre, TModoInferencia modo) {
   std::vector<std::string> simbolos;
   for (char c : nombre)
-    if (simbolos.empty() || modo != ModoMealy || c == 'S')
+    if (simbolos.empty() || modo != TModoInferencia::Mealy || c == 'S')
       simbolos.emplace_back(1, c);
     else
       simbolos.back() += c;
@@ -40,7 +41,7 @@ inline std::vector<std::string> Simbolos(const std::string& nombre, int modo) {
 }
 
 // The last k symbols of a name, all of it when it has fewer.
-inline std::string SufijoDeSimbolos(const std::string& nombre, int k, int modo) {
+inline std::string SufijoDeSimbolos(const std::string& nombre, int k, TModoInferencia modo) {
   const auto simbolos = Simbolos(nombre, modo);
   const std::size_t cuantos = std::min(simbolos.size(), static_cast<std::size_t>(k));
   std::string sufijo;
@@ -49,10 +50,11 @@ inline std::string SufijoDeSimbolos(const std::string& nombre, int k, int modo) 
 }
 
 // `traza`, when given, receives every pair that joins two blocks, with its cause.
-inline void KR(TAutomata& a, int k, int modo, const TLista& muestra, std::vector<TFusionTrazada>* traza = nullptr) {
+inline void KR(TAutomata& a, int k, TModoInferencia modo, const TLista& muestra,
+               std::vector<TFusionTrazada>* traza = nullptr) {
   std::deque<TFusionTrazada> pendientes;
-  TFuncion sucesores(a, FuncionAceptor);
-  TFuncion predecesores(a, FuncionInversa);
+  TTabla sucesores(a, TTabla::TTipo::Aceptor);
+  TTabla predecesores(a, TTabla::TTipo::Inversa);
   a.Bloques = ParticionUnitaria(a.Estados);
   for (std::size_t i = 1; i < a.Finales.size(); ++i) pendientes.push_back({a.Finales[0], a.Finales[i], "final"});
   while (!pendientes.empty()) {
@@ -97,7 +99,7 @@ inline void KR(TAutomata& a, int k, int modo, const TLista& muestra, std::vector
   a.Alfabeto = alfabeto;
 }
 
-inline void KC(TAutomata& a, int k, int modo, std::vector<TFusionTrazada>* traza = nullptr) {
+inline void KC(TAutomata& a, int k, TModoInferencia modo, std::vector<TFusionTrazada>* traza = nullptr) {
   TLista estados = a.Estados;
   TLista cortos;
   for (const auto& s : estados)
@@ -172,7 +174,7 @@ struct TAceptorMealy {
       tokens.push_back("$");
       alfabeto.push_back("$");
     }
-    return TAutomata(marcada ? MarcarMuestra(cadenas) : cadenas, 'M', tokens, alfabeto);
+    return TAutomata(marcada ? MarcarMuestra(cadenas) : cadenas, TConstruccion::Mealy, tokens, alfabeto);
   }
 };
 

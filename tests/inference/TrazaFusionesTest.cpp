@@ -57,7 +57,7 @@ TConjuntos SinBloqueMarcado(TConjuntos conjuntos) {
 // Runs KR and KC on fresh acceptors from `nuevo(marcado)` with a trace and checks the trace
 // against the oracle's and the replay against the result.
 template <typename FNuevo>
-void CompararTrazas(const FNuevo& nuevo, int k, int modo, const TLista& muestra) {
+void CompararTrazas(const FNuevo& nuevo, int k, TModoInferencia modo, const TLista& muestra) {
   {
     TAutomata a = nuevo(true);
     const TLista estados = a.Estados.Lista();
@@ -89,10 +89,10 @@ TEST(TrazaFusiones, KRAndKCFollowTheOracleOnRandomSamples) {
   for (int vuelta = 0; vuelta < 200; ++vuelta) {
     const TLista muestra =
         referencia::MuestraAleatoria(azar, vuelta % 10 == 9 ? 30 : 1 + vuelta % 12, 1 + vuelta % 6, 1 + vuelta % 3);
-    const auto nuevo = [&](bool marcado) { return TAutomata(marcado ? MarcarMuestra(muestra) : muestra, 'N'); };
+    const auto nuevo = [&](bool marcado) { return TAutomata(marcado ? MarcarMuestra(muestra) : muestra); };
     for (int k = 0; k <= 3; ++k) {
       SCOPED_TRACE("vuelta " + std::to_string(vuelta) + " k=" + std::to_string(k));
-      CompararTrazas(nuevo, k, ModoSilencioso, muestra);
+      CompararTrazas(nuevo, k, TModoInferencia::Silencioso, muestra);
     }
   }
 }
@@ -108,23 +108,23 @@ TEST(TrazaFusiones, PairSymbolTracesFollowTheOracle) {
     const auto mealy = referencia::Mealy(secuencias);
     for (int k = 0; k <= 2; ++k) {
       SCOPED_TRACE("vuelta " + std::to_string(vuelta) + " k=" + std::to_string(k));
-      CompararTrazas([&](bool marcado) { return mealy.Construir(marcado); }, k, ModoMealy, mealy.cadenas);
+      CompararTrazas([&](bool marcado) { return mealy.Construir(marcado); }, k, TModoInferencia::Mealy, mealy.cadenas);
     }
   }
 }
 
 // The causes as written, on a sample small enough to follow by hand.
 TEST(TrazaFusiones, CausesNameTheRuleTheSymbolAndTheSuffix) {
-  TAutomata kr(MarcarMuestra({"b", "ab"}), 'N');
+  TAutomata kr(MarcarMuestra({"b", "ab"}));
   TTrazaFusiones traza;
-  AlgoritmoKR(kr, 0, ModoSilencioso, {"b", "ab"}, &traza);
+  AlgoritmoKR(kr, 0, TModoInferencia::Silencioso, {"b", "ab"}, &traza);
   const std::vector<TFusionTrazada> esperada{
       {"b$", "ab$", "final"}, {"b", "ab", "predecesor $ &"}, {"&", "a", "predecesor b &"}};
   EXPECT_EQ(traza.Pasos, esperada);
 
-  TAutomata kc({"ab", "bb"}, 'N');
+  TAutomata kc({"ab", "bb"});
   traza.Pasos.clear();
-  AlgoritmoKC(kc, 1, ModoSilencioso, &traza);
+  AlgoritmoKC(kc, 1, TModoInferencia::Silencioso, &traza);
   const std::vector<TFusionTrazada> esperadaKC{{"ab", "b", "sufijo b"}, {"ab", "bb", "sufijo b"}};
   EXPECT_EQ(traza.Pasos, esperadaKC);
 }
@@ -134,12 +134,12 @@ TEST(TrazaFusiones, IM1TracesBuildTheResult) {
   std::mt19937 azar(5);
   for (int vuelta = 0; vuelta < 60; ++vuelta) {
     const TLista muestra = referencia::MuestraAleatoria(azar, 1 + vuelta % 8, 1 + vuelta % 5, 1 + vuelta % 3, false);
-    TAutomata automata(muestra, 'N');
+    TAutomata automata(muestra);
     const auto datos = CalcularDatosStren(automata, 5);
-    for (const TParametrosIM1& parametros : {TParametrosIM1{kHeuristicoLevine, 2, ObtenerCotaMenor(*datos->Cotas)},
-                                            TParametrosIM1{kHeuristicoMiclet, 2, ObtenerCotaMenor(*datos->Cotas)},
-                                            TParametrosIM1{kHeuristicoKSufijos, 1 + vuelta % 2, {}}}) {
-      SCOPED_TRACE("vuelta " + std::to_string(vuelta) + " " + parametros.Heuristico);
+    for (const TParametrosIM1& parametros : {TParametrosIM1{THeuristico::Levine, 2, ObtenerCotaMenor(*datos->Cotas)},
+                                            TParametrosIM1{THeuristico::Miclet, 2, ObtenerCotaMenor(*datos->Cotas)},
+                                            TParametrosIM1{THeuristico::K_Sufijos, 1 + vuelta % 2, {}}}) {
+      SCOPED_TRACE("vuelta " + std::to_string(vuelta) + " " + static_cast<char>(parametros.Heuristico));
       TTrazaFusiones traza;
       AlgoritmoIM1(automata, parametros, datos->Tabla.get(), &traza);
       EXPECT_EQ(Reproducir(automata.Estados.Lista(), traza.Pasos), Conjuntos(automata.Bloques));

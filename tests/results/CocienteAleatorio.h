@@ -18,7 +18,7 @@ inline TAutomata CocienteAleatorio(std::mt19937& azar, int maximoEjemplos = 12) 
     for (int n = largo(azar); n > 0; --n) s += static_cast<char>('a' + letra(azar));
     muestra.push_back(s);
   }
-  TAutomata automata(muestra, 'N');
+  TAutomata automata(muestra);
   const int bloques = std::uniform_int_distribution<int>(1, static_cast<int>(automata.Estados.size()))(azar);
   automata.Bloques.assign(static_cast<std::size_t>(bloques), {});
   std::uniform_int_distribution<int> bloque(0, bloques - 1);

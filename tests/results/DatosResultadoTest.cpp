@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "../inference/FuncionReferencia.h"
+
 #include "core/Automata.h"
 #include "core/Utilidades.h"
 #include "results/Informe.h"
@@ -10,13 +12,13 @@
 namespace {
 
 TAutomata Cociente(const TLista& muestra, TParticion bloques) {
-  TAutomata automata(muestra, 'N');
+  TAutomata automata(muestra);
   automata.Bloques = std::move(bloques);
   return automata;
 }
 
 TEST(DatosResultado, EveryStateAloneShowsThePrefixTree) {
-  TAutomata automata(TLista{"ab", "b"}, 'N');
+  TAutomata automata(TLista{"ab", "b"});
   automata.Bloques = ParticionUnitaria(automata.Estados);
   const TDatosResultado datos = CalcularDatosResultado(automata);
 
@@ -93,7 +95,7 @@ TEST(DatosResultado, EdgeCases) {
 }
 
 TEST(DatosResultado, ReportHeaderVariants) {
-  TAutomata automata(TLista{"ab", "b"}, 'N');
+  TAutomata automata(TLista{"ab", "b"});
   automata.Bloques = ParticionUnitaria(automata.Estados);
   const TDatosResultado datos = CalcularDatosResultado(automata);
   const TLista cabecera = CabeceraInformeResultado("T", {"ab", "b"}, nullptr, datos);

@@ -68,7 +68,7 @@ TEST(Determinizacion, AcceptorWalk) {
 }
 
 TEST(Determinizacion, WindowDataAndReportOfANonDeterministicResult) {
-  TAutomata automata(TLista{"aa", "ba"}, 'N');
+  TAutomata automata(TLista{"aa", "ba"});
   automata.Bloques = {{""}, {"a", "b"}, {"aa"}, {"ba"}};
   const TDatosResultado resultado = CalcularDatosResultado(automata);
   const TAutomataDeterminista d =
@@ -89,7 +89,7 @@ TEST(Determinizacion, WindowDataAndReportOfANonDeterministicResult) {
 }
 
 TEST(Determinizacion, NoFinalRowGivesEmptyBraces) {
-  TAutomata automata(TLista{"ab"}, 'N');
+  TAutomata automata(TLista{"ab"});
   automata.Bloques = {{""}, {"a", "ab"}};
   const TDatosResultado resultado = CalcularDatosResultado(automata);
   const TAutomataDeterminista d = ConstruirDeterminista(resultado.TablaDestinos, 0, automata.Alfabeto);

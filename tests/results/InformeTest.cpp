@@ -26,7 +26,7 @@ TEST(Informe, TableFormats) {
 }
 
 TEST(Informe, PrefixAcceptorReport) {
-  const TAutomata aceptor({"ab", "b", ""}, 'N');
+  const TAutomata aceptor({"ab", "b", ""});
   const TLista esperado = {
       "Aceptor de prefijos  (KC)",
       "Muestra: { ab, b, & }",
@@ -45,7 +45,7 @@ TEST(Informe, PrefixAcceptorReport) {
 }
 
 TEST(Informe, MarkedAcceptorShowsTheUnmarkedSample) {
-  const TAutomata marcado({"a$"}, 'N');
+  const TAutomata marcado({"a$"});
   const TLista informe = InformeAceptor("Aceptor de prefijos  (KR)", {"a"}, marcado);
   EXPECT_EQ(informe[1], "Muestra: { a }");
   EXPECT_EQ(informe[2], "Alfabeto: { a, $ }");

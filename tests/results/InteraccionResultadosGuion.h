@@ -1,5 +1,5 @@
 // TInteraccionResultadosGuion: a scripted TInteraccionResultados for flow tests. It shows a
-// result window as a user would cause it: FormShow, FormActivate, then the scripted
+// result window as a user would cause it: FormShow, OfrecerConversion, then the scripted
 // actions (button presses) for that window, then FormClose; it records every window and
 // question in the transcript and returns the scripted way of closing.
 #pragma once
@@ -9,10 +9,10 @@
 #include <string>
 
 #include "../app/InteraccionGuion.h"
+#include "app/GraficosLogica.h"
 #include "app/InteraccionResultados.h"
 #include "app/MostrarAutomataDeterLogica.h"
 #include "app/MostrarAutomataLogica.h"
-#include "results/Validacion.h"
 
 class TInteraccionResultadosGuion : public TInteraccionGuion, public virtual TInteraccionResultados {
  public:
@@ -35,7 +35,7 @@ class TInteraccionResultadosGuion : public TInteraccionGuion, public virtual TIn
   TCierre MostrarResultado(TFmostrarAutomataLogica& ventana) override {
     transcripcion.push_back("Resultado: " + ventana.Caption());
     ventana.FormShow(*this);
-    ventana.FormActivate(*this);
+    ventana.OfrecerConversion(*this);
     if (!accionesResultado.empty()) {
       auto accion = std::move(accionesResultado.front());
       accionesResultado.pop_front();

@@ -2,6 +2,8 @@
 // deterministic window, validation and saving, TextoK, and the incremental window's box.
 #include <gtest/gtest.h>
 
+#include "../inference/FuncionReferencia.h"
+
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -47,14 +49,14 @@ class VentanasResultado : public testing::Test {
   // KR with k = 0 on [ab, b]: q0 = {ab, b} final, q1 = {a, &} initial; accepts a*b.
   TAutomata KrAbB() {
     sesion.MuestraPositiva = {"ab", "b"};
-    TAutomata automata(sesion.MuestraPositiva, 'N');
+    TAutomata automata(sesion.MuestraPositiva);
     automata.Bloques = {{"ab", "b"}, {"a", ""}};
     return automata;
   }
   // [aa, ba] with q1 = {a, b}: q1 goes by a to q2 and q3, so the result is not deterministic.
   TAutomata NoDeterminista() {
     sesion.MuestraPositiva = {"aa", "ba"};
-    TAutomata automata(sesion.MuestraPositiva, 'N');
+    TAutomata automata(sesion.MuestraPositiva);
     automata.Bloques = {{""}, {"a", "b"}, {"aa"}, {"ba"}};
     return automata;
   }
@@ -65,7 +67,7 @@ class VentanasResultado : public testing::Test {
 };
 
 TEST_F(VentanasResultado, DeterministicResultAsksNothing) {
-  TAutomata automata(TLista{"ab", "b"}, 'N');
+  TAutomata automata(TLista{"ab", "b"});
   automata.Bloques = ParticionUnitaria(automata.Estados);
   sesion.MuestraPositiva = {"ab", "b"};
   TFmostrarAutomataLogica ventana(automata, sesion);
@@ -207,7 +209,7 @@ TEST_F(VentanasResultado, ValidatingTwiceShowsOnlyTheSecondFile) {
 }
 
 TEST_F(VentanasResultado, SavingWritesOneReportEachTime) {
-  TAutomata automata(TLista{"ab", "b"}, 'N');
+  TAutomata automata(TLista{"ab", "b"});
   automata.Bloques = ParticionUnitaria(automata.Estados);
   sesion.MuestraPositiva = {"ab", "b"};
   TFmostrarAutomataLogica ventana(automata, sesion);
@@ -258,7 +260,7 @@ TEST_F(VentanasResultado, TextoKIsShownBySearchesAndHiddenOnClose) {
 
 TEST_F(VentanasResultado, SecondShowFollowsTheNewAutomaton) {
   const TAutomata primero = NoDeterminista();
-  TAutomata segundo(TLista{""}, 'N');
+  TAutomata segundo(TLista{""});
   segundo.Bloques = {{""}};
   TFmostrarAutomataLogica ventana(primero, sesion);
   guion.respuestas = {TRespuesta::No};

@@ -19,7 +19,7 @@
 #include <unordered_set>
 
 #include "core/Texto.h"
-#include "inference/heurist/ClaveSinMayusculas.h"
+#include "core/IndiceHash.h"
 
 std::uint64_t TTablaStren::Clave(int g1, int g2) {
   if (g1 > g2) std::swap(g1, g2);

@@ -1,6 +1,12 @@
 // The Stren table of the Levine and Miclet heuristics: for every state its tails (the
 // sample continuations that follow it) and, for every pair of states, how many tails
 // they share; the candidate bounds drawn from it; and the two heuristics that read it.
+//
+// Sources: B. Levine, "The use of tree derivatives and a sample support parameter for
+// inferring tree systems", IEEE Trans. PAMI 4(1), 25-34, 1982, and "Derivatives of tree
+// sets with applications to grammatical inference", IEEE Trans. PAMI 3(3), 285-293, 1981
+// (tail sets and their strength); L. Miclet, "Regular inference with a tail-clustering
+// method", IEEE Trans. Systems, Man and Cybernetics SMC-10(11), 737-743, 1980.
 #pragma once
 
 #include <cstdint>

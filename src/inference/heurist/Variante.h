@@ -12,3 +12,7 @@ using TVariante = std::variant<std::monostate, std::string, double>;
 // (blanks around it allowed, "." or "," as decimal separator, optional sign and exponent);
 // std::nullopt for an empty variant or a text that is no number.
 std::optional<double> VarianteAReal(const TVariante& valor);
+
+// A real number in the shortest general form of up to 15 significant digits ("2", "0,5",
+// "1E15", "1E-5"), with `separadorDecimal` between the integer and fraction digits.
+std::string RealEnFormaGeneral(double valor, char separadorDecimal);

@@ -15,7 +15,7 @@
 
 void TAutomataMealy::LeerMuestra(const TLista& muestra, TLista& cadenasSA) {
   if (const std::size_t mala = PrimeraLineaIncorrecta(muestra))
-    throw std::invalid_argument(MensajeLineaIncorrecta(mala, muestra[mala - 1]));
+    throw std::invalid_argument("situation/action sample: line " + std::to_string(mala) + " is no pair line");
   TLista abierta;
   for (const auto& linea : muestra) {
     if (linea.empty()) {

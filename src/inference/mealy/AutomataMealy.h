@@ -31,7 +31,7 @@ class TAutomataMealy {
   // `cadenasSA`. Lines after the last empty line are registered but form no sequence.
   // Precondition: every non-empty line is a pair line (EsLineaDePar); a line that is not
   // raises std::invalid_argument before anything is read, so such a line is never taken
-  // as a pair (callers check with ComprobarMuestraSA and tell the user first).
+  // as a pair (callers check with PrimeraLineaIncorrecta and tell the user first).
   void LeerMuestra(const TLista& muestra, TLista& cadenasSA);
 
   // Appends "$" to Pares and to Tokens (SKR's end marker).

@@ -9,26 +9,9 @@
 #include "core/Utilidades.h"
 #include "inference/AlgoritmoKC.h"
 #include "inference/AlgoritmoKR.h"
-#include "inference/mealy/ParSA.h"
 
 const char* NombreAlgoritmoMealy(TAlgoritmoMealy algoritmo) {
   return algoritmo == TAlgoritmoMealy::SKR ? "SKR" : "SKC";
-}
-
-TLecturaMealy LeerModeloMealy(TAlgoritmoMealy algoritmo, const TLista& muestraSA, TLista& cadenasSA) {
-  TLecturaMealy lectura;
-  lectura.error = ComprobarMuestraSA(muestraSA);
-  if (!lectura.error.empty()) return lectura;
-  cadenasSA.clear();
-  auto modelo = std::make_unique<TAutomataMealy>();
-  modelo->LeerMuestra(muestraSA, cadenasSA);
-  if (cadenasSA.empty()) {
-    lectura.error = kMuestraNoValida;
-    return lectura;
-  }
-  if (algoritmo == TAlgoritmoMealy::SKR) modelo->AnadirFinDeMuestra();
-  lectura.modelo = std::move(modelo);
-  return lectura;
 }
 
 TLista DestinosDeGrupo(const TLista& grupo, const TLista& bloque, const TFuncion& funcion) {
@@ -65,10 +48,10 @@ TPasoMealy TBusquedaMealy::Paso(int k, TObservadorFusiones* observador) const {
   paso.k = k;
   paso.automata = Aceptor();
   if (m_algoritmo == TAlgoritmoMealy::SKR)
-    AlgoritmoKR(*paso.automata, k, ModoMealy, m_cadenasSA, observador);
+    AlgoritmoKR(*paso.automata, k, TModoInferencia::Mealy, m_cadenasSA, observador);
   else
-    AlgoritmoKC(*paso.automata, k, ModoMealy, observador);
-  paso.funcion = std::make_unique<TFuncion>(*paso.automata, FuncionCociente);
+    AlgoritmoKC(*paso.automata, k, TModoInferencia::Mealy, observador);
+  paso.funcion = std::make_unique<TFuncion>(*paso.automata);
   if (ConsistenciaMealy(m_grupos, *paso.funcion))
     paso.maquina = std::make_unique<TMaquinaMealy>(*paso.automata, m_modelo, *paso.funcion);
   return paso;
@@ -76,14 +59,5 @@ TPasoMealy TBusquedaMealy::Paso(int k, TObservadorFusiones* observador) const {
 
 std::unique_ptr<TAutomata> TBusquedaMealy::Aceptor() const {
   const TLista& secuencias = m_algoritmo == TAlgoritmoMealy::SKR ? m_marcadas : m_cadenasSA;
-  return std::make_unique<TAutomata>(secuencias, 'M', m_modelo.Tokens(), m_modelo.Pares());
-}
-
-std::string TBusquedaMealy::Caption(int k) const {
-  return std::string("M\xE1quina Mealy Resultado ") + NombreAlgoritmoMealy(m_algoritmo) + "  K= " +
-         std::to_string(k);
-}
-
-std::string MensajeSinSolucionMealy(int k) {
-  return "No se encontr\xF3 soluci\xF3n para K= " + std::to_string(k);
+  return std::make_unique<TAutomata>(secuencias, TConstruccion::Mealy, m_modelo.Tokens(), m_modelo.Pares());
 }

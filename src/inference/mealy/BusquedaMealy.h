@@ -1,6 +1,9 @@
 // BusquedaMealy: what SKR and SKC compute for each k, without showing anything: the sample
 // model read and checked, the acceptor built in Mealy mode, merged by KR or KC, its
 // quotient function, the consistency test and, for a consistent k, the Mealy machine.
+//
+// Sources: the merging methods of AlgoritmoKR.h (Angluin 1982) and AlgoritmoKC.h
+// (Muggleton 1990; Garcia and Vidal 1990), run over situation/action pair symbols.
 #pragma once
 
 #include <memory>
@@ -17,22 +20,6 @@ enum class TAlgoritmoMealy { SKR, SKC };
 
 // "SKR" or "SKC".
 const char* NombreAlgoritmoMealy(TAlgoritmoMealy algoritmo);
-
-// The message of a sample that closes no sequence.
-inline constexpr const char* kMuestraNoValida = "Muestra No v\xE1lida";
-
-// What reading the sample gave: the model, or the message that refuses the sample.
-struct TLecturaMealy {
-  std::unique_ptr<TAutomataMealy> modelo;  // null when refused
-  std::string error;                       // Windows-1252; empty when read
-};
-
-// Reads `muestraSA` for `algoritmo`. A non-empty line that is no pair line refuses the
-// sample with a message naming the line, before anything changes (`cadenasSA` included).
-// Otherwise `cadenasSA` is emptied and refilled with one string per closed sequence; with
-// none the sample is refused with "Muestra No válida". For SKR the model then gets its end
-// marker (AnadirFinDeMuestra).
-TLecturaMealy LeerModeloMealy(TAlgoritmoMealy algoritmo, const TLista& muestraSA, TLista& cadenasSA);
 
 // True when, from every block (row) of `funcion`, the pairs of each group lead to at most
 // one block; always true without groups.
@@ -53,7 +40,8 @@ struct TPasoMealy {
   bool Consistente() const { return maquina != nullptr; }
 };
 
-// The search over k of one SKR or SKC command on a model read by LeerModeloMealy. The
+// The search over k of one SKR or SKC command on a model read by LeerModeloMealy (with
+// AnadirFinDeMuestra for SKR). The
 // model and `cadenasSA` must outlive the search.
 class TObservadorFusiones;
 
@@ -74,9 +62,6 @@ class TBusquedaMealy {
   // The acceptor every k starts from: the marked sequences for SKR, the sequences for SKC.
   std::unique_ptr<TAutomata> Aceptor() const;
 
-  // The result window's caption: "Máquina Mealy Resultado SKR  K= " followed by k.
-  std::string Caption(int k) const;
-
  private:
   TAlgoritmoMealy m_algoritmo;
   const TAutomataMealy& m_modelo;
@@ -85,6 +70,3 @@ class TBusquedaMealy {
   int m_maximo;
   std::vector<TLista> m_grupos;
 };
-
-// The message of an inconsistent k: "No se encontró solución para K= " followed by k.
-std::string MensajeSinSolucionMealy(int k);

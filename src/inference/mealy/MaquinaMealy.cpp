@@ -13,8 +13,6 @@
 
 namespace {
 
-std::string NombreQ(std::size_t n) { return "q" + std::to_string(n); }
-
 // Makes the table at least `filas` by `columnas`, keeping what it holds.
 void Asegurar(TTablaTexto& rejilla, std::size_t filas, std::size_t columnas) {
   if (rejilla.Filas() < filas || rejilla.Columnas() < columnas)
@@ -28,24 +26,20 @@ TMaquinaMealy::TMaquinaMealy(const TAutomata& automata, const TAutomataMealy& mo
     : m_finales(automata.Finales.Lista()),
       m_situaciones(modelo.Situaciones()),
       m_alfabeto(automata.Alfabeto.Lista()),
-      m_bloques(&automata.Bloques) {
+      m_bloques(&automata.Bloques),
+      m_bloqueDeEstado(automata.Bloques) {
   // CargarAcciones
   for (const auto& acciones : modelo.AccionesPorSituacion())
     for (const auto& accion : acciones) m_acciones.AnadirSiNoEsta(accion);
   // CargarEstadoInicial
   m_estadoInicial = cociente.BloqueDeEstado("");
-  // CopiarBloques: the blocks stay the acceptor's; only the index is built here.
-  for (std::size_t j = 0; j < m_bloques->size(); ++j)
-    for (const auto& estado : (*m_bloques)[j]) {
-      auto& bloques = m_bloqueDeEstado[AMinusculas(estado)];
-      if (bloques.empty() || bloques.back() != j) bloques.push_back(j);
-    }
+  // CopiarBloques: the blocks stay the acceptor's; only the index (m_bloqueDeEstado) is built.
 }
 
 std::string TMaquinaMealy::TextoEstadoInicial() const {
   const auto& bloques = *m_bloques;
   for (std::size_t n = 0; n < bloques.size(); ++n)
-    if (bloques[n] == m_estadoInicial) return NombreQ(n);
+    if (bloques[n] == m_estadoInicial) return NombreBloque(n);
   return {};
 }
 
@@ -55,14 +49,14 @@ std::string TMaquinaMealy::TextoEstadosFinales() const {
   for (std::size_t n = 0; n < bloques.size(); ++n) {
     const bool final = std::any_of(bloques[n].begin(), bloques[n].end(),
                                    [&](const std::string& estado) { return m_finales.EsMiembro(estado); });
-    if (final) texto += "  " + NombreQ(n);
+    if (final) texto += "  " + NombreBloque(n);
   }
   return texto;
 }
 
 std::string TMaquinaMealy::TextoEstados() const {
   std::string texto;
-  for (std::size_t n = 0; n < m_bloques->size(); ++n) texto += "  " + NombreQ(n);
+  for (std::size_t n = 0; n < m_bloques->size(); ++n) texto += "  " + NombreBloque(n);
   return texto;
 }
 
@@ -70,12 +64,13 @@ std::string TMaquinaMealy::DestinosMealy(std::size_t bloque, const std::string& 
   std::string texto;
   std::vector<std::size_t> nombrados;
   for (const auto& miembro : (*m_bloques)[bloque]) {
-    const auto it = m_bloqueDeEstado.find(AMinusculas(miembro + simbolo));
-    if (it == m_bloqueDeEstado.end()) continue;
-    for (std::size_t j : it->second) {
+    const auto* bloques = m_bloqueDeEstado.BloquesDe(miembro + simbolo);
+    if (bloques == nullptr) continue;
+    for (const int b : *bloques) {
+      const auto j = static_cast<std::size_t>(b);
       if (std::find(nombrados.begin(), nombrados.end(), j) != nombrados.end()) continue;
       nombrados.push_back(j);
-      texto += NombreQ(j);
+      texto += NombreBloque(j);
     }
   }
   return texto;
@@ -101,7 +96,7 @@ void TMaquinaMealy::MostrarParesEnRejilla(TTablaTexto& rejilla) const {
 
 void TMaquinaMealy::MostrarEstadosMealy(TTablaTexto& rejilla) const {
   rejilla.Redimensionar(m_bloques->size() + 1, std::max<std::size_t>(rejilla.Columnas(), 1));
-  for (std::size_t n = 0; n < m_bloques->size(); ++n) rejilla.PonerCelda(n + 1, 0, " " + NombreQ(n));
+  for (std::size_t n = 0; n < m_bloques->size(); ++n) rejilla.PonerCelda(n + 1, 0, " " + NombreBloque(n));
 }
 
 TTablaTexto TMaquinaMealy::RejillaMealy() const {

@@ -5,10 +5,10 @@
 
 #include <cstddef>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "core/Automata.h"
+#include "core/IndiceParticion.h"
 #include "core/Lista.h"
 #include "core/ListaIndexada.h"
 #include "core/TablaTexto.h"
@@ -64,6 +64,6 @@ class TMaquinaMealy {
   TLista m_estadoInicial;
   TLista m_alfabeto;
   const TParticion* m_bloques;
-  // Lower-cased state name to the positions of the blocks that hold it, ascending.
-  std::unordered_map<std::string, std::vector<std::size_t>> m_bloqueDeEstado;
+  // Each state name to the positions of the blocks that hold it, ascending.
+  TIndiceParticion m_bloqueDeEstado;
 };

@@ -35,17 +35,6 @@ std::size_t PrimeraLineaIncorrecta(const TLista& muestra) {
   return 0;
 }
 
-std::string MensajeLineaIncorrecta(std::size_t numero, const std::string& linea) {
-  return "La l\xEDnea " + std::to_string(numero) +
-         " de la muestra no es un par situaci\xF3n/acci\xF3n (S1/A2): \"" + linea + "\"";
-}
-
-std::string ComprobarMuestraSA(const TLista& muestra) {
-  const std::size_t numero = PrimeraLineaIncorrecta(muestra);
-  if (numero == 0) return {};
-  return MensajeLineaIncorrecta(numero, muestra[numero - 1]);
-}
-
 bool MuestraSAUtilizable(const TLista& muestra) {
   return std::any_of(muestra.begin(), muestra.end(),
                      [](const std::string& linea) { return linea.empty(); });

@@ -17,14 +17,6 @@ bool EsLineaDePar(std::string_view linea);
 // 0 when every line is one or the other.
 std::size_t PrimeraLineaIncorrecta(const TLista& muestra);
 
-// The message that refuses a sample whose line `numero` (1-based) holds `linea`, which is
-// not a pair line. Windows-1252.
-std::string MensajeLineaIncorrecta(std::size_t numero, const std::string& linea);
-
-// Empty when every non-empty line of `muestra` is a pair line; otherwise the message of
-// MensajeLineaIncorrecta for the first line that is not.
-std::string ComprobarMuestraSA(const TLista& muestra);
-
 // True when the sample closes at least one sequence, that is, holds an empty line: only
 // then can the Mealy commands learn from it.
 bool MuestraSAUtilizable(const TLista& muestra);

@@ -1,7 +1,7 @@
 // TFmostrarMealyLogica: fills the Mealy result window from its machine and builds its
 // report through the report module, so the window, "Guardar" and telar-cli write the same
 // lines.
-#include "app/FmostrarMealyLogica.h"
+#include "app/MostrarMealyLogica.h"
 
 #include "app/ArchivosResultado.h"
 #include "app/Interaccion.h"
@@ -15,7 +15,7 @@ TFmostrarMealyLogica::TFmostrarMealyLogica(const TMaquinaMealy& maquina) : m_maq
 void TFmostrarMealyLogica::MostrarTextoK(int k) { m_textoK = kTextoK + std::to_string(k); }
 
 void TFmostrarMealyLogica::FormShow(TInteraccion& interaccion) {
-  interaccion.ReproducirSonido("Result.wav");
+  interaccion.ReproducirSonido(kSonidoResultado);
   m_informe.clear();
   m_situaciones = ListaATexto(m_maquina.Situaciones());
   m_acciones = ListaATexto(m_maquina.Acciones());

@@ -1,5 +1,5 @@
-// IndiceParticion: which blocks of a partition hold each state, by hash, so that the
-// result windows find a state's block in constant time with the case-insensitive
+// IndiceParticion: which blocks of a partition hold each state, by hash, so that result
+// windows and the Mealy machine find a state's blocks in constant time with the case-insensitive
 // membership of the automaton core.
 #pragma once
 

@@ -1,5 +1,5 @@
 // IndiceParticion: one pass over the blocks, keyed by the lowercased state.
-#include "results/IndiceParticion.h"
+#include "core/IndiceParticion.h"
 
 #include "core/Texto.h"
 

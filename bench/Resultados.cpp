@@ -26,11 +26,11 @@ namespace {
 // The k-tail of a state as text: finality, then each continuing symbol with its own
 // (k-1)-tail.
 std::string Cola(const TAutomata& automata, const std::string& estado, int k) {
-  std::string cola = automata.Finales.EsMiembro(estado) ? "F" : "N";
+  std::string cola = automata.Finales().EsMiembro(estado) ? "F" : "N";
   if (k == 0) return cola;
-  for (const auto& simbolo : automata.Alfabeto) {
+  for (const auto& simbolo : automata.Alfabeto()) {
     const std::string siguiente = estado + simbolo;
-    if (automata.Estados.EsMiembro(siguiente)) cola += simbolo + "(" + Cola(automata, siguiente, k - 1) + ")";
+    if (automata.Estados().EsMiembro(siguiente)) cola += simbolo + "(" + Cola(automata, siguiente, k - 1) + ")";
   }
   return cola;
 }
@@ -39,7 +39,7 @@ std::string Cola(const TAutomata& automata, const std::string& estado, int k) {
 TParticion ParticionPorColas(const TAutomata& automata, int k) {
   TParticion bloques;
   std::unordered_map<std::string, std::size_t> bloqueDe;
-  for (const auto& estado : automata.Estados) {
+  for (const auto& estado : automata.Estados()) {
     const auto [it, nuevo] = bloqueDe.try_emplace(Cola(automata, estado, k), bloques.size());
     if (nuevo) bloques.emplace_back();
     bloques[it->second].push_back(estado);
@@ -60,7 +60,7 @@ const TCaso& Caso(std::size_t cuantas, int k) {
   if (!caso.automata) {
     caso.muestra = CadenasAleatorias(cuantas, 1234u + static_cast<unsigned>(cuantas));
     caso.automata = std::make_unique<TAutomata>(caso.muestra);
-    caso.automata->Bloques = ParticionPorColas(*caso.automata, k);
+    caso.automata->PonerBloques(ParticionPorColas(*caso.automata, k));
     caso.datos = CalcularDatosResultado(*caso.automata);
   }
   return caso;
@@ -72,8 +72,8 @@ const TLista& Test() {
 }
 
 void Contadores(benchmark::State& state, const TCaso& caso) {
-  state.counters["estados"] = static_cast<double>(caso.automata->Estados.size());
-  state.counters["bloques"] = static_cast<double>(caso.automata->Bloques.size());
+  state.counters["estados"] = static_cast<double>(caso.automata->Estados().size());
+  state.counters["bloques"] = static_cast<double>(caso.automata->Bloques().size());
 }
 
 void BM_DatosResultado(benchmark::State& state) {
@@ -97,7 +97,7 @@ void BM_Subconjuntos(benchmark::State& state) {
   std::size_t filas = 0;
   for (auto _ : state) {
     const TAutomataDeterminista d =
-        ConstruirDeterminista(caso.datos.TablaDestinos, caso.datos.BloqueInicial, caso.automata->Alfabeto);
+        ConstruirDeterminista(caso.datos.TablaDestinos, caso.datos.BloqueInicial, caso.automata->Alfabeto());
     filas = d.Estados.size();
     benchmark::DoNotOptimize(d);
   }
@@ -109,7 +109,7 @@ void BM_Subconjuntos(benchmark::State& state) {
 void BM_VentanaDeterminista(benchmark::State& state) {
   const TCaso& caso = Caso(static_cast<std::size_t>(state.range(0)), static_cast<int>(state.range(1)));
   const TAutomataDeterminista d =
-      ConstruirDeterminista(caso.datos.TablaDestinos, caso.datos.BloqueInicial, caso.automata->Alfabeto);
+      ConstruirDeterminista(caso.datos.TablaDestinos, caso.datos.BloqueInicial, caso.automata->Alfabeto());
   for (auto _ : state)
     benchmark::DoNotOptimize(
         CalcularDatosDeterminista(*caso.automata, d, caso.datos.BloqueInicial, caso.datos.BloquesFinales));
@@ -119,7 +119,7 @@ void BM_VentanaDeterminista(benchmark::State& state) {
 void BM_ValidacionCociente(benchmark::State& state) {
   const TCaso& caso = Caso(static_cast<std::size_t>(state.range(0)), static_cast<int>(state.range(1)));
   const TFuncion funcion(*caso.automata);
-  const TLista& alfabeto = caso.automata->Alfabeto;
+  const TLista& alfabeto = caso.automata->Alfabeto();
   TCuentasValidacion cuentas;
   for (auto _ : state) {
     cuentas = ContarValidacion(Test(), caso.muestra.size(),
@@ -133,7 +133,7 @@ void BM_ValidacionCociente(benchmark::State& state) {
 void BM_ValidacionDeterminista(benchmark::State& state) {
   const TCaso& caso = Caso(static_cast<std::size_t>(state.range(0)), static_cast<int>(state.range(1)));
   const TAutomataDeterminista d =
-      ConstruirDeterminista(caso.datos.TablaDestinos, caso.datos.BloqueInicial, caso.automata->Alfabeto);
+      ConstruirDeterminista(caso.datos.TablaDestinos, caso.datos.BloqueInicial, caso.automata->Alfabeto());
   const TAceptadorDeterminista aceptador(d, FilasFinales(d, caso.datos.BloquesFinales));
   TCuentasValidacion cuentas;
   for (auto _ : state) {

@@ -26,7 +26,7 @@ void BM_Aceptor(benchmark::State& estado) {
   std::size_t estados = 0;
   for (auto _ : estado) {
     const TAutomata aceptor(muestra);
-    estados = aceptor.Estados.size();
+    estados = aceptor.Estados().size();
     benchmark::DoNotOptimize(estados);
   }
   estado.counters["estados"] = static_cast<double>(estados);

@@ -33,7 +33,7 @@ void SumaDeEjecucionesSimples(benchmark::State& estado) {
   const TLista positiva = CadenasAleatorias(static_cast<std::size_t>(estado.range(0)), 12345);
   const auto pasos = PasosBarrido(positiva, kAmbos);
   for (auto _ : estado)
-    for (const auto& paso : pasos) benchmark::DoNotOptimize(ResultadoDePaso(positiva, paso)->Bloques.size());
+    for (const auto& paso : pasos) benchmark::DoNotOptimize(ResultadoDePaso(positiva, paso)->Bloques().size());
   estado.counters["ejecuciones"] = static_cast<double>(pasos.size());
 }
 

@@ -32,7 +32,7 @@ TDiagrama ArbolAleatorio(int estados) {
   std::mt19937 azar(20261208);
   std::uniform_int_distribution<int> largo(1, 12), letra(0, 2);
   TLista muestra;
-  while (TAutomata(muestra).Estados.size() < static_cast<std::size_t>(estados)) {
+  while (TAutomata(muestra).Estados().size() < static_cast<std::size_t>(estados)) {
     std::string cadena;
     for (int n = largo(azar); n > 0; --n) cadena += static_cast<char>('a' + letra(azar));
     muestra.push_back(cadena);
@@ -56,7 +56,7 @@ TDiagrama ResultadoKR(int estados) {
     for (int i = 0; i < 5; ++i) muestra.push_back(CadenaAleatoria(azar));
     TAutomata automata(MarcarMuestra(muestra));
     AlgoritmoKR(automata, 3, TModoInferencia::Silencioso, muestra);
-    if (automata.Bloques.size() >= static_cast<std::size_t>(estados))
+    if (automata.Bloques().size() >= static_cast<std::size_t>(estados))
       return DiagramaCociente(automata, CalcularDatosResultado(automata));
   }
 }

@@ -27,10 +27,10 @@ void BM_IM1KSufijos(benchmark::State& estado) {
   const TParametrosIM1 parametros{THeuristico::K_Sufijos, static_cast<int>(estado.range(1)), {}};
   for (auto _ : estado) {
     AlgoritmoIM1(automata, parametros, nullptr);
-    benchmark::DoNotOptimize(automata.Bloques.data());
+    benchmark::DoNotOptimize(automata.Bloques().data());
   }
-  estado.counters["estados"] = static_cast<double>(automata.Estados.size());
-  estado.counters["bloques"] = static_cast<double>(automata.Bloques.size());
+  estado.counters["estados"] = static_cast<double>(automata.Estados().size());
+  estado.counters["bloques"] = static_cast<double>(automata.Bloques().size());
 }
 
 void BM_IM1Levine(benchmark::State& estado) {
@@ -39,9 +39,9 @@ void BM_IM1Levine(benchmark::State& estado) {
     const auto datos = CalcularDatosStren(automata, 12);
     const TParametrosIM1 parametros{THeuristico::Levine, 12, datos->Cotas->back()};
     AlgoritmoIM1(automata, parametros, datos->Tabla.get());
-    benchmark::DoNotOptimize(automata.Bloques.data());
+    benchmark::DoNotOptimize(automata.Bloques().data());
   }
-  estado.counters["estados"] = static_cast<double>(automata.Estados.size());
+  estado.counters["estados"] = static_cast<double>(automata.Estados().size());
 }
 
 }  // namespace

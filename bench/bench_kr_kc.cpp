@@ -32,14 +32,14 @@ void KR(benchmark::State& estado) {
   const TLista marcada = MarcarMuestra(muestra);
   const int k = static_cast<int>(estado.range(1));
   std::size_t bloques = 0;
-  estado.counters["estados"] = static_cast<double>(TAutomata(marcada).Estados.size());
+  estado.counters["estados"] = static_cast<double>(TAutomata(marcada).Estados().size());
   for (auto _ : estado) {
     estado.PauseTiming();
     TAutomata automata(marcada);
     estado.ResumeTiming();
     AlgoritmoKR(automata, k, TModoInferencia::Silencioso, muestra);
-    bloques = automata.Bloques.size();
-    benchmark::DoNotOptimize(automata.Bloques.data());
+    bloques = automata.Bloques().size();
+    benchmark::DoNotOptimize(automata.Bloques().data());
   }
   estado.counters["bloques"] = static_cast<double>(bloques);
 }
@@ -48,14 +48,14 @@ void KC(benchmark::State& estado) {
   const TLista muestra = Muestra(static_cast<int>(estado.range(0)));
   const int k = static_cast<int>(estado.range(1));
   std::size_t bloques = 0;
-  estado.counters["estados"] = static_cast<double>(TAutomata(muestra).Estados.size());
+  estado.counters["estados"] = static_cast<double>(TAutomata(muestra).Estados().size());
   for (auto _ : estado) {
     estado.PauseTiming();
     TAutomata automata(muestra);
     estado.ResumeTiming();
     AlgoritmoKC(automata, k, TModoInferencia::Silencioso);
-    bloques = automata.Bloques.size();
-    benchmark::DoNotOptimize(automata.Bloques.data());
+    bloques = automata.Bloques().size();
+    benchmark::DoNotOptimize(automata.Bloques().data());
   }
   estado.counters["bloques"] = static_cast<double>(bloques);
 }

@@ -43,7 +43,7 @@ void BuscarTodo(benchmark::State& estado, TAlgoritmoMealy algoritmo) {
     for (int k = 0; k <= busqueda.Maximo(); ++k) {
       const TPasoMealy paso = busqueda.Paso(k);
       if (paso.Consistente()) ++consistentes;
-      benchmark::DoNotOptimize(paso.automata->Bloques.size());
+      benchmark::DoNotOptimize(paso.automata->Bloques().size());
     }
   }
   estado.counters["k_consistentes"] = consistentes;

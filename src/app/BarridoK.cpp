@@ -68,7 +68,7 @@ TFilaBarrido Medir(const TMuestrasBarrido& muestras, const TPasoBarrido& paso, c
   fila.milisegundos = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - inicio).count();
 
   const TDatosResultado datos = CalcularDatosResultado(*automata);
-  fila.estados = automata->Bloques.size();
+  fila.estados = automata->Bloques().size();
   fila.transiciones = Arcos(datos.TablaDestinos);
   if (muestras.negativa.empty() && muestras.test.empty()) return fila;
   if (datos.BloqueInicial < 0) {  // no block holds the empty prefix: nothing is accepted
@@ -77,7 +77,7 @@ TFilaBarrido Medir(const TMuestrasBarrido& muestras, const TPasoBarrido& paso, c
     return fila;
   }
   const TAutomataDeterminista determinista =
-      ConstruirDeterminista(datos.TablaDestinos, datos.BloqueInicial, automata->Alfabeto);
+      ConstruirDeterminista(datos.TablaDestinos, datos.BloqueInicial, automata->Alfabeto());
   const TAceptadorDeterminista aceptador(determinista, FilasFinales(determinista, datos.BloquesFinales));
   if (!muestras.negativa.empty()) fila.negativosAceptados = Aceptados(muestras.negativa, aceptador);
   if (!muestras.test.empty()) {

@@ -31,9 +31,9 @@ bool PasoIncremental(TAlgoritmoK algoritmo, int k, TFmostrarAutomata1Logica& ven
   TRespuesta respuesta = TRespuesta::Si;
   {
     const TFuncion cociente(*automata);
-    if (!SobreAlfabeto(ejemplo, automata->Alfabeto))
+    if (!SobreAlfabeto(ejemplo, automata->Alfabeto()))
       respuesta = interaccion.Avisos(kAvisoNuevoCaracter, kPreguntaAmpliarAlfabeto);
-    rechazado = !CadenaAceptada(ejemplo, cociente, automata->Alfabeto);
+    rechazado = !CadenaAceptada(ejemplo, cociente, automata->Alfabeto());
   }
   if (respuesta == TRespuesta::No) ventana.PonerTexto(kSinCambioDeAlfabeto);
   if (respuesta != TRespuesta::Si || !rechazado) return true;

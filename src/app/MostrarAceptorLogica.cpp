@@ -7,14 +7,14 @@
 #include "results/RejillaAceptor.h"
 
 void TFmostrarAceptorLogica::FormShow() {
-  m_alfabetoAceptor = m_aceptor.Alfabeto.Lista();
-  m_estadosAceptor = m_aceptor.Estados.Lista();
+  m_alfabetoAceptor = m_aceptor.Alfabeto().Lista();
+  m_estadosAceptor = m_aceptor.Estados().Lista();
   m_inicialAceptor = TLista{""};
-  m_finalesAceptor = m_aceptor.Finales.Lista();
+  m_finalesAceptor = m_aceptor.Finales().Lista();
   m_lineasAceptor.clear();
-  m_alfabeto = ConjuntoATexto(m_aceptor.Alfabeto);
-  m_efinales = ConjuntoATexto(m_aceptor.Finales);
-  m_estados = ConjuntoATexto(m_aceptor.Estados);
+  m_alfabeto = ConjuntoATexto(m_aceptor.Alfabeto());
+  m_efinales = ConjuntoATexto(m_aceptor.Finales());
+  m_estados = ConjuntoATexto(m_aceptor.Estados());
   m_rejilla = RejillaAceptor(m_aceptor);
 }
 

@@ -28,7 +28,7 @@ TFmostrarAutomataDeterLogica::TFmostrarAutomataDeterLogica(const TFmostrarAutoma
       m_bloqueInicial(BloqueInicialDe(resultado)),
       m_bloquesFinales(resultado.BloquesFinales()),
       m_determinista(ConstruirDeterminista(resultado.TablaDestinos(), m_bloqueInicial,
-                                           resultado.Automata().Alfabeto)) {}
+                                           resultado.Automata().Alfabeto())) {}
 
 void TFmostrarAutomataDeterLogica::FormShow(TInteraccion& interaccion) {
   m_informe.clear();

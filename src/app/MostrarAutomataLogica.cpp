@@ -33,7 +33,7 @@ void TFmostrarAutomataLogica::FormShow(TInteraccion& interaccion) {
 }
 
 void TFmostrarAutomataLogica::BotonPasoAPasoClick(TInteraccion& interaccion) {
-  AbrirPasoAPaso(m_repetir, m_automata->Bloques, m_caption, interaccion);
+  AbrirPasoAPaso(m_repetir, m_automata->Bloques(), m_caption, interaccion);
 }
 
 void TFmostrarAutomataLogica::PonerAutomata(const TAutomata& automata) {
@@ -68,7 +68,7 @@ TCuentasValidacion TFmostrarAutomataLogica::CuentasValidacion(const TLista& test
   // through its deterministic equivalent, which accepts the same language.
   if (!m_datos.EsDeterminista()) return TFmostrarAutomataDeterLogica(*this).CuentasValidacion(test);
   const TFuncion& funcion = *FuncionValidacion();
-  const TLista& alfabeto = m_automata->Alfabeto;
+  const TLista& alfabeto = m_automata->Alfabeto();
   return ContarValidacion(test, m_sesion.MuestraPositiva.size(), [&](const std::string& ejemplo) {
     return CadenaAceptada(ejemplo, funcion, alfabeto);
   });
@@ -78,7 +78,7 @@ TDetalleValidacion TFmostrarAutomataLogica::DetalleValidacion(const TLista& test
   assert(m_mostrada && "validation needs the window shown");
   if (!m_datos.EsDeterminista()) return TFmostrarAutomataDeterLogica(*this).DetalleValidacion(test);
   const TFuncion& funcion = *FuncionValidacion();
-  const TLista& alfabeto = m_automata->Alfabeto;
+  const TLista& alfabeto = m_automata->Alfabeto();
   return DetallarValidacion(test, m_sesion.MuestraNegativa, [&](const std::string& ejemplo) {
     return CadenaAceptada(ejemplo, funcion, alfabeto);
   });

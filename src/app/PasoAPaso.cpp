@@ -74,6 +74,6 @@ std::vector<TPasoFusion> PasosDeTraza(const TLista& estados, const std::vector<T
 
 TAutomata CocienteDePaso(const TAutomata& aceptor, const TPasoFusion& paso) {
   TAutomata cociente = aceptor;
-  cociente.Bloques = paso.Particion;
+  cociente.PonerBloques(paso.Particion);
   return cociente;
 }

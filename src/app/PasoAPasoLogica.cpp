@@ -54,10 +54,10 @@ void EtiquetasMealy(TDiagrama& diagrama) {
 TFpasoAPasoLogica::TFpasoAPasoLogica(TRepeticion repeticion, const std::string& caption)
     : m_caption(std::string(kCaption) + ": " + caption), m_repeticion(std::move(repeticion)) {
   const TAutomata& aceptor = *m_repeticion.Aceptor;
-  m_estados = aceptor.Estados.Lista();
+  m_estados = aceptor.Estados().Lista();
   m_aceptor = ::DiagramaAceptor(aceptor, m_repeticion.MarcaKR);
   if (m_repeticion.Mealy) EtiquetasMealy(m_aceptor);
-  m_bloquesResultado = m_repeticion.Resultado->Bloques;
+  m_bloquesResultado = m_repeticion.Resultado->Bloques();
   for (const auto& bloque : m_bloquesResultado) m_estadosResultado.insert(m_estadosResultado.end(), bloque.begin(), bloque.end());
   std::sort(m_estadosResultado.begin(), m_estadosResultado.end());
   for (std::size_t i = 0; i < m_estados.size(); ++i) m_indice.emplace(m_estados[i], i);
@@ -210,7 +210,7 @@ TParticion TFpasoAPasoLogica::BloquesCociente() const {
 
 TDiagrama TFpasoAPasoLogica::DiagramaCociente() {
   TAutomata& automata = *m_repeticion.Resultado;
-  automata.Bloques = BloquesCociente();
+  automata.PonerBloques(BloquesCociente());
   TDiagrama diagrama = ::DiagramaCociente(automata, CalcularDatosResultado(automata));
   if (m_repeticion.Mealy) EtiquetasMealy(diagrama);
   return diagrama;
@@ -238,7 +238,7 @@ void AbrirPasoAPaso(const TRepetir& repetir, const TParticion& mostrada, const s
   if (!repetir) return;
   ConErrorInternoEnCaja(interaccion, [&] {
     TRepeticion repeticion = repetir();
-    const bool mismoResultado = Conjuntos(repeticion.Resultado->Bloques) == Conjuntos(mostrada);
+    const bool mismoResultado = Conjuntos(repeticion.Resultado->Bloques()) == Conjuntos(mostrada);
     TFpasoAPasoLogica ventana(std::move(repeticion), caption);
     if (!mismoResultado || !ventana.LlegaAlResultado()) {
       interaccion.Mensaje(kRepeticionDistinta, TIcono::Error, TBotones::Ok);

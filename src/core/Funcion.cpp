@@ -45,8 +45,8 @@ TFuncion::TFuncion(const TAutomata& automata) : m_automata(&automata) {
   m_sinTransicion = static_cast<TId>(m_conjuntos.size());
   m_conjuntos.push_back(ConjuntoUnitario(kSinTransicion));
   m_filaDeConjunto.push_back(kSinFila);
-  for (const auto& bloque : automata.Bloques) AnadirClave(Internar(bloque));
-  for (const auto& simbolo : automata.Alfabeto) m_alfabeto.Anadir(simbolo);
+  for (const auto& bloque : automata.Bloques()) AnadirClave(Internar(bloque));
+  for (const auto& simbolo : automata.Alfabeto()) m_alfabeto.Anadir(simbolo);
   // Row b is keyed by block b, so the row a successor lies in names its target block.
   for (std::size_t f = 0; f < m_claves.size(); ++f) {
     std::vector<TId>& celdas = m_filas[f];
@@ -154,7 +154,7 @@ TLista TFuncion::BloqueDeEstado(std::string_view estado) const {
 
 bool TFuncion::ContieneFinal(const TLista& bloque) const {
   return std::any_of(bloque.begin(), bloque.end(),
-                     [&](const std::string& estado) { return m_automata->Finales.EsMiembro(estado); });
+                     [&](const std::string& estado) { return m_automata->Finales().EsMiembro(estado); });
 }
 
 bool TFuncion::Acepta(std::string_view cadena) const {

@@ -65,25 +65,25 @@ std::size_t TDiagrama::NumeroDeTransiciones() const {
 
 TDiagrama DiagramaAceptor(const TAutomata& aceptor, bool marcaKR) {
   TDiagrama diagrama;
-  diagrama.alfabeto = aceptor.Alfabeto.Lista();
-  for (const auto& estado : aceptor.Estados) {
+  diagrama.alfabeto = aceptor.Alfabeto().Lista();
+  for (const auto& estado : aceptor.Estados()) {
     const bool marcado = marcaKR && !estado.empty() && estado.back() == '$';
     diagrama.estados.push_back({NombrePrefijo(estado), {NombrePrefijo(estado)},
-                                aceptor.Finales.EsMiembro(estado), marcado});
+                                aceptor.Finales().EsMiembro(estado), marcado});
   }
-  if (!aceptor.Estados.empty()) diagrama.inicial = 0;
+  if (!aceptor.Estados().empty()) diagrama.inicial = 0;
   TAristas aristas(diagrama);
-  for (std::size_t s = 0; s < aceptor.Estados.size(); ++s)
-    for (const auto& simbolo : aceptor.Alfabeto)
-      if (const auto destino = aceptor.Estados.IndiceDe(aceptor.Estados[s] + simbolo))
+  for (std::size_t s = 0; s < aceptor.Estados().size(); ++s)
+    for (const auto& simbolo : aceptor.Alfabeto())
+      if (const auto destino = aceptor.Estados().IndiceDe(aceptor.Estados()[s] + simbolo))
         aristas.Anadir(static_cast<int>(s), static_cast<int>(*destino), simbolo);
   return diagrama;
 }
 
 TDiagrama DiagramaCociente(const TAutomata& automata, const TDatosResultado& datos) {
   TDiagrama diagrama;
-  diagrama.alfabeto = automata.Alfabeto.Lista();
-  EstadosDeBloques(diagrama, automata.Bloques);
+  diagrama.alfabeto = automata.Alfabeto().Lista();
+  EstadosDeBloques(diagrama, automata.Bloques());
   for (int n : datos.BloquesFinales)
     if (n >= 0 && static_cast<std::size_t>(n) < diagrama.estados.size()) diagrama.estados[n].final = true;
   diagrama.inicial = datos.BloqueInicial;
@@ -103,8 +103,8 @@ TDiagrama DiagramaDeterminista(const TAutomata& automata, const TAutomataDetermi
     TEstadoDiagrama estado{determinista.NombreFila(static_cast<int>(r)), {}, finales.count(static_cast<int>(r)) > 0,
                            false};
     for (int bloque : determinista.Estados[r])
-      if (bloque >= 0 && static_cast<std::size_t>(bloque) < automata.Bloques.size())
-        for (const auto& nombre : NombresPrefijos(automata.Bloques[bloque])) estado.prefijos.push_back(nombre);
+      if (bloque >= 0 && static_cast<std::size_t>(bloque) < automata.Bloques().size())
+        for (const auto& nombre : NombresPrefijos(automata.Bloques()[bloque])) estado.prefijos.push_back(nombre);
     diagrama.estados.push_back(std::move(estado));
   }
   if (!diagrama.estados.empty()) diagrama.inicial = 0;

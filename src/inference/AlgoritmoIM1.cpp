@@ -20,7 +20,7 @@
 
 std::unique_ptr<TDatosStren> CalcularDatosStren(const TAutomata& automata, int longitudMaxima) {
   auto datos = std::make_unique<TDatosStren>();
-  datos->Tabla = CalcularFuncionStren(automata.Estados, automata.Finales, longitudMaxima);
+  datos->Tabla = CalcularFuncionStren(automata.Estados(), automata.Finales(), longitudMaxima);
   datos->Cotas = CalcularCotasStren(*datos->Tabla);
   return datos;
 }
@@ -144,15 +144,15 @@ std::string CausaIM1(const TParametrosIM1& parametros, std::size_t i, std::size_
 
 void AlgoritmoIM1(TAutomata& automata, const TParametrosIM1& parametros, const TTablaStren* tabla,
                   TObservadorFusiones* observador) {
-  const TLista& estados = automata.Estados;
-  const TLista& finales = automata.Finales;
+  const TLista& estados = automata.Estados();
+  const TLista& finales = automata.Finales();
   const auto sufijos = parametros.Heuristico == THeuristico::K_Sufijos
                            ? CalcularTablaKSufijos(finales, parametros.K)
                            : nullptr;
-  automata.Bloques = FusionarPares(
+  automata.PonerBloques(FusionarPares(
       estados,
       [&](std::size_t i, std::size_t j) {
         return PreguntarHeuristico(parametros, estados[i], estados[j], i, j, tabla, sufijos.get());
       },
-      observador, [&](std::size_t i, std::size_t j) { return CausaIM1(parametros, i, j, tabla); });
+      observador, [&](std::size_t i, std::size_t j) { return CausaIM1(parametros, i, j, tabla); }));
 }

@@ -105,17 +105,16 @@ void AlgoritmoKC(TAutomata& automata, int k, TModoInferencia modo, TObservadorFu
   // SepararCortos.
   TParticion bloques;
   TLista largos;
-  for (const auto& estado : automata.Estados) {
+  for (const auto& estado : automata.Estados()) {
     if (!UltimosSimbolos(estado, simbolos, modo))
       bloques.push_back(ConjuntoUnitario(estado));
     else
       largos.push_back(estado);
   }
   // AgruparPorSufijo.
-  if (NombresEnUnaCaja(automata.Estados))
+  if (NombresEnUnaCaja(automata.Estados()))
     AgruparPorSufijoIndexado(largos, simbolos, modo, bloques, observador);
   else
     AgruparPorSufijoRecorriendo(largos, simbolos, modo, bloques, observador);
-  automata.Bloques = std::move(bloques);
-  automata.Estados = largos;
+  automata.ResultadoKC(std::move(bloques), largos);
 }

@@ -127,8 +127,8 @@ TFusionKR::TFusionKR(const TAutomata& automata, int k, TModoInferencia modo, TOb
       m_k(k),
       m_modo(modo),
       m_observador(observador),
-      m_estados(static_cast<int>(automata.Estados.size())),
-      m_simbolos(static_cast<int>(automata.Alfabeto.size())),
+      m_estados(static_cast<int>(automata.Estados().size())),
+      m_simbolos(static_cast<int>(automata.Alfabeto().size())),
       m_padre(m_estados),
       m_tamano(m_estados, 1),
       m_primero(m_estados),
@@ -148,9 +148,9 @@ TFusionKR::TFusionKR(const TAutomata& automata, int k, TModoInferencia modo, TOb
   // spells s exactly, t is s's predecessor by a (at most one t per s and a).
   const auto enlazar = [&](std::size_t t, std::size_t a, std::size_t s) {
     m_representante[t * m_simbolos + a] = static_cast<int>(s);
-    const std::string& nombre = automata.Estados[t];
-    const std::string& simbolo = automata.Alfabeto[a];
-    const std::string& destino = automata.Estados[s];
+    const std::string& nombre = automata.Estados()[t];
+    const std::string& simbolo = automata.Alfabeto()[a];
+    const std::string& destino = automata.Estados()[s];
     if (destino.size() != nombre.size() + simbolo.size() || destino.compare(0, nombre.size(), nombre) != 0 ||
         destino.compare(nombre.size(), simbolo.size(), simbolo) != 0)
       return;
@@ -164,26 +164,26 @@ TFusionKR::TFusionKR(const TAutomata& automata, int k, TModoInferencia modo, TOb
     m_grupos.push_back(std::move(grupos));
   };
 
-  if (automata.Alfabeto.TieneRepetidos()) {
+  if (automata.Alfabeto().TieneRepetidos()) {
     // Two symbols equal but for letter case: every cell is looked up on its own.
-    for (std::size_t t = 0; t < automata.Estados.size(); ++t)
-      for (std::size_t a = 0; a < automata.Alfabeto.size(); ++a)
-        if (const auto s = automata.Estados.IndiceDe(automata.Estados[t] + automata.Alfabeto[a]))
+    for (std::size_t t = 0; t < automata.Estados().size(); ++t)
+      for (std::size_t a = 0; a < automata.Alfabeto().size(); ++a)
+        if (const auto s = automata.Estados().IndiceDe(automata.Estados()[t] + automata.Alfabeto()[a]))
           enlazar(t, a, *s);
     return;
   }
   // Otherwise each state s is split, for each symbol length, into a prefix t and a final
   // symbol a; the pair is a transition when both are known (letter case aside).
   std::vector<std::size_t> largos;
-  for (const auto& simbolo : automata.Alfabeto)
+  for (const auto& simbolo : automata.Alfabeto())
     if (std::find(largos.begin(), largos.end(), simbolo.size()) == largos.end()) largos.push_back(simbolo.size());
-  for (std::size_t s = 0; s < automata.Estados.size(); ++s) {
-    const std::string_view nombre = automata.Estados[s];
+  for (std::size_t s = 0; s < automata.Estados().size(); ++s) {
+    const std::string_view nombre = automata.Estados()[s];
     for (const std::size_t largo : largos) {
       if (largo > nombre.size()) continue;
-      const auto a = automata.Alfabeto.IndiceDe(nombre.substr(nombre.size() - largo));
+      const auto a = automata.Alfabeto().IndiceDe(nombre.substr(nombre.size() - largo));
       if (!a) continue;
-      if (const auto t = automata.Estados.IndiceDe(nombre.substr(0, nombre.size() - largo))) enlazar(*t, *a, s);
+      if (const auto t = automata.Estados().IndiceDe(nombre.substr(0, nombre.size() - largo))) enlazar(*t, *a, s);
     }
   }
 }
@@ -228,16 +228,16 @@ void TFusionKR::Informar(int p, int q, int causa) const {
   if (causa == kCausaFinal) {
     texto = "final";
   } else if (causa % 2 == 0) {
-    texto = "sucesor " + m_automata.Alfabeto[static_cast<std::size_t>(causa / 2)];
+    texto = "sucesor " + m_automata.Alfabeto()[static_cast<std::size_t>(causa / 2)];
   } else {
     // the common k-suffix of the two predecessors, read from the first
-    const std::string& x = m_automata.Estados[static_cast<std::size_t>(p)];
+    const std::string& x = m_automata.Estados()[static_cast<std::size_t>(p)];
     const std::string_view w = UltimosSimbolos(x, static_cast<std::size_t>(m_k), m_modo).value_or(x);
-    texto = "predecesor " + m_automata.Alfabeto[static_cast<std::size_t>(causa / 2)] + " " +
+    texto = "predecesor " + m_automata.Alfabeto()[static_cast<std::size_t>(causa / 2)] + " " +
             NombreEnTraza(std::string(w));
   }
-  m_observador->Fusion(NombreEnTraza(m_automata.Estados[static_cast<std::size_t>(p)]),
-                       NombreEnTraza(m_automata.Estados[static_cast<std::size_t>(q)]), texto);
+  m_observador->Fusion(NombreEnTraza(m_automata.Estados()[static_cast<std::size_t>(p)]),
+                       NombreEnTraza(m_automata.Estados()[static_cast<std::size_t>(q)]), texto);
 }
 
 void TFusionKR::FusionarPar(int p, int q, int causa) {
@@ -331,9 +331,9 @@ int TFusionKR::UnirGrupos(int g1, int g2) {
 
 void AlgoritmoKR(TAutomata& automata, int k, TModoInferencia modo, const TLista& muestra, TObservadorFusiones* observador) {
   std::vector<int> finales;
-  finales.reserve(automata.Finales.size());
-  for (const auto& final : automata.Finales) {
-    const auto id = automata.Estados.IndiceDe(final);
+  finales.reserve(automata.Finales().size());
+  for (const auto& final : automata.Finales()) {
+    const auto id = automata.Estados().IndiceDe(final);
     if (!id) throw TErrorInterno("ERROR INT0KR10");  // a marked example that is no state
     finales.push_back(static_cast<int>(*id));
   }
@@ -356,14 +356,8 @@ void AlgoritmoKR(TAutomata& automata, int k, TModoInferencia modo, const TLista&
     }
     TLista nombres;
     nombres.reserve(bloque.size());
-    for (int s : bloque) nombres.push_back(automata.Estados[s]);
+    for (int s : bloque) nombres.push_back(automata.Estados()[s]);
     particion.push_back(std::move(nombres));
   }
-  automata.Bloques = std::move(particion);
-  automata.Finales = muestra;
-  if (const auto marca = automata.Alfabeto.IndiceDe(kMarcaFinal)) {
-    TLista alfabeto = automata.Alfabeto.Lista();
-    alfabeto.erase(alfabeto.begin() + static_cast<std::ptrdiff_t>(*marca));
-    automata.Alfabeto = alfabeto;
-  }
+  automata.ResultadoKR(std::move(particion), muestra, kMarcaFinal);
 }

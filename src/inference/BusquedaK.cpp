@@ -16,7 +16,7 @@
 bool RechazaTodos(const TAutomata& automata, const TLista& negativa) {
   const TFuncion cociente(automata);
   for (const auto& ejemplo : negativa)
-    if (CadenaAceptada(ejemplo, cociente, automata.Alfabeto)) return false;
+    if (CadenaAceptada(ejemplo, cociente, automata.Alfabeto())) return false;
   return true;
 }
 

@@ -21,7 +21,7 @@ TDatosDeterminista CalcularDatosDeterminista(const TAutomata& automata,
   std::vector<std::string> nombres(filas);
   for (std::size_t r = 0; r < filas; ++r) nombres[r] = determinista.NombreFila(static_cast<int>(r));
 
-  datos.Alfabeto = ConjuntoATexto(automata.Alfabeto);
+  datos.Alfabeto = ConjuntoATexto(automata.Alfabeto());
   datos.Einicial = "[q" + std::to_string(bloqueInicial) + "]";
   datos.FilasFinales = FilasFinales(determinista, bloquesFinales);
   for (int fila : datos.FilasFinales) datos.Efinales += nombres[static_cast<std::size_t>(fila)];

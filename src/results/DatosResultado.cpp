@@ -36,8 +36,8 @@ std::string TextoEstado(std::size_t n, const TLista& bloque) {
 
 TDatosResultado CalcularDatosResultado(const TAutomata& automata) {
   TDatosResultado datos;
-  const TParticion& bloques = automata.Bloques;
-  const TLista& alfabeto = automata.Alfabeto;
+  const TParticion& bloques = automata.Bloques();
+  const TLista& alfabeto = automata.Alfabeto();
 
   const TIndiceParticion indice(bloques);
   auto bloquesDeEstado = [&](const std::string& estado) { return indice.BloquesDe(estado); };
@@ -54,7 +54,7 @@ TDatosResultado CalcularDatosResultado(const TAutomata& automata) {
     texto += TextoEstado(n, bloques[n]);
     datos.Estados += texto;
     for (const auto& estado : bloques[n]) {
-      if (automata.Finales.EsMiembro(estado)) {
+      if (automata.Finales().EsMiembro(estado)) {
         datos.Efinales += texto;
         datos.BloquesFinales.push_back(static_cast<int>(n));
         break;

@@ -76,10 +76,10 @@ void EmitirInformeAceptor(const std::string& titulo, const TLista& muestraPositi
                           const TSalidaLineas& salida) {
   salida(titulo);
   salida("Muestra: " + ConjuntoATexto(muestraPositiva));
-  salida("Alfabeto: " + ConjuntoATexto(aceptor.Alfabeto));
+  salida("Alfabeto: " + ConjuntoATexto(aceptor.Alfabeto()));
   salida("Estado Inicial: " + ConjuntoATexto(ConjuntoUnitario("")));
-  salida("Estados Finales: " + ConjuntoATexto(aceptor.Finales));
-  salida("Conjunto de Estados: " + ConjuntoATexto(aceptor.Estados));
+  salida("Estados Finales: " + ConjuntoATexto(aceptor.Finales()));
+  salida("Conjunto de Estados: " + ConjuntoATexto(aceptor.Estados()));
   salida("Funci\xF3n de Transici\xF3n: ");
   EmitirLineasDeTabla(RejillaAceptor(aceptor), TFormatoTabla::A, salida);
 }

@@ -6,24 +6,24 @@
 #include "core/Automata.h"
 
 void MostrarAlfabetoEnRejilla(const TAutomata& automata, TTablaTexto& rejilla) {
-  rejilla.Redimensionar(std::max<std::size_t>(rejilla.Filas(), 1), automata.Alfabeto.size() + 1);
-  for (std::size_t i = 0; i < automata.Alfabeto.size(); ++i) rejilla.PonerCelda(0, i + 1, automata.Alfabeto[i]);
-  rejilla.PonerCelda(0, 0, automata.Alfabeto.empty() ? std::string() : automata.Alfabeto[0]);
+  rejilla.Redimensionar(std::max<std::size_t>(rejilla.Filas(), 1), automata.Alfabeto().size() + 1);
+  for (std::size_t i = 0; i < automata.Alfabeto().size(); ++i) rejilla.PonerCelda(0, i + 1, automata.Alfabeto()[i]);
+  rejilla.PonerCelda(0, 0, automata.Alfabeto().empty() ? std::string() : automata.Alfabeto()[0]);
 }
 
 void MostrarEstadosEnRejilla(const TAutomata& automata, TTablaTexto& rejilla) {
-  rejilla.Redimensionar(automata.Estados.size() + 1, std::max<std::size_t>(rejilla.Columnas(), 1));
-  for (std::size_t r = 0; r < automata.Estados.size(); ++r) rejilla.PonerCelda(r + 1, 0, automata.Estados[r]);
-  if (!automata.Estados.empty()) rejilla.PonerCelda(1, 0, "&");
+  rejilla.Redimensionar(automata.Estados().size() + 1, std::max<std::size_t>(rejilla.Columnas(), 1));
+  for (std::size_t r = 0; r < automata.Estados().size(); ++r) rejilla.PonerCelda(r + 1, 0, automata.Estados()[r]);
+  if (!automata.Estados().empty()) rejilla.PonerCelda(1, 0, "&");
 }
 
 void MostrarTransicionesEnRejilla(const TAutomata& automata, TTablaTexto& rejilla) {
-  const std::size_t filas = std::min(automata.Estados.size() + 1, rejilla.Filas());
-  const std::size_t columnas = std::min(automata.Alfabeto.size() + 1, rejilla.Columnas());
+  const std::size_t filas = std::min(automata.Estados().size() + 1, rejilla.Filas());
+  const std::size_t columnas = std::min(automata.Alfabeto().size() + 1, rejilla.Columnas());
   for (std::size_t r = 1; r < filas; ++r) {
     for (std::size_t c = 1; c < columnas; ++c) {
-      std::string destino = automata.Estados[r - 1] + automata.Alfabeto[c - 1];
-      rejilla.PonerCelda(r, c, automata.Estados.EsMiembro(destino) ? std::move(destino) : "_");
+      std::string destino = automata.Estados()[r - 1] + automata.Alfabeto()[c - 1];
+      rejilla.PonerCelda(r, c, automata.Estados().EsMiembro(destino) ? std::move(destino) : "_");
     }
   }
 }

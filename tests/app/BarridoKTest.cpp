@@ -70,7 +70,7 @@ TEST(BarridoK, EveryRowMatchesTheSingleRunOfItsKAndTheFirstConsistentKIsTheSearc
         KR(referencia, k, TModoInferencia::Silencioso, muestras.positiva);
       else
         KC(referencia, k, TModoInferencia::Silencioso);
-      EXPECT_EQ(fila.estados, referencia.Bloques.size());
+      EXPECT_EQ(fila.estados, referencia.Bloques().size());
       EXPECT_EQ(fila.transiciones, Arcos(referencia));
       const int negativos = AceptadosPorVentana(referencia, muestras.positiva, muestras.negativa);
       EXPECT_EQ(fila.negativosAceptados, static_cast<std::size_t>(negativos));
@@ -108,7 +108,7 @@ TEST(BarridoK, Im1LevineRunsEveryCandidateBoundAndCountsOnTheDeterministicAutoma
       EXPECT_EQ(filas[i].paso.k, cota);
       EXPECT_FALSE(filas[i].negativosAceptados.has_value());
       const auto resultado = ResultadoDePaso(muestras.positiva, filas[i].paso);
-      EXPECT_EQ(filas[i].estados, resultado->Bloques.size());
+      EXPECT_EQ(filas[i].estados, resultado->Bloques().size());
       EXPECT_EQ(filas[i].testAceptados,
                 static_cast<std::size_t>(AceptadosPorVentana(*resultado, muestras.positiva, muestras.test)));
       TSesion sesion;

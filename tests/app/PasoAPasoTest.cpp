@@ -41,7 +41,7 @@ TEST(PasoAPaso, StepsEndInTheResultOneBlockFewerEach) {
     SCOPED_TRACE("vuelta " + std::to_string(vuelta));
     for (const bool kr : {true, false}) {
       TAutomata automata(kr ? MarcarMuestra(muestra) : muestra);
-      const TLista estados = automata.Estados.Lista();
+      const TLista estados = automata.Estados().Lista();
       TTrazaFusiones traza;
       if (kr)
         AlgoritmoKR(automata, k, TModoInferencia::Silencioso, muestra, &traza);
@@ -54,7 +54,7 @@ TEST(PasoAPaso, StepsEndInTheResultOneBlockFewerEach) {
       TParticion ultima = pasos.back().Particion;
       // KR's result leaves out the block of the marked examples
       std::erase_if(ultima, [](const TLista& b) { return b.front().ends_with(kMarcaFinal); });
-      EXPECT_EQ(Conjuntos(ultima), Conjuntos(automata.Bloques));
+      EXPECT_EQ(Conjuntos(ultima), Conjuntos(automata.Bloques()));
     }
   }
 }
@@ -82,5 +82,5 @@ TEST(PasoAPaso, UnknownOrJoinedStatesLeaveThePartition) {
   EXPECT_EQ(pasos[2].Particion, pasos[1].Particion);
   EXPECT_EQ(pasos[3].Particion, pasos[1].Particion);
   TAutomata aceptor({"a", "b"});
-  EXPECT_EQ(CocienteDePaso(aceptor, pasos[1]).Bloques, pasos[1].Particion);
+  EXPECT_EQ(CocienteDePaso(aceptor, pasos[1]).Bloques(), pasos[1].Particion);
 }

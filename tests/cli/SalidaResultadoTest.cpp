@@ -48,8 +48,8 @@ class SalidaResultadoCli : public testing::Test {
               ("telar-salida-" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
     fs::remove_all(carpeta);
     fs::create_directories(carpeta);
-    unitaria.Bloques = ParticionUnitaria(unitaria.Estados);
-    noDeterminista.Bloques = {{""}, {"a", "b"}, {"aa"}, {"ba"}};
+    unitaria.PonerBloques(ParticionUnitaria(unitaria.Estados()));
+    noDeterminista.PonerBloques({{""}, {"a", "b"}, {"aa"}, {"ba"}});
   }
   void TearDown() override { fs::remove_all(carpeta); }
   std::string Fichero(const std::string& nombre, const std::string& bytes) {

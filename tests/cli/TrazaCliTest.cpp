@@ -43,10 +43,10 @@ TEST_F(TrazaCli, KrWritesOneNumberedLinePerMerge) {
 
   const TLista ejemplos{"b", "ab", "aab", "aaab"};
   TAutomata kr(MarcarMuestra(ejemplos));
-  const std::size_t estados = kr.Estados.size();
+  const std::size_t estados = kr.Estados().size();
   AlgoritmoKR(kr, 1, TModoInferencia::Silencioso, ejemplos);
   const auto lineas = Lineas(LeerBytes(Ruta("t.tsv")));
-  ASSERT_EQ(lineas.size(), estados - (kr.Bloques.size() + 1));
+  ASSERT_EQ(lineas.size(), estados - (kr.Bloques().size() + 1));
   for (std::size_t i = 0; i < lineas.size(); ++i) {
     EXPECT_EQ(lineas[i].substr(0, lineas[i].find('\t')), std::to_string(i + 1));
     EXPECT_EQ(std::count(lineas[i].begin(), lineas[i].end(), '\t'), 3) << lineas[i];

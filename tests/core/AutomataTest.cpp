@@ -25,36 +25,36 @@ TEST(Automata, StatesAndAlphabetInOrderOfFirstAppearance) {
   for (const auto& c : casos) {
     SCOPED_TRACE(c.nombre);
     const TAutomata aceptor(c.muestra);
-    EXPECT_EQ(aceptor.Estados.Lista(), c.estados);
-    EXPECT_EQ(aceptor.Alfabeto.Lista(), c.alfabeto);
-    EXPECT_EQ(aceptor.Finales.Lista(), c.muestra);  // a copy, duplicates kept
-    EXPECT_TRUE(aceptor.Bloques.empty());
+    EXPECT_EQ(aceptor.Estados().Lista(), c.estados);
+    EXPECT_EQ(aceptor.Alfabeto().Lista(), c.alfabeto);
+    EXPECT_EQ(aceptor.Finales().Lista(), c.muestra);  // a copy, duplicates kept
+    EXPECT_TRUE(aceptor.Bloques().empty());
   }
 }
 
 TEST(Automata, MemoLines) {
   const TAutomata aceptor({"ba", "b", "bab", "c"});
-  EXPECT_EQ(ConjuntoATexto(aceptor.Estados), "{ &, b, ba, bab, c }");
-  EXPECT_EQ(ConjuntoATexto(aceptor.Alfabeto), "{ b, a, c }");
-  EXPECT_EQ(ConjuntoATexto(aceptor.Finales), "{ ba, b, bab, c }");
+  EXPECT_EQ(ConjuntoATexto(aceptor.Estados()), "{ &, b, ba, bab, c }");
+  EXPECT_EQ(ConjuntoATexto(aceptor.Alfabeto()), "{ b, a, c }");
+  EXPECT_EQ(ConjuntoATexto(aceptor.Finales()), "{ ba, b, bab, c }");
   const TAutomata vacio(TLista{});
-  EXPECT_EQ(ConjuntoATexto(vacio.Alfabeto), "{}");
-  EXPECT_EQ(ConjuntoATexto(vacio.Finales), "{}");
-  EXPECT_EQ(ConjuntoATexto(vacio.Estados), "{ & }");
+  EXPECT_EQ(ConjuntoATexto(vacio.Alfabeto()), "{}");
+  EXPECT_EQ(ConjuntoATexto(vacio.Finales()), "{}");
+  EXPECT_EQ(ConjuntoATexto(vacio.Estados()), "{ & }");
 }
 
 TEST(Automata, MealyModeFollowsTheTokens) {
   const TLista tokens = {"S1A2", "/", "S2A1", "/", "*", "S1A2", "/", "S1A1", "/", "*", "$"};
   const TLista pares = {"S1A2", "S2A1", "S1A1", "$"};
   const TAutomata maquina({"S1A2S2A1$", "S1A2S1A1$"}, TConstruccion::Mealy, tokens, pares);
-  EXPECT_EQ(maquina.Estados.Lista(),
+  EXPECT_EQ(maquina.Estados().Lista(),
             (TLista{"", "S1A2", "S1A2S2A1", "S1A2S1A1", "S1A2S2A1$", "S1A2S1A1$"}));
-  EXPECT_EQ(maquina.Alfabeto.Lista(), pares);
-  EXPECT_EQ(maquina.Finales.Lista(), (TLista{"S1A2S2A1$", "S1A2S1A1$"}));
+  EXPECT_EQ(maquina.Alfabeto().Lista(), pares);
+  EXPECT_EQ(maquina.Finales().Lista(), (TLista{"S1A2S2A1$", "S1A2S1A1$"}));
 
   // "$" first: only the finals follow the empty prefix
   const TAutomata soloFinales({"x", "y", "x"}, TConstruccion::Mealy, {"$", "S1A1", "/"}, {"S1A1"});
-  EXPECT_EQ(soloFinales.Estados.Lista(), (TLista{"", "x", "y"}));
+  EXPECT_EQ(soloFinales.Estados().Lista(), (TLista{"", "x", "y"}));
 }
 
 }  // namespace

@@ -71,25 +71,25 @@ TEST(Funcion, Acceptance) {
   for (const auto& c : casos) {
     SCOPED_TRACE(c.nombre);
     TAutomata aceptor(c.muestra);
-    aceptor.Bloques = ParticionUnitaria(aceptor.Estados);
+    aceptor.PonerBloques(ParticionUnitaria(aceptor.Estados()));
     EXPECT_EQ(TFuncion(aceptor).Acepta(c.cadena), c.aceptada);
   }
 }
 
 TEST(Funcion, UnknownSymbolIsAnInternalError) {
   TAutomata aceptor({"ab"});
-  aceptor.Bloques = ParticionUnitaria(aceptor.Estados);
+  aceptor.PonerBloques(ParticionUnitaria(aceptor.Estados()));
   const TFuncion f(aceptor);
   EXPECT_EQ(CodigoDe([&] { f.IndiceSimbolo("c"); }), "ERROR INT0FUNC01");
   EXPECT_EQ(CodigoDe([&] { f.Acepta("ac"); }), "ERROR INT0FUNC01");
   EXPECT_EQ(CodigoDe([&] { f.IndiceBloque({"x"}); }), "ERROR INT0FUNC02");
-  EXPECT_FALSE(CadenaAceptada("ac", f, aceptor.Alfabeto));  // guarded: no table lookup
-  EXPECT_TRUE(CadenaAceptada("ab", f, aceptor.Alfabeto));
+  EXPECT_FALSE(CadenaAceptada("ac", f, aceptor.Alfabeto()));  // guarded: no table lookup
+  EXPECT_TRUE(CadenaAceptada("ab", f, aceptor.Alfabeto()));
 }
 
 TEST(Funcion, BlockOfState) {
   TAutomata aceptor({"ab", "b"});
-  aceptor.Bloques = {{"", "b"}, {"a", "AB"}, {"ab"}};
+  aceptor.PonerBloques({{"", "b"}, {"a", "AB"}, {"ab"}});
   const TFuncion f(aceptor);
   EXPECT_EQ(f.BloqueDeEstado("ab"), (TLista{"a", "AB"}));  // first key, ignoring case
   EXPECT_EQ(f.BloqueDeEstado("zz"), TLista{});           // empty, never [-]
@@ -100,7 +100,7 @@ TEST(Funcion, BlockOfState) {
 
 TEST(Funcion, QuotientTargetIsDecidedByTheFirstMemberWithASuccessor) {
   TAutomata aceptor({"aa", "ba", "bb"});  // states: "", a, aa, b, ba, bb
-  aceptor.Bloques = {{"", "aa"}, {"a", "b"}, {"ba"}, {"bb"}};
+  aceptor.PonerBloques({{"", "aa"}, {"a", "b"}, {"ba"}, {"bb"}});
   const TFuncion f(aceptor);
   EXPECT_EQ(f.DestinoCociente("a", {"a", "b"}), (TLista{"", "aa"}));  // from a alone
   EXPECT_EQ(f.DestinoCociente("b", {"a", "b"}), (TLista{"bb"}));      // a has no b: b decides
@@ -138,7 +138,7 @@ TEST(Funcion, EmptyTableRowsAreBuiltByInsertion) {
 
 TEST(Funcion, RepeatedKeysFindTheFirstRow) {
   TAutomata aceptor({"a"});
-  aceptor.Bloques = {{"x"}, {"y", "X"}, {"x"}};
+  aceptor.PonerBloques({{"x"}, {"y", "X"}, {"x"}});
   const TFuncion f(aceptor);
   EXPECT_EQ(f.IndiceBloque({"x"}), 0u);
   EXPECT_EQ(f.IndiceBloque({"y", "X"}), 1u);

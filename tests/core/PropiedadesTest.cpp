@@ -59,7 +59,7 @@ TEST(Propiedades, AcceptorHoldsExactlyTheDistinctPrefixes) {
     for (const auto& cadena : muestra)
       for (std::size_t n = 1; n <= cadena.size(); ++n)
         if (vistos.insert(cadena.substr(0, n)).second) esperados.push_back(cadena.substr(0, n));
-    ASSERT_EQ(aceptor.Estados.Lista(), esperados);
+    ASSERT_EQ(aceptor.Estados().Lista(), esperados);
   }
 }
 
@@ -68,7 +68,7 @@ TEST(Propiedades, TablesAcceptExactlyTheSample) {
   for (int ronda = 0; ronda < 20; ++ronda) {
     const TLista muestra = MuestraAleatoria(azar, 40, 7, "abc");
     TAutomata aceptor(muestra);
-    aceptor.Bloques = ParticionUnitaria(aceptor.Estados);
+    aceptor.PonerBloques(ParticionUnitaria(aceptor.Estados()));
     const referencia::TTabla directa(aceptor, referencia::TTabla::TTipo::Aceptor);
     const TFuncion cociente(aceptor);
     const std::set<std::string> enMuestra(muestra.begin(), muestra.end());
@@ -77,7 +77,7 @@ TEST(Propiedades, TablesAcceptExactlyTheSample) {
       ASSERT_TRUE(cociente.Acepta(cadena)) << cadena;
     }
     for (const auto& cadena : MuestraAleatoria(azar, 100, 7, "abc")) {
-      if (enMuestra.count(cadena) || !SobreAlfabeto(cadena, aceptor.Alfabeto)) continue;
+      if (enMuestra.count(cadena) || !SobreAlfabeto(cadena, aceptor.Alfabeto())) continue;
       ASSERT_FALSE(directa.Acepta(cadena)) << cadena;
       ASSERT_FALSE(cociente.Acepta(cadena)) << cadena;
     }
@@ -90,10 +90,10 @@ TEST(Propiedades, ReverseTableMirrorsTheForwardTable) {
     const TAutomata aceptor(MuestraAleatoria(azar, 30, 6, "ab"));
     const referencia::TTabla directa(aceptor, referencia::TTabla::TTipo::Aceptor);
     const referencia::TTabla inversa(aceptor, referencia::TTabla::TTipo::Inversa);
-    ASSERT_EQ(directa.NumeroDeFilas(), aceptor.Estados.size());
+    ASSERT_EQ(directa.NumeroDeFilas(), aceptor.Estados().size());
     std::size_t flechas = 0;
     for (std::size_t fila = 0; fila < directa.NumeroDeFilas(); ++fila) {
-      for (std::size_t j = 0; j < aceptor.Alfabeto.size(); ++j) {
+      for (std::size_t j = 0; j < aceptor.Alfabeto().size(); ++j) {
         const TLista& destino = directa.Celda(fila, j);
         if (EsSinTransicion(destino)) continue;
         ++flechas;
@@ -101,7 +101,7 @@ TEST(Propiedades, ReverseTableMirrorsTheForwardTable) {
       }
     }
     // every state but the empty prefix has exactly one incoming arrow
-    ASSERT_EQ(flechas, aceptor.Estados.size() - 1);
+    ASSERT_EQ(flechas, aceptor.Estados().size() - 1);
   }
 }
 

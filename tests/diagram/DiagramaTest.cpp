@@ -142,7 +142,7 @@ TEST(Diagrama, RandomQuotientsKeepEveryTransitionOnOneEdge) {
     for (const auto& arista : diagrama.transiciones) {
       EXPECT_TRUE(pares.insert({arista.origen, arista.destino}).second);
       for (const auto& simbolo : arista.simbolos) {
-        const auto c = *IndiceDe(simbolo, automata.Alfabeto);
+        const auto c = *IndiceDe(simbolo, automata.Alfabeto());
         const auto& destinos = datos.TablaDestinos[arista.origen][c];
         EXPECT_NE(std::find(destinos.begin(), destinos.end(), arista.destino), destinos.end());
       }
@@ -153,9 +153,9 @@ TEST(Diagrama, RandomQuotientsKeepEveryTransitionOnOneEdge) {
 
 TEST(Diagrama, DeterministicResultNamesRowsAndGroupsTheirBlocksPrefixes) {
   TAutomata automata({"ab", "b"});
-  automata.Bloques = {{""}, {"a", "b"}, {"ab"}};
+  automata.PonerBloques({{""}, {"a", "b"}, {"ab"}});
   const TDatosResultado datos = CalcularDatosResultado(automata);
-  const TAutomataDeterminista d = ConstruirDeterminista(datos.TablaDestinos, datos.BloqueInicial, automata.Alfabeto);
+  const TAutomataDeterminista d = ConstruirDeterminista(datos.TablaDestinos, datos.BloqueInicial, automata.Alfabeto());
   const TDiagrama diagrama = DiagramaDeterminista(automata, d, FilasFinales(d, datos.BloquesFinales));
   ASSERT_EQ(diagrama.estados.size(), d.Estados.size());
   EXPECT_EQ(diagrama.estados[0].nombre, "[q0]");

@@ -29,7 +29,7 @@ TEST(Recorrido, QuotientAndItsDeterminizationAgreeWithTheDeterministicAcceptance
     SCOPED_TRACE(prueba);
     const TAutomata automata = CocienteAleatorio(azar);
     const TDatosResultado datos = CalcularDatosResultado(automata);
-    const TAutomataDeterminista d = ConstruirDeterminista(datos.TablaDestinos, datos.BloqueInicial, automata.Alfabeto);
+    const TAutomataDeterminista d = ConstruirDeterminista(datos.TablaDestinos, datos.BloqueInicial, automata.Alfabeto());
     const auto filasFinales = FilasFinales(d, datos.BloquesFinales);
     const TAceptadorDeterminista aceptador(d, filasFinales);
     const TDiagrama cociente = DiagramaCociente(automata, datos);
@@ -47,7 +47,7 @@ TEST(Recorrido, QuotientAndItsDeterminizationAgreeWithTheDeterministicAcceptance
           EXPECT_TRUE(std::count(rc.pasos[i].estados.begin(), rc.pasos[i].estados.end(), arista.destino));
         }
     }
-    for (const auto& ejemplo : automata.Finales) EXPECT_TRUE(Recorrer(cociente, ejemplo).Aceptada(cociente)) << ejemplo;
+    for (const auto& ejemplo : automata.Finales()) EXPECT_TRUE(Recorrer(cociente, ejemplo).Aceptada(cociente)) << ejemplo;
   }
 }
 

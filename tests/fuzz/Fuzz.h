@@ -114,7 +114,7 @@ class TRenombrado {
 // from the initial block, one symbol of `automata.Alfabeto` (exact text) per character.
 inline bool Acepta(const TAutomata& automata, const TDatosResultado& datos, std::string_view ejemplo) {
   if (datos.BloqueInicial < 0) return false;
-  const TLista& alfabeto = automata.Alfabeto.Lista();
+  const TLista& alfabeto = automata.Alfabeto().Lista();
   std::set<int> actuales = {datos.BloqueInicial};
   for (char c : ejemplo) {
     const auto columna = std::find(alfabeto.begin(), alfabeto.end(), std::string(1, c));

@@ -130,7 +130,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t tamano) {
   Comprobar(!resultado.automata == !renombrado.automata && resultado.k == renombrado.k,
             "renombrar los simbolos no cambia si hay resultado ni su k");
   if (resultado.automata)
-    Comprobar(renombrar(resultado.automata->Bloques) == renombrado.automata->Bloques,
+    Comprobar(renombrar(resultado.automata->Bloques()) == renombrado.automata->Bloques(),
               "renombrar los simbolos solo renombra los bloques del resultado");
   return 0;
 }

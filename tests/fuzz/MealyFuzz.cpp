@@ -116,11 +116,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t tamano) {
     const TPasoMealy pasoRenombrado = renombrada.Paso(k);
     Comprobar(paso.Consistente() == pasoRenombrado.Consistente(), "renombrar no cambia la consistencia");
     TParticion bloques;
-    for (const auto& bloque : paso.automata->Bloques) {
+    for (const auto& bloque : paso.automata->Bloques()) {
       bloques.emplace_back();
       for (const auto& estado : bloque) bloques.back().push_back(renombrar(estado));
     }
-    Comprobar(bloques == pasoRenombrado.automata->Bloques, "renombrar solo renombra los bloques");
+    Comprobar(bloques == pasoRenombrado.automata->Bloques(), "renombrar solo renombra los bloques");
     if (!paso.Consistente()) continue;
     ComprobarMaquina(*paso.maquina, sesion.CadenasSA);
     TFmostrarMealyLogica ventana(*paso.maquina);

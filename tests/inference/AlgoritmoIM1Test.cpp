@@ -119,7 +119,7 @@ TEST(AlgoritmoIM1, LibraryHeuristicsOnTheWorkedSample) {
   };
   for (const auto& f : filas) {
     AlgoritmoIM1(automata, f.parametros, datos->Tabla.get());
-    EXPECT_EQ(automata.Bloques, f.esperada) << f.nombre;
+    EXPECT_EQ(automata.Bloques(), f.esperada) << f.nombre;
   }
 }
 
@@ -127,7 +127,7 @@ TEST(AlgoritmoIM1, LevineJoinsStatesWithOneSharedTailMicletDoesNot) {
   TAutomata automata({"ab", "ac", "bb", "bd"});  // &, a, ab, ac, b, bb, bd
   const auto datos = CalcularDatosStren(automata, 2);
   AlgoritmoIM1(automata, {THeuristico::Levine, 2, std::string("1")}, datos->Tabla.get());
-  EXPECT_EQ(automata.Bloques, (TParticion{{""}, {"a", "b"}, {"ab", "ac", "bb", "bd"}}));
+  EXPECT_EQ(automata.Bloques(), (TParticion{{""}, {"a", "b"}, {"ab", "ac", "bb", "bd"}}));
   AlgoritmoIM1(automata, {THeuristico::Miclet, 2, 1.0}, datos->Tabla.get());
-  EXPECT_EQ(automata.Bloques, (TParticion{{""}, {"a"}, {"b"}, {"ab", "ac", "bb", "bd"}}));
+  EXPECT_EQ(automata.Bloques(), (TParticion{{""}, {"a"}, {"b"}, {"ab", "ac", "bb", "bd"}}));
 }

@@ -51,12 +51,12 @@ void EsParticion(const TParticion& bloques, const TLista& estados) {
 
 // No block reaches two different blocks by one symbol.
 bool EsDeterminista(const TAutomata& a) {
-  for (const auto& b : a.Bloques)
-    for (const auto& simbolo : a.Alfabeto) {
+  for (const auto& b : a.Bloques())
+    for (const auto& simbolo : a.Alfabeto()) {
       std::set<std::size_t> destinos;
       for (const auto& estado : b)
-        for (std::size_t n = 0; n < a.Bloques.size(); ++n)
-          if (EsMiembro(estado + simbolo, a.Bloques[n])) destinos.insert(n);
+        for (std::size_t n = 0; n < a.Bloques().size(); ++n)
+          if (EsMiembro(estado + simbolo, a.Bloques()[n])) destinos.insert(n);
       if (destinos.size() > 1) return false;
     }
   return true;
@@ -75,10 +75,10 @@ class EjemplosKRKC : public testing::TestWithParam<CasoEjemplo> {};
 TEST_P(EjemplosKRKC, BlocksInTheirOrder) {
   const auto& caso = GetParam();
   const TAutomata a = caso.algoritmo == 'R' ? KR(caso.muestra, caso.k) : KC(caso.muestra, caso.k);
-  EXPECT_EQ(a.Bloques, caso.bloques);
+  EXPECT_EQ(a.Bloques(), caso.bloques);
   const TAutomata r = caso.algoritmo == 'R' ? KRReferencia(caso.muestra, caso.k)
                                             : KCReferencia(caso.muestra, caso.k);
-  EXPECT_EQ(r.Bloques, caso.bloques) << "the step-by-step oracle disagrees with the example";
+  EXPECT_EQ(r.Bloques(), caso.bloques) << "the step-by-step oracle disagrees with the example";
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -107,11 +107,11 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(AlgoritmoKR, MarkerIsGoneAndTheUnmarkedSampleIsBack) {
   const TLista muestra{"ab", "b", ""};
   const TAutomata a = KR(muestra, 0);
-  EXPECT_EQ(a.Alfabeto.Lista(), (TLista{"a", "b"}));
-  EXPECT_EQ(a.Finales.Lista(), muestra);
-  EXPECT_EQ(a.Estados.Lista(), (TLista{"", "a", "ab", "ab$", "b", "b$", "$"}))
+  EXPECT_EQ(a.Alfabeto().Lista(), (TLista{"a", "b"}));
+  EXPECT_EQ(a.Finales().Lista(), muestra);
+  EXPECT_EQ(a.Estados().Lista(), (TLista{"", "a", "ab", "ab$", "b", "b$", "$"}))
       << "KR leaves the marked prefixes in Estados";
-  for (const auto& b : a.Bloques)
+  for (const auto& b : a.Bloques())
     for (const auto& s : b) EXPECT_EQ(s.find('$'), std::string::npos) << s;
 }
 
@@ -123,9 +123,9 @@ TEST(AlgoritmoKR, MarkingAndTheGuardAgainstTheMarkerInASample) {
 
 TEST(AlgoritmoKR, KCDropsShortStatesFromEstados) {
   const TAutomata a = KC({"ab", "b"}, 3);
-  EXPECT_TRUE(a.Estados.empty());
+  EXPECT_TRUE(a.Estados().empty());
   const TAutomata b = KC({"abc", "b"}, 2);
-  EXPECT_EQ(b.Estados.Lista(), (TLista{"ab", "abc"}));
+  EXPECT_EQ(b.Estados().Lista(), (TLista{"ab", "abc"}));
 }
 
 // The situation/action sample of two sequences S1/A1 S2/A2 and S1/A1 S2/A3, merged with
@@ -150,12 +150,12 @@ TEST(AlgoritmoKR, MealyModeCountsFourCharactersPerSymbol) {
     TAutomata a = mealy.Construir(caso.algoritmo == 'R');
     if (caso.algoritmo == 'R') {
       AlgoritmoKR(a, caso.k, TModoInferencia::Mealy, mealy.cadenas);
-      EXPECT_EQ(a.Alfabeto.Lista(), (TLista{"S1A1", "S2A2", "S2A3"}));
-      EXPECT_EQ(a.Finales.Lista(), mealy.cadenas);
+      EXPECT_EQ(a.Alfabeto().Lista(), (TLista{"S1A1", "S2A2", "S2A3"}));
+      EXPECT_EQ(a.Finales().Lista(), mealy.cadenas);
     } else {
       AlgoritmoKC(a, caso.k, TModoInferencia::Mealy);
     }
-    EXPECT_EQ(a.Bloques, caso.bloques);
+    EXPECT_EQ(a.Bloques(), caso.bloques);
   }
 }
 
@@ -170,24 +170,24 @@ TEST(AlgoritmoKR, RandomSamplesMatchTheStepByStepOracle) {
     for (int k = 0; k <= 3; ++k) {
       SCOPED_TRACE("vuelta " + std::to_string(vuelta) + " k=" + std::to_string(k));
       TAutomata kr = KR(muestra, k);
-      EXPECT_EQ(kr.Bloques, KRReferencia(muestra, k).Bloques);
+      EXPECT_EQ(kr.Bloques(), KRReferencia(muestra, k).Bloques());
       TLista sinMarca;
-      for (const auto& e : kr.Estados)
+      for (const auto& e : kr.Estados())
         if (e.find('$') == std::string::npos) sinMarca.push_back(e);
-      EsParticion(kr.Bloques, sinMarca);
+      EsParticion(kr.Bloques(), sinMarca);
 
       TAutomata kc = KC(muestra, k);
       const TAutomata kcRef = KCReferencia(muestra, k);
-      EXPECT_EQ(kc.Bloques, kcRef.Bloques);
-      EXPECT_EQ(kc.Estados.Lista(), kcRef.Estados.Lista());
-      EsParticion(kc.Bloques, TAutomata(muestra).Estados);
+      EXPECT_EQ(kc.Bloques(), kcRef.Bloques());
+      EXPECT_EQ(kc.Estados().Lista(), kcRef.Estados().Lista());
+      EsParticion(kc.Bloques(), TAutomata(muestra).Estados());
       EXPECT_TRUE(EsDeterminista(kc));
 
       const TFuncion fkr(kr);
       const TFuncion fkc(kc);
       for (const auto& ejemplo : muestra) {
-        EXPECT_TRUE(CadenaAceptada(ejemplo, fkr, kr.Alfabeto)) << ejemplo;
-        EXPECT_TRUE(CadenaAceptada(ejemplo, fkc, kc.Alfabeto)) << ejemplo;
+        EXPECT_TRUE(CadenaAceptada(ejemplo, fkr, kr.Alfabeto())) << ejemplo;
+        EXPECT_TRUE(CadenaAceptada(ejemplo, fkc, kc.Alfabeto())) << ejemplo;
       }
     }
   }
@@ -218,13 +218,13 @@ TEST(AlgoritmoKR, RenamingASymbolToADashChangesOnlyNames) {
         const TAutomata original = algoritmo == 'R' ? KR(muestra, k) : KC(muestra, k);
         const TAutomata otra = algoritmo == 'R' ? KR(renombrada, k) : KC(renombrada, k);
         TParticion esperados;
-        for (const auto& bloque : original.Bloques) esperados.push_back(renombrarLista(bloque, simbolo));
-        ASSERT_EQ(otra.Bloques, esperados) << algoritmo;
+        for (const auto& bloque : original.Bloques()) esperados.push_back(renombrarLista(bloque, simbolo));
+        ASSERT_EQ(otra.Bloques(), esperados) << algoritmo;
         const TFuncion f(original);
         const TFuncion g(otra);
         for (const auto& cadena : pruebas)
-          ASSERT_EQ(CadenaAceptada(renombrar(cadena, simbolo), g, otra.Alfabeto),
-                    CadenaAceptada(cadena, f, original.Alfabeto))
+          ASSERT_EQ(CadenaAceptada(renombrar(cadena, simbolo), g, otra.Alfabeto()),
+                    CadenaAceptada(cadena, f, original.Alfabeto()))
               << algoritmo << " " << cadena;
       }
     }
@@ -251,19 +251,19 @@ TEST(AlgoritmoKR, RandomMealySamplesMatchTheOracle) {
       TAutomata lento = mealy.Construir(true);
       AlgoritmoKR(rapido, k, TModoInferencia::Mealy, mealy.cadenas);
       referencia::KR(lento, k, TModoInferencia::Mealy, mealy.cadenas);
-      EXPECT_EQ(rapido.Bloques, lento.Bloques);
+      EXPECT_EQ(rapido.Bloques(), lento.Bloques());
       TAutomata kc = mealy.Construir(false);
       TAutomata kcRef = mealy.Construir(false);
       AlgoritmoKC(kc, k, TModoInferencia::Mealy);
       referencia::KC(kcRef, k, TModoInferencia::Mealy);
-      EXPECT_EQ(kc.Bloques, kcRef.Bloques);
+      EXPECT_EQ(kc.Bloques(), kcRef.Bloques());
       if (!cortos) continue;
       TAutomata porCaracteres = mealy.Construir(true);
       AlgoritmoKR(porCaracteres, 4 * k, TModoInferencia::Silencioso, mealy.cadenas);
-      EXPECT_EQ(rapido.Bloques, porCaracteres.Bloques);
+      EXPECT_EQ(rapido.Bloques(), porCaracteres.Bloques());
       porCaracteres = mealy.Construir(false);
       AlgoritmoKC(porCaracteres, 4 * k, TModoInferencia::Silencioso);
-      EXPECT_EQ(kc.Bloques, porCaracteres.Bloques);
+      EXPECT_EQ(kc.Bloques(), porCaracteres.Bloques());
     }
   }
 }
@@ -273,12 +273,12 @@ TEST(AlgoritmoKR, RandomMealySamplesMatchTheOracle) {
 TEST(AlgoritmoKR, NamesInMixedCaseFollowTheTextListForm) {
   for (const TLista& muestra : {TLista{"aB", "b", "Ab"}, TLista{"Ab", "ab"}, TLista{"xAb", "Ab", "b", "aB"}}) {
     for (int k = 0; k <= 2; ++k) {
-      EXPECT_EQ(KR(muestra, k).Bloques, KRReferencia(muestra, k).Bloques) << muestra[0] << " k=" << k;
+      EXPECT_EQ(KR(muestra, k).Bloques(), KRReferencia(muestra, k).Bloques()) << muestra[0] << " k=" << k;
       TAutomata a(muestra);
       TAutomata r(muestra);
       AlgoritmoKC(a, k, TModoInferencia::Silencioso);
       referencia::KC(r, k, TModoInferencia::Silencioso);
-      EXPECT_EQ(a.Bloques, r.Bloques) << muestra[0] << " k=" << k;
+      EXPECT_EQ(a.Bloques(), r.Bloques()) << muestra[0] << " k=" << k;
     }
   }
 }

@@ -34,7 +34,7 @@ TEST(BusquedaMealy, SkrOnTheTwoSequenceSample) {
 
   const TPasoMealy k0 = b.busqueda->Paso(0);
   ASSERT_TRUE(k0.Consistente());
-  EXPECT_EQ(k0.automata->Bloques, (TParticion{{""}, {"S1A1"}, {"S1A1S2A2", "S1A1S2A3"}}));
+  EXPECT_EQ(k0.automata->Bloques(), (TParticion{{""}, {"S1A1"}, {"S1A1S2A2", "S1A1S2A3"}}));
   EXPECT_EQ(k0.maquina->Alfabeto(), (TLista{"S1A1", "S2A2", "S2A3"}));
   EXPECT_EQ(k0.maquina->DestinosMealy(1, "S2A2"), "q2");
   EXPECT_EQ(k0.maquina->DestinosMealy(1, "S2A3"), "q2");
@@ -42,7 +42,7 @@ TEST(BusquedaMealy, SkrOnTheTwoSequenceSample) {
   for (int k : {1, 2}) {
     const TPasoMealy paso = b.busqueda->Paso(k);
     EXPECT_FALSE(paso.Consistente()) << k;
-    EXPECT_EQ(paso.automata->Bloques, (TParticion{{""}, {"S1A1"}, {"S1A1S2A2"}, {"S1A1S2A3"}})) << k;
+    EXPECT_EQ(paso.automata->Bloques(), (TParticion{{""}, {"S1A1"}, {"S1A1S2A2"}, {"S1A1S2A3"}})) << k;
   }
 }
 
@@ -54,7 +54,7 @@ TEST(BusquedaMealy, SkcOnTheTwoSequenceSample) {
 
   const TPasoMealy k0 = b.busqueda->Paso(0);
   ASSERT_TRUE(k0.Consistente());
-  ASSERT_EQ(k0.automata->Bloques.size(), 1u);
+  ASSERT_EQ(k0.automata->Bloques().size(), 1u);
   EXPECT_EQ(k0.maquina->TextoEstadoInicial(), "q0");
   EXPECT_EQ(k0.maquina->TextoEstadosFinales(), "  q0");
   for (const char* par : {"S1A1", "S2A2", "S2A3"}) EXPECT_EQ(k0.maquina->DestinosMealy(0, par), "q0");
@@ -62,7 +62,7 @@ TEST(BusquedaMealy, SkcOnTheTwoSequenceSample) {
   for (int k : {1, 2}) {
     const TPasoMealy paso = b.busqueda->Paso(k);
     EXPECT_FALSE(paso.Consistente()) << k;
-    EXPECT_EQ(paso.automata->Bloques, (TParticion{{""}, {"S1A1"}, {"S1A1S2A2"}, {"S1A1S2A3"}})) << k;
+    EXPECT_EQ(paso.automata->Bloques(), (TParticion{{""}, {"S1A1"}, {"S1A1S2A2"}, {"S1A1S2A3"}})) << k;
   }
 }
 
@@ -85,7 +85,7 @@ TEST(BusquedaMealy, KCountsPairSymbolsOfAnyLength) {
     TBusquedaDe b(caso.algoritmo, caso.muestra);
     ASSERT_TRUE(b.busqueda);
     const TPasoMealy k1 = b.busqueda->Paso(1);
-    EXPECT_EQ(k1.automata->Bloques, caso.bloques) << NombreAlgoritmoMealy(caso.algoritmo);
+    EXPECT_EQ(k1.automata->Bloques(), caso.bloques) << NombreAlgoritmoMealy(caso.algoritmo);
     EXPECT_TRUE(k1.Consistente()) << NombreAlgoritmoMealy(caso.algoritmo);
   }
 }
@@ -157,7 +157,7 @@ TEST(BusquedaMealy, RandomSamplesGivePartitionsAndMachinesThatReadTheirSequences
       for (int k = 0; k <= b.busqueda->Maximo(); ++k) {
         const TPasoMealy paso = b.busqueda->Paso(k);
         std::set<std::string> vistos;
-        for (const auto& bloque : paso.automata->Bloques)
+        for (const auto& bloque : paso.automata->Bloques())
           for (const auto& estado : bloque) {
             EXPECT_TRUE(vistos.insert(AMinusculas(estado)).second) << "state twice: " << estado;
             EXPECT_EQ(estado.find('$'), std::string::npos);

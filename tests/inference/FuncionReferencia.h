@@ -34,11 +34,11 @@ class TTabla {
     Inversa,  // the same rows: {t} for the state t with t·a = s exactly, else [-]
   };
 
-  TTabla(const TAutomata& a, TTipo tipo) : m_alfabeto(a.Alfabeto.Lista()), m_finales(a.Finales.Lista()) {
+  TTabla(const TAutomata& a, TTipo tipo) : m_alfabeto(a.Alfabeto().Lista()), m_finales(a.Finales().Lista()) {
     if (tipo == TTipo::Vacia) return;
-    for (const auto& s : a.Estados) {
+    for (const auto& s : a.Estados()) {
       TFila fila;
-      for (const auto& simbolo : a.Alfabeto) {
+      for (const auto& simbolo : a.Alfabeto()) {
         std::string otro;
         if (tipo == TTipo::Aceptor) {
           otro = s + simbolo;
@@ -48,8 +48,8 @@ class TTabla {
           fila.push_back(ConjuntoUnitario(kSinTransicion));
           continue;
         }
-        const auto i = a.Estados.IndiceDe(otro);
-        const bool existe = i && (tipo == TTipo::Aceptor || a.Estados[*i] == otro);
+        const auto i = a.Estados().IndiceDe(otro);
+        const bool existe = i && (tipo == TTipo::Aceptor || a.Estados()[*i] == otro);
         fila.push_back(ConjuntoUnitario(existe ? otro : kSinTransicion));
       }
       m_claves.push_back(ConjuntoUnitario(s));

@@ -9,16 +9,18 @@
 
 namespace {
 
-// A model, its sequence strings and the acceptor built from them, partitioned by hand.
+// A model, its sequence strings and the acceptor built from them, partitioned by hand
+// (without final states when `conFinales` is false).
 struct TMontaje {
   TAutomataMealy modelo;
   TLista cadenas;
   std::unique_ptr<TAutomata> automata;
 
-  TMontaje(const TLista& muestra, TParticion bloques) {
+  TMontaje(const TLista& muestra, TParticion bloques, bool conFinales = true) {
     modelo.LeerMuestra(muestra, cadenas);
-    automata = std::make_unique<TAutomata>(cadenas, TConstruccion::Mealy, modelo.Tokens(), modelo.Pares());
-    automata->Bloques = std::move(bloques);
+    automata = std::make_unique<TAutomata>(conFinales ? cadenas : TLista{}, TConstruccion::Mealy, modelo.Tokens(),
+                                           modelo.Pares());
+    automata->PonerBloques(std::move(bloques));
   }
 };
 
@@ -61,9 +63,8 @@ TEST(MaquinaMealy, GridDoesNotDependOnTheOrderOfItsThreeRoutines) {
 }
 
 TEST(MaquinaMealy, InitialStateNotFirstAndNoFinalBlock) {
-  // Blocks in another order: the initial block is q1; with Finales emptied nothing is final.
-  TMontaje m({"S1/A1", ""}, {{"S1A1"}, {""}});
-  m.automata->Finales.Vaciar();
+  // Blocks in another order: the initial block is q1; with no final states nothing is final.
+  TMontaje m({"S1/A1", ""}, {{"S1A1"}, {""}}, false);
   const TFuncion cociente(*m.automata);
   const TMaquinaMealy maquina(*m.automata, m.modelo, cociente);
   EXPECT_EQ(maquina.TextoEstadoInicial(), "q1");

@@ -149,16 +149,16 @@ TEST(AutomataMealy, AcceptorsInMealyModeForSkrAndSkc) {
   TLista cadenas;
   modelo.LeerMuestra(kEjemplo, cadenas);
   const TAutomata skc(cadenas, TConstruccion::Mealy, modelo.Tokens(), modelo.Pares());
-  EXPECT_EQ(skc.Estados.Lista(), (TLista{"", "S1A1", "S1A1S2A2", "S1A1S2A3"}));
-  EXPECT_EQ(skc.Alfabeto.Lista(), (TLista{"S1A1", "S2A2", "S2A3"}));
-  EXPECT_EQ(skc.Finales.Lista(), cadenas);
+  EXPECT_EQ(skc.Estados().Lista(), (TLista{"", "S1A1", "S1A1S2A2", "S1A1S2A3"}));
+  EXPECT_EQ(skc.Alfabeto().Lista(), (TLista{"S1A1", "S2A2", "S2A3"}));
+  EXPECT_EQ(skc.Finales().Lista(), cadenas);
 
   modelo.AnadirFinDeMuestra();
   const TLista marcadas = {"S1A1S2A2$", "S1A1S2A3$"};
   const TAutomata skr(marcadas, TConstruccion::Mealy, modelo.Tokens(), modelo.Pares());
-  EXPECT_EQ(skr.Estados.Lista(),
+  EXPECT_EQ(skr.Estados().Lista(),
             (TLista{"", "S1A1", "S1A1S2A2", "S1A1S2A3", "S1A1S2A2$", "S1A1S2A3$"}));
-  EXPECT_EQ(skr.Alfabeto.Lista(), (TLista{"S1A1", "S2A2", "S2A3", "$"}));
+  EXPECT_EQ(skr.Alfabeto().Lista(), (TLista{"S1A1", "S2A2", "S2A3", "$"}));
 }
 
 TEST(AutomataMealy, NullPairsAddNoStateToTheAcceptor) {
@@ -166,7 +166,7 @@ TEST(AutomataMealy, NullPairsAddNoStateToTheAcceptor) {
   TLista cadenas;
   modelo.LeerMuestra({"S0/A0", "S1/A1", "S0/A0", ""}, cadenas);
   const TAutomata aceptor(cadenas, TConstruccion::Mealy, modelo.Tokens(), modelo.Pares());
-  EXPECT_EQ(aceptor.Estados.Lista(), (TLista{"", "S1A1"}));
+  EXPECT_EQ(aceptor.Estados().Lista(), (TLista{"", "S1A1"}));
   EXPECT_EQ(cadenas, (TLista{"S1A1S0A0"}));
 }
 

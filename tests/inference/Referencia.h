@@ -55,22 +55,22 @@ inline void KR(TAutomata& a, int k, TModoInferencia modo, const TLista& muestra,
   std::deque<TFusionTrazada> pendientes;
   TTabla sucesores(a, TTabla::TTipo::Aceptor);
   TTabla predecesores(a, TTabla::TTipo::Inversa);
-  a.Bloques = ParticionUnitaria(a.Estados);
-  for (std::size_t i = 1; i < a.Finales.size(); ++i) pendientes.push_back({a.Finales[0], a.Finales[i], "final"});
+  TParticion bloques = ParticionUnitaria(a.Estados());
+  for (std::size_t i = 1; i < a.Finales().size(); ++i) pendientes.push_back({a.Finales()[0], a.Finales()[i], "final"});
   while (!pendientes.empty()) {
     const auto [p, q, causa] = pendientes.front();
     pendientes.pop_front();
-    const TLista b1 = BloqueQueContiene(p, a.Bloques);
-    const TLista b2 = BloqueQueContiene(q, a.Bloques);
+    const TLista b1 = BloqueQueContiene(p, bloques);
+    const TLista b2 = BloqueQueContiene(q, bloques);
     if (b1 == b2) continue;
     if (traza) traza->push_back({p.empty() ? "&" : p, q.empty() ? "&" : q, causa});
     TLista b = b1;
     b.insert(b.end(), b2.begin(), b2.end());
-    QuitarBloqueQueContiene(p, a.Bloques);
-    QuitarBloqueQueContiene(q, a.Bloques);
-    a.Bloques.push_back(b);
-    for (std::size_t i = 0; i < a.Alfabeto.size(); ++i) {
-      const std::string& simbolo = a.Alfabeto[i];
+    QuitarBloqueQueContiene(p, bloques);
+    QuitarBloqueQueContiene(q, bloques);
+    bloques.push_back(b);
+    for (std::size_t i = 0; i < a.Alfabeto().size(); ++i) {
+      const std::string& simbolo = a.Alfabeto()[i];
       const TLista s1 = sucesores.Transicion(b1, simbolo);
       const TLista s2 = sucesores.Transicion(b2, simbolo);
       if (!EsSinTransicion(s1) && !EsSinTransicion(s2)) pendientes.push_back({s1[0], s2[0], "sucesor " + simbolo});
@@ -92,15 +92,12 @@ inline void KR(TAutomata& a, int k, TModoInferencia modo, const TLista& muestra,
       predecesores.PonerTransicion(union_, b, simbolo);
     }
   }
-  if (!a.Finales.empty()) QuitarBloqueQueContiene(a.Finales[0], a.Bloques);
-  a.Finales = muestra;
-  TLista alfabeto = a.Alfabeto;
-  if (const auto i = IndiceDe(kMarcaFinal, alfabeto)) alfabeto.erase(alfabeto.begin() + *i);
-  a.Alfabeto = alfabeto;
+  if (!a.Finales().empty()) QuitarBloqueQueContiene(a.Finales()[0], bloques);
+  a.ResultadoKR(std::move(bloques), muestra, kMarcaFinal);
 }
 
 inline void KC(TAutomata& a, int k, TModoInferencia modo, std::vector<TFusionTrazada>* traza = nullptr) {
-  TLista estados = a.Estados;
+  TLista estados = a.Estados();
   TLista cortos;
   for (const auto& s : estados)
     if (Simbolos(s, modo).size() < static_cast<std::size_t>(k)) cortos.push_back(s);
@@ -134,8 +131,7 @@ inline void KC(TAutomata& a, int k, TModoInferencia modo, std::vector<TFusionTra
     }
     bloques.push_back(nuevo);
   }
-  a.Bloques = bloques;
-  a.Estados = estados;
+  a.ResultadoKC(std::move(bloques), estados);
 }
 
 // A random sample of `cuantos` strings of length 0..largoMaximo over the first `letras`

@@ -60,25 +60,25 @@ template <typename FNuevo>
 void CompararTrazas(const FNuevo& nuevo, int k, TModoInferencia modo, const TLista& muestra) {
   {
     TAutomata a = nuevo(true);
-    const TLista estados = a.Estados.Lista();
+    const TLista estados = a.Estados().Lista();
     TAutomata r = nuevo(true);
     TTrazaFusiones traza;
     std::vector<TFusionTrazada> esperada;
     AlgoritmoKR(a, k, modo, muestra, &traza);
     referencia::KR(r, k, modo, muestra, &esperada);
     EXPECT_EQ(traza.Pasos, esperada);
-    EXPECT_EQ(SinBloqueMarcado(Reproducir(estados, traza.Pasos)), Conjuntos(a.Bloques));
+    EXPECT_EQ(SinBloqueMarcado(Reproducir(estados, traza.Pasos)), Conjuntos(a.Bloques()));
   }
   {
     TAutomata a = nuevo(false);
-    const TLista estados = a.Estados.Lista();
+    const TLista estados = a.Estados().Lista();
     TAutomata r = nuevo(false);
     TTrazaFusiones traza;
     std::vector<TFusionTrazada> esperada;
     AlgoritmoKC(a, k, modo, &traza);
     referencia::KC(r, k, modo, &esperada);
     EXPECT_EQ(traza.Pasos, esperada);
-    EXPECT_EQ(Reproducir(estados, traza.Pasos), Conjuntos(a.Bloques));
+    EXPECT_EQ(Reproducir(estados, traza.Pasos), Conjuntos(a.Bloques()));
   }
 }
 
@@ -142,8 +142,8 @@ TEST(TrazaFusiones, IM1TracesBuildTheResult) {
       SCOPED_TRACE("vuelta " + std::to_string(vuelta) + " " + static_cast<char>(parametros.Heuristico));
       TTrazaFusiones traza;
       AlgoritmoIM1(automata, parametros, datos->Tabla.get(), &traza);
-      EXPECT_EQ(Reproducir(automata.Estados.Lista(), traza.Pasos), Conjuntos(automata.Bloques));
-      EXPECT_EQ(traza.Pasos.size() + automata.Bloques.size(), automata.Estados.size());
+      EXPECT_EQ(Reproducir(automata.Estados().Lista(), traza.Pasos), Conjuntos(automata.Bloques()));
+      EXPECT_EQ(traza.Pasos.size() + automata.Bloques().size(), automata.Estados().size());
       for (const auto& paso : traza.Pasos) EXPECT_FALSE(paso.Causa.empty());
     }
   }

@@ -19,17 +19,18 @@ inline TAutomata CocienteAleatorio(std::mt19937& azar, int maximoEjemplos = 12) 
     muestra.push_back(s);
   }
   TAutomata automata(muestra);
-  const int bloques = std::uniform_int_distribution<int>(1, static_cast<int>(automata.Estados.size()))(azar);
-  automata.Bloques.assign(static_cast<std::size_t>(bloques), {});
+  const int bloques = std::uniform_int_distribution<int>(1, static_cast<int>(automata.Estados().size()))(azar);
+  TParticion particion(static_cast<std::size_t>(bloques));
   std::uniform_int_distribution<int> bloque(0, bloques - 1);
-  for (const auto& estado : automata.Estados) automata.Bloques[static_cast<std::size_t>(bloque(azar))].push_back(estado);
-  std::erase_if(automata.Bloques, [](const TLista& b) { return b.empty(); });
-  std::uniform_int_distribution<int> cual(0, static_cast<int>(automata.Bloques.size()) - 1);
+  for (const auto& estado : automata.Estados()) particion[static_cast<std::size_t>(bloque(azar))].push_back(estado);
+  std::erase_if(particion, [](const TLista& b) { return b.empty(); });
+  std::uniform_int_distribution<int> cual(0, static_cast<int>(particion.size()) - 1);
   switch (std::uniform_int_distribution<int>(0, 5)(azar)) {
-    case 0: automata.Bloques.push_back(automata.Bloques[static_cast<std::size_t>(cual(azar))]); break;
-    case 1: automata.Bloques[static_cast<std::size_t>(cual(azar))].push_back(
-                automata.Estados[static_cast<std::size_t>(azar() % automata.Estados.size())]); break;
+    case 0: particion.push_back(particion[static_cast<std::size_t>(cual(azar))]); break;
+    case 1: particion[static_cast<std::size_t>(cual(azar))].push_back(
+                automata.Estados()[static_cast<std::size_t>(azar() % automata.Estados().size())]); break;
     default: break;
   }
+  automata.PonerBloques(std::move(particion));
   return automata;
 }

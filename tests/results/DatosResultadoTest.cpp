@@ -13,13 +13,13 @@ namespace {
 
 TAutomata Cociente(const TLista& muestra, TParticion bloques) {
   TAutomata automata(muestra);
-  automata.Bloques = std::move(bloques);
+  automata.PonerBloques(std::move(bloques));
   return automata;
 }
 
 TEST(DatosResultado, EveryStateAloneShowsThePrefixTree) {
   TAutomata automata(TLista{"ab", "b"});
-  automata.Bloques = ParticionUnitaria(automata.Estados);
+  automata.PonerBloques(ParticionUnitaria(automata.Estados()));
   const TDatosResultado datos = CalcularDatosResultado(automata);
 
   EXPECT_EQ(datos.Alfabeto, "{ a, b }");
@@ -96,7 +96,7 @@ TEST(DatosResultado, EdgeCases) {
 
 TEST(DatosResultado, ReportHeaderVariants) {
   TAutomata automata(TLista{"ab", "b"});
-  automata.Bloques = ParticionUnitaria(automata.Estados);
+  automata.PonerBloques(ParticionUnitaria(automata.Estados()));
   const TDatosResultado datos = CalcularDatosResultado(automata);
   const TLista cabecera = CabeceraInformeResultado("T", {"ab", "b"}, nullptr, datos);
   EXPECT_EQ(cabecera, (TLista{"T", "Muestra: { ab, b }", "Alfabeto: { a, b }", "Estado Inicial: q0 = { & }",

@@ -69,10 +69,10 @@ TEST(Determinizacion, AcceptorWalk) {
 
 TEST(Determinizacion, WindowDataAndReportOfANonDeterministicResult) {
   TAutomata automata(TLista{"aa", "ba"});
-  automata.Bloques = {{""}, {"a", "b"}, {"aa"}, {"ba"}};
+  automata.PonerBloques({{""}, {"a", "b"}, {"aa"}, {"ba"}});
   const TDatosResultado resultado = CalcularDatosResultado(automata);
   const TAutomataDeterminista d =
-      ConstruirDeterminista(resultado.TablaDestinos, resultado.BloqueInicial, automata.Alfabeto);
+      ConstruirDeterminista(resultado.TablaDestinos, resultado.BloqueInicial, automata.Alfabeto());
   const TDatosDeterminista datos =
       CalcularDatosDeterminista(automata, d, resultado.BloqueInicial, resultado.BloquesFinales);
   EXPECT_EQ(datos.Einicial, "[q0]");
@@ -90,9 +90,9 @@ TEST(Determinizacion, WindowDataAndReportOfANonDeterministicResult) {
 
 TEST(Determinizacion, NoFinalRowGivesEmptyBraces) {
   TAutomata automata(TLista{"ab"});
-  automata.Bloques = {{""}, {"a", "ab"}};
+  automata.PonerBloques({{""}, {"a", "ab"}});
   const TDatosResultado resultado = CalcularDatosResultado(automata);
-  const TAutomataDeterminista d = ConstruirDeterminista(resultado.TablaDestinos, 0, automata.Alfabeto);
+  const TAutomataDeterminista d = ConstruirDeterminista(resultado.TablaDestinos, 0, automata.Alfabeto());
   const TDatosDeterminista datos = CalcularDatosDeterminista(automata, d, 0, {});
   EXPECT_EQ(CabeceraInformeDeterminista("T", {"ab"}, datos)[4], "Estados Finales: {}");
 }
@@ -136,22 +136,22 @@ TEST(Determinizacion, RandomQuotientsKeepTheirLanguageAndBecomeDeterministic) {
     const TAutomata automata = CocienteAleatorio(azar);
     const TDatosResultado datos = CalcularDatosResultado(automata);
     const TAutomataDeterminista d =
-        ConstruirDeterminista(datos.TablaDestinos, datos.BloqueInicial, automata.Alfabeto);
+        ConstruirDeterminista(datos.TablaDestinos, datos.BloqueInicial, automata.Alfabeto());
 
     // deterministic: one target row at most per cell, every key distinct and non-empty
     std::set<TEstadoSubconjunto> claves(d.Estados.begin(), d.Estados.end());
     EXPECT_EQ(claves.size(), d.Estados.size());
     for (std::size_t r = 0; r < d.Estados.size(); ++r) {
       EXPECT_FALSE(d.Estados[r].empty());
-      ASSERT_EQ(d.Transiciones[r].size(), automata.Alfabeto.size());
+      ASSERT_EQ(d.Transiciones[r].size(), automata.Alfabeto().size());
       for (int destino : d.Transiciones[r]) EXPECT_LT(destino, static_cast<int>(d.Estados.size()));
     }
 
     const TAceptadorDeterminista aceptador(d, FilasFinales(d, datos.BloquesFinales));
     for (const auto& w : cadenas)
-      ASSERT_EQ(aceptador.Acepta(w), AceptaPorConjuntos(datos, automata.Alfabeto, w)) << w;
+      ASSERT_EQ(aceptador.Acepta(w), AceptaPorConjuntos(datos, automata.Alfabeto(), w)) << w;
     // every training example is accepted by the quotient, hence by its determinization
-    for (const auto& w : automata.Finales) EXPECT_TRUE(aceptador.Acepta(w)) << w;
+    for (const auto& w : automata.Finales()) EXPECT_TRUE(aceptador.Acepta(w)) << w;
   }
 }
 

@@ -50,14 +50,14 @@ class VentanasResultado : public testing::Test {
   TAutomata KrAbB() {
     sesion.MuestraPositiva = {"ab", "b"};
     TAutomata automata(sesion.MuestraPositiva);
-    automata.Bloques = {{"ab", "b"}, {"a", ""}};
+    automata.PonerBloques({{"ab", "b"}, {"a", ""}});
     return automata;
   }
   // [aa, ba] with q1 = {a, b}: q1 goes by a to q2 and q3, so the result is not deterministic.
   TAutomata NoDeterminista() {
     sesion.MuestraPositiva = {"aa", "ba"};
     TAutomata automata(sesion.MuestraPositiva);
-    automata.Bloques = {{""}, {"a", "b"}, {"aa"}, {"ba"}};
+    automata.PonerBloques({{""}, {"a", "b"}, {"aa"}, {"ba"}});
     return automata;
   }
 
@@ -68,7 +68,7 @@ class VentanasResultado : public testing::Test {
 
 TEST_F(VentanasResultado, DeterministicResultAsksNothing) {
   TAutomata automata(TLista{"ab", "b"});
-  automata.Bloques = ParticionUnitaria(automata.Estados);
+  automata.PonerBloques(ParticionUnitaria(automata.Estados()));
   sesion.MuestraPositiva = {"ab", "b"};
   TFmostrarAutomataLogica ventana(automata, sesion);
   bool validarHabilitado = false;
@@ -210,7 +210,7 @@ TEST_F(VentanasResultado, ValidatingTwiceShowsOnlyTheSecondFile) {
 
 TEST_F(VentanasResultado, SavingWritesOneReportEachTime) {
   TAutomata automata(TLista{"ab", "b"});
-  automata.Bloques = ParticionUnitaria(automata.Estados);
+  automata.PonerBloques(ParticionUnitaria(automata.Estados()));
   sesion.MuestraPositiva = {"ab", "b"};
   TFmostrarAutomataLogica ventana(automata, sesion);
   const fs::path destino = carpeta / "informe.aut";
@@ -261,7 +261,7 @@ TEST_F(VentanasResultado, TextoKIsShownBySearchesAndHiddenOnClose) {
 TEST_F(VentanasResultado, SecondShowFollowsTheNewAutomaton) {
   const TAutomata primero = NoDeterminista();
   TAutomata segundo(TLista{""});
-  segundo.Bloques = {{""}};
+  segundo.PonerBloques({{""}});
   TFmostrarAutomataLogica ventana(primero, sesion);
   guion.respuestas = {TRespuesta::No};
   guion.MostrarResultado(ventana);

@@ -23,11 +23,11 @@ void Asegurar(TTablaTexto& rejilla, std::size_t filas, std::size_t columnas) {
 
 TMaquinaMealy::TMaquinaMealy(const TAutomata& automata, const TAutomataMealy& modelo,
                              const TFuncion& cociente)
-    : m_finales(automata.Finales.Lista()),
+    : m_finales(automata.Finales().Lista()),
       m_situaciones(modelo.Situaciones()),
-      m_alfabeto(automata.Alfabeto.Lista()),
-      m_bloques(&automata.Bloques),
-      m_bloqueDeEstado(automata.Bloques) {
+      m_alfabeto(automata.Alfabeto().Lista()),
+      m_bloques(&automata.Bloques()),
+      m_bloqueDeEstado(automata.Bloques()) {
   // CargarAcciones
   for (const auto& acciones : modelo.AccionesPorSituacion())
     for (const auto& accion : acciones) m_acciones.AnadirSiNoEsta(accion);

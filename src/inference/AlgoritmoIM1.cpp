@@ -126,6 +126,59 @@ TParticion FusionarPares(const TLista& Estados, const std::function<bool(std::si
   return bloques.Particion(Estados);
 }
 
+TParticion FusionarPorClases(const TLista& Estados, const std::vector<int>& clases, TObservadorFusiones* observador,
+                             const std::function<std::string(std::size_t, std::size_t)>& causa) {
+  const std::size_t n = Estados.size();
+  // states grouped by class, each class in index order
+  std::vector<std::size_t> orden(n);
+  std::iota(orden.begin(), orden.end(), std::size_t{0});
+  std::stable_sort(orden.begin(), orden.end(), [&](std::size_t a, std::size_t b) { return clases[a] < clases[b]; });
+  struct TClase {
+    std::size_t inicio, fin;  // its states in `orden`
+    std::size_t momento;      // when the pair loop last appended its block
+  };
+  std::vector<TClase> grupos;
+  std::vector<std::pair<std::size_t, std::size_t>> uniones;
+  for (std::size_t inicio = 0; inicio < n;) {
+    std::size_t fin = inicio + 1;
+    while (fin < n && clases[orden[fin]] == clases[orden[inicio]]) ++fin;
+    // a state alone keeps its initial time (its index); a class of several is last moved by
+    // its last pair, which the loop asks after every pair of a smaller second-to-last state
+    const std::size_t momento = fin - inicio == 1 ? orden[inicio] : n + orden[fin - 2];
+    grupos.push_back({inicio, fin, momento});
+    if (observador)
+      for (std::size_t s = inicio + 1; s < fin; ++s) uniones.emplace_back(orden[inicio], orden[s]);
+    inicio = fin;
+  }
+  if (observador) {
+    std::sort(uniones.begin(), uniones.end());
+    for (const auto& [i, j] : uniones)
+      observador->Fusion(NombreEnTraza(Estados[i]), NombreEnTraza(Estados[j]), causa ? causa(i, j) : std::string());
+  }
+  std::sort(grupos.begin(), grupos.end(), [](const TClase& a, const TClase& b) { return a.momento < b.momento; });
+  TParticion bloques;
+  bloques.reserve(grupos.size());
+  for (const auto& grupo : grupos) {
+    TLista bloque;
+    bloque.reserve(grupo.fin - grupo.inicio);
+    for (std::size_t s = grupo.inicio; s < grupo.fin; ++s) bloque.push_back(Estados[orden[s]]);
+    bloques.push_back(std::move(bloque));
+  }
+  return bloques;
+}
+
+TParticion FusionarParesCandidatos(const TLista& Estados,
+                                   const std::vector<std::pair<std::size_t, std::size_t>>& candidatos,
+                                   const std::function<bool(std::size_t, std::size_t)>& aprueba,
+                                   TObservadorFusiones* observador,
+                                   const std::function<std::string(std::size_t, std::size_t)>& causa) {
+  TBloquesIM1 bloques(Estados.size());
+  for (const auto& [i, j] : candidatos)
+    if (aprueba(i, j) && bloques.Fusionar(i, j) && observador)
+      observador->Fusion(NombreEnTraza(Estados[i]), NombreEnTraza(Estados[j]), causa ? causa(i, j) : std::string());
+  return bloques.Particion(Estados);
+}
+
 std::string CausaIM1(const TParametrosIM1& parametros, std::size_t i, std::size_t j, const TTablaStren* tabla) {
   const auto cota = [&] {
     const auto real = VarianteAReal(parametros.S);
@@ -146,13 +199,24 @@ void AlgoritmoIM1(TAutomata& automata, const TParametrosIM1& parametros, const T
                   TObservadorFusiones* observador) {
   const TLista& estados = automata.Estados();
   const TLista& finales = automata.Finales();
-  const auto sufijos = parametros.Heuristico == THeuristico::K_Sufijos
-                           ? CalcularTablaKSufijos(finales, parametros.K)
-                           : nullptr;
-  automata.PonerBloques(FusionarPares(
-      estados,
-      [&](std::size_t i, std::size_t j) {
-        return PreguntarHeuristico(parametros, estados[i], estados[j], i, j, tabla, sufijos.get());
-      },
-      observador, [&](std::size_t i, std::size_t j) { return CausaIM1(parametros, i, j, tabla); }));
+  const auto causa = [&](std::size_t i, std::size_t j) { return CausaIM1(parametros, i, j, tabla); };
+  if (parametros.Heuristico == THeuristico::K_Sufijos) {
+    const auto sufijos = CalcularTablaKSufijos(finales, parametros.K);
+    std::vector<int> clases;
+    clases.reserve(estados.size());
+    for (const auto& estado : estados) clases.push_back(sufijos->Clase(estado));
+    automata.PonerBloques(FusionarPorClases(estados, clases, observador, causa));
+    return;
+  }
+  const auto aprueba = [&](std::size_t i, std::size_t j) {
+    return PreguntarHeuristico(parametros, estados[i], estados[j], i, j, tabla, nullptr);
+  };
+  const auto cota = VarianteAReal(parametros.S);
+  const bool porFuerza = parametros.Heuristico == THeuristico::Levine || parametros.Heuristico == THeuristico::Miclet;
+  if (porFuerza && tabla != nullptr && cota && *cota > 0) {
+    // both need a strength of at least S, which a pair sharing no tail (strength 0) lacks
+    automata.PonerBloques(FusionarParesCandidatos(estados, tabla->ParesConFuerza(), aprueba, observador, causa));
+    return;
+  }
+  automata.PonerBloques(FusionarPares(estados, aprueba, observador, causa));
 }

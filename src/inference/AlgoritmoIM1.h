@@ -10,6 +10,8 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "core/Automata.h"
 #include "core/Lista.h"
@@ -61,6 +63,23 @@ TParticion FusionarPares(const TLista& Estados, const std::function<bool(std::si
                          TObservadorFusiones* observador = nullptr,
                          const std::function<std::string(std::size_t, std::size_t)>& causa = {});
 
+// FusionarPares for an approval that is an equivalence, aprueba(i, j) = clases[i] ==
+// clases[j], without asking any pair: each class is one block of its states in index
+// order; the blocks of one state come first, in index order, then the others in the order
+// of their second-to-last state (their last pair is the last approved). `observador`
+// hears the joining pairs, (first state of the class, each other one), in pair order.
+TParticion FusionarPorClases(const TLista& Estados, const std::vector<int>& clases,
+                             TObservadorFusiones* observador = nullptr,
+                             const std::function<std::string(std::size_t, std::size_t)>& causa = {});
+
+// FusionarPares when `aprueba` is known to refuse every pair outside `candidatos` (pairs
+// i < j, in the loop's order): only the candidates are asked.
+TParticion FusionarParesCandidatos(const TLista& Estados,
+                                   const std::vector<std::pair<std::size_t, std::size_t>>& candidatos,
+                                   const std::function<bool(std::size_t, std::size_t)>& aprueba,
+                                   TObservadorFusiones* observador = nullptr,
+                                   const std::function<std::string(std::size_t, std::size_t)>& causa = {});
+
 // The cause of an approved pair (i, j) in a trace: "levine F S" or "miclet F S" (the
 // pair's strength F in the Stren table and the bound S), or "k-sufijos K".
 std::string CausaIM1(const TParametrosIM1& parametros, std::size_t i, std::size_t j, const TTablaStren* tabla);
@@ -69,5 +88,7 @@ std::string CausaIM1(const TParametrosIM1& parametros, std::size_t i, std::size_
 // run's heuristic (PreguntarHeuristico). `tabla` is the Stren table of a Levine or Miclet run;
 // a K_Sufijos run builds its k-suffixes table here, once.
 // `observador`, when given, hears each effective merge with CausaIM1 as its cause.
+// k suffixes is an equivalence (FusionarPorClases over the classes of its table); Levine and Miclet
+// with a positive bound ask only the pairs that share a tail (FusionarParesCandidatos).
 void AlgoritmoIM1(TAutomata& automata, const TParametrosIM1& parametros, const TTablaStren* tabla,
                   TObservadorFusiones* observador = nullptr);

@@ -9,8 +9,11 @@
 #include <utility>
 
 #include "FuncionReferencia.h"
+#include "Referencia.h"
+#include "app/Muestra.h"
 #include "core/Automata.h"
 #include "core/Utilidades.h"
+#include "inference/ObservadorFusiones.h"
 
 namespace {
 
@@ -97,6 +100,78 @@ TEST(FusionarPares, SameBlocksAsTheListProcedureOnRandomApprovals) {
     std::size_t cubiertos = 0;
     for (const auto& bloque : particion) cubiertos += bloque.size();
     ASSERT_EQ(cubiertos, n);  // every state in exactly one block
+  }
+}
+
+// The shortcuts of the pair loop against the loop itself, blocks, block order and the
+// merges heard (with their causes) alike: an equivalence given by random classes, and
+// random approvals asked only among a random superset of candidates.
+TEST(FusionarPares, ShortcutsForClassesAndCandidatesMatchTheLoop) {
+  std::mt19937 azar(1401);
+  const auto causa = [](std::size_t i, std::size_t j) { return std::to_string(i) + "-" + std::to_string(j); };
+  for (int ronda = 0; ronda < 200; ++ronda) {
+    SCOPED_TRACE(ronda);
+    TLista estados{""};
+    const std::size_t n = 1 + azar() % 30;
+    while (estados.size() < n) estados.push_back("s" + std::to_string(estados.size()));
+
+    std::vector<int> clases(n);
+    const unsigned distintas = 1 + azar() % 8;
+    for (auto& c : clases) c = static_cast<int>(azar() % distintas) * 7 - 10;
+    TTrazaFusiones lazo, atajo;
+    EXPECT_EQ(FusionarPorClases(estados, clases, &atajo, causa),
+              FusionarPares(estados, [&](std::size_t i, std::size_t j) { return clases[i] == clases[j]; }, &lazo,
+                            causa));
+    EXPECT_EQ(atajo.Pasos, lazo.Pasos);
+
+    TPares aprobados;
+    std::vector<std::pair<std::size_t, std::size_t>> candidatos;
+    for (std::size_t i = 0; i + 1 < n; ++i)
+      for (std::size_t j = i + 1; j < n; ++j) {
+        const unsigned dado = azar() % 4;
+        if (dado == 0) aprobados.insert({i, j});
+        if (dado <= 1) candidatos.emplace_back(i, j);
+      }
+    const auto aprueba = [&](std::size_t i, std::size_t j) { return aprobados.count({i, j}) > 0; };
+    TTrazaFusiones lazo2, atajo2;
+    EXPECT_EQ(FusionarParesCandidatos(estados, candidatos, aprueba, &atajo2, causa),
+              FusionarPares(estados, aprueba, &lazo2, causa));
+    EXPECT_EQ(atajo2.Pasos, lazo2.Pasos);
+  }
+}
+
+// A run against the pair loop asking the heuristic every pair (the plain definition of the
+// method), on random samples: k suffixes for K = 0..3, Levine with every candidate bound
+// and with a bound of 0, Miclet with the smallest.
+TEST(AlgoritmoIM1, RunsMatchThePairLoopOnRandomSamples) {
+  std::mt19937 azar(1402);
+  for (int ronda = 0; ronda < 60; ++ronda) {
+    SCOPED_TRACE(ronda);
+    const TLista muestra = referencia::MuestraAleatoria(azar, 1 + ronda % 9, 1 + ronda % 6, 1 + ronda % 3);
+    const TAutomata aceptor(muestra, TConstruccion::Normal);
+    const int largo = static_cast<int>(LongitudMaxima(muestra));
+    const auto datos = CalcularDatosStren(aceptor, largo);
+    std::vector<TParametrosIM1> corridas;
+    for (int k = 0; k <= 3; ++k) corridas.push_back({THeuristico::K_Sufijos, k, {}});
+    for (const auto& cota : *datos->Cotas) corridas.push_back({THeuristico::Levine, largo, cota});
+    corridas.push_back({THeuristico::Levine, largo, std::string("0")});
+    corridas.push_back({THeuristico::Miclet, largo, ObtenerCotaMenor(*datos->Cotas)});
+    for (const auto& parametros : corridas) {
+      SCOPED_TRACE(CausaIM1(parametros, 0, 0, datos->Tabla.get()));
+      TAutomata automata = aceptor;
+      const auto sufijos = CalcularTablaKSufijos(aceptor.Finales(), parametros.K);
+      TTrazaFusiones traza, trazaLazo;
+      AlgoritmoIM1(automata, parametros, datos->Tabla.get(), &traza);
+      const TLista& estados = aceptor.Estados();
+      const auto lazo = FusionarPares(
+          estados,
+          [&](std::size_t i, std::size_t j) {
+            return PreguntarHeuristico(parametros, estados[i], estados[j], i, j, datos->Tabla.get(), sufijos.get());
+          },
+          &trazaLazo, [&](std::size_t i, std::size_t j) { return CausaIM1(parametros, i, j, datos->Tabla.get()); });
+      EXPECT_EQ(automata.Bloques(), lazo);
+      EXPECT_EQ(traza.Pasos, trazaLazo.Pasos);
+    }
   }
 }
 

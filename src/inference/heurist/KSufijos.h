@@ -21,11 +21,12 @@ class TTablaKSufijos {
  public:
   // True when T_K(p) = T_K(q), texts compared without regard to letter case.
   bool Iguales(std::string_view p, std::string_view q) const { return Clase(p) == Clase(q); }
+  // The class of T_K(u); 0, the empty set's, for a text no string continues within K. The
+  // heuristic is the equivalence of equal classes, which lets IM1 group states by class.
+  int Clase(std::string_view u) const;
 
  private:
   friend std::unique_ptr<TTablaKSufijos> CalcularTablaKSufijos(const TLista&, int);
-  // The class of T_K(u); 0, the empty set's, for a text no string continues within K.
-  int Clase(std::string_view u) const;
 
   std::vector<std::pair<std::string, int>> m_clases;  // prefix and the class of its set
   TIndiceHash m_indice;                               // case-insensitive hash -> m_clases

@@ -52,6 +52,26 @@ std::vector<int> TTablaStren::FuerzasPositivas() const {
   return {distintas.begin(), distintas.end()};
 }
 
+std::vector<std::pair<std::size_t, std::size_t>> TTablaStren::ParesConFuerza() const {
+  std::vector<std::vector<std::size_t>> miembros(m_colas.size());
+  for (std::size_t s = 0; s < m_grupo.size(); ++s) miembros[static_cast<std::size_t>(m_grupo[s])].push_back(s);
+  std::vector<std::pair<std::size_t, std::size_t>> pares;
+  const auto unir = [&](const std::vector<std::size_t>& a, const std::vector<std::size_t>& b) {
+    for (std::size_t i : a)
+      for (std::size_t j : b)
+        if (i != j) pares.emplace_back(std::min(i, j), std::max(i, j));
+  };
+  for (const auto& [clave, fuerza] : m_fuerzas)
+    unir(miembros[static_cast<std::size_t>(clave >> 32)], miembros[static_cast<std::size_t>(clave & 0xFFFFFFFFu)]);
+  // two indexes of one group share all their tails
+  for (std::size_t g = 0; g < miembros.size(); ++g)
+    if (m_colas[g] > 0)
+      for (std::size_t a = 0; a < miembros[g].size(); ++a)
+        for (std::size_t b = a + 1; b < miembros[g].size(); ++b) pares.emplace_back(miembros[g][a], miembros[g][b]);
+  std::sort(pares.begin(), pares.end());
+  return pares;
+}
+
 std::unique_ptr<TTablaStren> CalcularFuncionStren(const TLista& Estados, const TLista& Finales,
                                                   int longitudMaxima) {
   auto tabla = std::unique_ptr<TTablaStren>(new TTablaStren());

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <memory>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "core/Lista.h"
@@ -30,6 +31,8 @@ class TTablaStren {
   int Fuerza(int i, int j) const;
   // The distinct strengths greater than 0 over every pair of distinct indexes, ascending.
   std::vector<int> FuerzasPositivas() const;
+  // Every pair of indexes i < j with a strength greater than 0, in ascending order.
+  std::vector<std::pair<std::size_t, std::size_t>> ParesConFuerza() const;
 
  private:
   friend std::unique_ptr<TTablaStren> CalcularFuncionStren(const TLista&, const TLista&, int);

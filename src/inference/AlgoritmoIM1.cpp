@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "inference/ObservadorFusiones.h"
+#include "inference/ParesDecisivos.h"
 
 std::unique_ptr<TDatosStren> CalcularDatosStren(const TAutomata& automata, int longitudMaxima) {
   auto datos = std::make_unique<TDatosStren>();
@@ -179,6 +180,56 @@ TParticion FusionarParesCandidatos(const TLista& Estados,
   return bloques.Particion(Estados);
 }
 
+namespace {
+
+// The pairs that decide a Levine or Miclet run (ParesDecisivos): both answer from the
+// strength of the pair and the sizes of the two tail sets, which are the same for every
+// state of one class of the table. States beyond the table have no tails.
+std::vector<std::pair<std::size_t, std::size_t>> ParesDecisivosStren(const TParametrosIM1& parametros,
+                                                                     const TTablaStren& tabla, std::size_t n) {
+  const auto cota = VarianteAReal(parametros.S);
+  if (!cota) return {};
+  const double S = *cota;
+  const bool levine = parametros.Heuristico == THeuristico::Levine;
+  std::vector<int> clases(n, 0);
+  if (levine && S <= 0)  // every pair reaches S: all states behave as one class
+    return ParesDecisivos(clases, [](int, std::vector<int>& vecinas) { vecinas.push_back(0); });
+
+  const int enTabla = tabla.NumeroClases();
+  int vacia = -1;  // the class of the states without tails, if any
+  for (int c = 0; c < enTabla && vacia < 0; ++c)
+    if (tabla.ColasDeClase(c) == 0) vacia = c;
+  for (std::size_t i = 0; i < n; ++i) {
+    if (i < static_cast<std::size_t>(tabla.NumeroEstados())) {
+      clases[i] = tabla.Clase(static_cast<int>(i));
+    } else {
+      if (vacia < 0) vacia = enTabla;
+      clases[i] = vacia;
+    }
+  }
+  const int numero = std::max(enTabla, vacia + 1);
+  const auto colas = [&](int c) { return c < enTabla ? tabla.ColasDeClase(c) : 0; };
+  const auto aprueba = [&](int fuerza, int c, int d) {
+    return levine ? LevineSegunFuerza(S, fuerza) : MicletSegunFuerza(S, fuerza, colas(c), colas(d));
+  };
+  // with S <= 0 Miclet also approves a pair sharing nothing when one of its sets is empty
+  const bool vaciaConTodas = !levine && S <= 0 && vacia >= 0;
+  TFuerzasDeClase fuerzas(tabla);
+  return ParesDecisivos(clases, [&](int c, std::vector<int>& vecinas) {
+    if (vaciaConTodas && c == vacia) {
+      for (int d = 0; d < numero; ++d) vecinas.push_back(d);
+      return;
+    }
+    if (c < enTabla)
+      for (const auto& [d, fuerza] : fuerzas.De(c))
+        if (aprueba(fuerza, c, d)) vecinas.push_back(d);
+    if (aprueba(colas(c), c, c)) vecinas.push_back(c);
+    if (vaciaConTodas) vecinas.push_back(vacia);
+  });
+}
+
+}  // namespace
+
 std::string CausaIM1(const TParametrosIM1& parametros, std::size_t i, std::size_t j, const TTablaStren* tabla) {
   const auto cota = [&] {
     const auto real = VarianteAReal(parametros.S);
@@ -211,12 +262,9 @@ void AlgoritmoIM1(TAutomata& automata, const TParametrosIM1& parametros, const T
   const auto aprueba = [&](std::size_t i, std::size_t j) {
     return PreguntarHeuristico(parametros, estados[i], estados[j], i, j, tabla, nullptr);
   };
-  const auto cota = VarianteAReal(parametros.S);
   const bool porFuerza = parametros.Heuristico == THeuristico::Levine || parametros.Heuristico == THeuristico::Miclet;
-  if (porFuerza && tabla != nullptr && cota && *cota > 0) {
-    // both need a strength of at least S, which a pair sharing no tail (strength 0) lacks
-    automata.PonerBloques(FusionarParesCandidatos(estados, tabla->ParesConFuerza(), aprueba, observador, causa));
-    return;
-  }
-  automata.PonerBloques(FusionarPares(estados, aprueba, observador, causa));
+  // without a heuristic or its table nothing is approved
+  const auto pares = porFuerza && tabla != nullptr ? ParesDecisivosStren(parametros, *tabla, estados.size())
+                                                   : std::vector<std::pair<std::size_t, std::size_t>>();
+  automata.PonerBloques(FusionarParesCandidatos(estados, pares, aprueba, observador, causa));
 }

@@ -89,6 +89,7 @@ std::string CausaIM1(const TParametrosIM1& parametros, std::size_t i, std::size_
 // a K_Sufijos run builds its k-suffixes table here, once.
 // `observador`, when given, hears each effective merge with CausaIM1 as its cause.
 // k suffixes is an equivalence (FusionarPorClases over the classes of its table); Levine and Miclet
-// with a positive bound ask only the pairs that share a tail (FusionarParesCandidatos).
+// answer alike for states with equal tail sets, so they ask only the pairs ParesDecisivos finds
+// over the table's classes (FusionarParesCandidatos).
 void AlgoritmoIM1(TAutomata& automata, const TParametrosIM1& parametros, const TTablaStren* tabla,
                   TObservadorFusiones* observador = nullptr);

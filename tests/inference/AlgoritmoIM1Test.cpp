@@ -14,6 +14,7 @@
 #include "core/Automata.h"
 #include "core/Utilidades.h"
 #include "inference/ObservadorFusiones.h"
+#include "inference/ParesDecisivos.h"
 
 namespace {
 
@@ -104,8 +105,9 @@ TEST(FusionarPares, SameBlocksAsTheListProcedureOnRandomApprovals) {
 }
 
 // The shortcuts of the pair loop against the loop itself, blocks, block order and the
-// merges heard (with their causes) alike: an equivalence given by random classes, and
-// random approvals asked only among a random superset of candidates.
+// merges heard (with their causes) alike: an equivalence given by random classes, random
+// approvals asked only among a random superset of candidates, and approvals by a random
+// graph of classes reduced to the pairs that decide them.
 TEST(FusionarPares, ShortcutsForClassesAndCandidatesMatchTheLoop) {
   std::mt19937 azar(1401);
   const auto causa = [](std::size_t i, std::size_t j) { return std::to_string(i) + "-" + std::to_string(j); };
@@ -137,25 +139,49 @@ TEST(FusionarPares, ShortcutsForClassesAndCandidatesMatchTheLoop) {
     EXPECT_EQ(FusionarParesCandidatos(estados, candidatos, aprueba, &atajo2, causa),
               FusionarPares(estados, aprueba, &lazo2, causa));
     EXPECT_EQ(atajo2.Pasos, lazo2.Pasos);
+
+    // approvals by a random symmetric graph of classes, some classes their own neighbours
+    const int numero = 1 + static_cast<int>(azar() % 7);
+    for (auto& c : clases) c = static_cast<int>(azar() % static_cast<unsigned>(numero));
+    std::set<std::pair<int, int>> grafo;
+    const unsigned densidad = azar() % 101;
+    for (int c = 0; c < numero; ++c)
+      for (int d = c; d < numero; ++d)
+        if (azar() % 100 < densidad) grafo.insert({c, d}), grafo.insert({d, c});
+    const auto porGrafo = [&](std::size_t i, std::size_t j) { return grafo.count({clases[i], clases[j]}) > 0; };
+    const auto decisivos = ParesDecisivos(clases, [&](int c, std::vector<int>& vecinas) {
+      for (int d = 0; d < numero; ++d)
+        if (grafo.count({c, d})) vecinas.push_back(d);
+    });
+    TTrazaFusiones lazo3, atajo3;
+    EXPECT_EQ(FusionarParesCandidatos(estados, decisivos, porGrafo, &atajo3, causa),
+              FusionarPares(estados, porGrafo, &lazo3, causa));
+    EXPECT_EQ(atajo3.Pasos, lazo3.Pasos);
+    EXPECT_LE(decisivos.size(), 2 * n);
   }
 }
 
 // A run against the pair loop asking the heuristic every pair (the plain definition of the
-// method), on random samples: k suffixes for K = 0..3, Levine with every candidate bound
-// and with a bound of 0, Miclet with the smallest.
+// method), on random samples: k suffixes for K = 0..3; Levine with every candidate bound,
+// Miclet with the smallest and both with bounds of 0, -1, 2.5 and no number, over the
+// table of the longest example and over one of shorter tails (where a state may have none).
 TEST(AlgoritmoIM1, RunsMatchThePairLoopOnRandomSamples) {
   std::mt19937 azar(1402);
   for (int ronda = 0; ronda < 60; ++ronda) {
     SCOPED_TRACE(ronda);
-    const TLista muestra = referencia::MuestraAleatoria(azar, 1 + ronda % 9, 1 + ronda % 6, 1 + ronda % 3);
+    const TLista muestra = referencia::MuestraAleatoria(azar, 1 + ronda % 9 + ronda / 20 * 8, 1 + ronda % 6,
+                                                        1 + ronda % 3);
     const TAutomata aceptor(muestra, TConstruccion::Normal);
     const int largo = static_cast<int>(LongitudMaxima(muestra));
-    const auto datos = CalcularDatosStren(aceptor, largo);
+    const auto datos = CalcularDatosStren(aceptor, ronda % 2 ? largo : static_cast<int>(azar() % (largo + 1)));
     std::vector<TParametrosIM1> corridas;
     for (int k = 0; k <= 3; ++k) corridas.push_back({THeuristico::K_Sufijos, k, {}});
     for (const auto& cota : *datos->Cotas) corridas.push_back({THeuristico::Levine, largo, cota});
-    corridas.push_back({THeuristico::Levine, largo, std::string("0")});
     corridas.push_back({THeuristico::Miclet, largo, ObtenerCotaMenor(*datos->Cotas)});
+    for (const char* cota : {"0", "-1", "2,5", "x"}) {
+      corridas.push_back({THeuristico::Levine, largo, std::string(cota)});
+      corridas.push_back({THeuristico::Miclet, largo, std::string(cota)});
+    }
     for (const auto& parametros : corridas) {
       SCOPED_TRACE(CausaIM1(parametros, 0, 0, datos->Tabla.get()));
       TAutomata automata = aceptor;

@@ -5,90 +5,95 @@
 // each position c: f = f[0,c) . f[c,end), and the tail f[c,end) goes to the state f[0,c)
 // when that prefix is a state (found through a case-insensitive hash index). Each
 // (state, tail) pair arises from exactly one string and one cut, so T(u) is built without
-// duplicates. Strengths then come from an inverted list: for every tail, the states that
-// have it; each pair of them shares that tail, so its count grows by one. Only pairs with
-// a positive strength are stored. Since stren(i, j) = |T(i) n T(j)|, one set contains the
-// other exactly when the strength equals the smaller set's size, which makes Miclet a
-// constant-time test as well.
+// duplicates. States with equal tail sets form one class (a leaf and every state whose
+// strings all end together share {&}), and strengths are counted between classes, which
+// are far fewer: through an inverted list, for every tail the classes that have it, one
+// class's partners and strengths are found by counting along the lists of its tails. No
+// pair is stored; a single strength is the size of the intersection of two sorted tail
+// lists. Since stren(i, j) = |T(i) n T(j)|, one set contains the other exactly when the
+// strength equals the smaller set's size, which is how Miclet tests containment.
 #include "inference/heurist/Stren.h"
 
 #include <algorithm>
+#include <map>
 #include <set>
+#include <span>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <unordered_set>
 
 #include "core/Texto.h"
 #include "core/IndiceHash.h"
 
-std::uint64_t TTablaStren::Clave(int g1, int g2) {
-  if (g1 > g2) std::swap(g1, g2);
-  return (static_cast<std::uint64_t>(static_cast<std::uint32_t>(g1)) << 32) |
-         static_cast<std::uint32_t>(g2);
-}
-
 int TTablaStren::NumeroColas(int i) const {
   if (i < 0 || i >= NumeroEstados()) return 0;
-  return m_colas[static_cast<std::size_t>(m_grupo[static_cast<std::size_t>(i)])];
+  return ColasDeClase(Clase(i));
 }
 
 int TTablaStren::Fuerza(int i, int j) const {
   if (i < 0 || j < 0 || i >= NumeroEstados() || j >= NumeroEstados()) return 0;
-  const int g1 = m_grupo[static_cast<std::size_t>(i)];
-  const int g2 = m_grupo[static_cast<std::size_t>(j)];
-  if (g1 == g2) return m_colas[static_cast<std::size_t>(g1)];
-  const auto it = m_fuerzas.find(Clave(g1, g2));
-  return it == m_fuerzas.end() ? 0 : it->second;
+  return FuerzaEntreClases(Clase(i), Clase(j));
 }
 
-std::vector<int> TTablaStren::FuerzasPositivas() const {
-  std::set<int> distintas;
-  for (const auto& [clave, fuerza] : m_fuerzas) distintas.insert(fuerza);
-  // Two indexes of one group (texts equal but for letter case) share all their tails.
-  std::vector<int> miembros(m_colas.size(), 0);
-  for (int g : m_grupo) ++miembros[static_cast<std::size_t>(g)];
-  for (std::size_t g = 0; g < m_colas.size(); ++g)
-    if (miembros[g] > 1 && m_colas[g] > 0) distintas.insert(m_colas[g]);
-  return {distintas.begin(), distintas.end()};
-}
-
-std::vector<std::pair<std::size_t, std::size_t>> TTablaStren::ParesConFuerza() const {
-  std::vector<std::vector<std::size_t>> miembros(m_colas.size());
-  for (std::size_t s = 0; s < m_grupo.size(); ++s) miembros[static_cast<std::size_t>(m_grupo[s])].push_back(s);
-  std::vector<std::pair<std::size_t, std::size_t>> pares;
-  const auto unir = [&](const std::vector<std::size_t>& a, const std::vector<std::size_t>& b) {
-    for (std::size_t i : a)
-      for (std::size_t j : b)
-        if (i != j) pares.emplace_back(std::min(i, j), std::max(i, j));
+int TTablaStren::FuerzaEntreClases(int c1, int c2) const {
+  if (c1 == c2) return ColasDeClase(c1);
+  const auto colas = [&](int c) {
+    const auto k = static_cast<std::size_t>(c);
+    return std::span<const int>(m_colas.data() + m_inicioColas[k], m_inicioColas[k + 1] - m_inicioColas[k]);
   };
-  for (const auto& [clave, fuerza] : m_fuerzas)
-    unir(miembros[static_cast<std::size_t>(clave >> 32)], miembros[static_cast<std::size_t>(clave & 0xFFFFFFFFu)]);
-  // two indexes of one group share all their tails
-  for (std::size_t g = 0; g < miembros.size(); ++g)
-    if (m_colas[g] > 0)
-      for (std::size_t a = 0; a < miembros[g].size(); ++a)
-        for (std::size_t b = a + 1; b < miembros[g].size(); ++b) pares.emplace_back(miembros[g][a], miembros[g][b]);
-  std::sort(pares.begin(), pares.end());
-  return pares;
+  auto menor = colas(c1);
+  auto mayor = colas(c2);
+  if (menor.size() > mayor.size()) std::swap(menor, mayor);
+  int comunes = 0;
+  if (menor.size() * 16 < mayor.size()) {  // a few tails against many: search each one
+    for (int cola : menor) comunes += std::binary_search(mayor.begin(), mayor.end(), cola) ? 1 : 0;
+    return comunes;
+  }
+  for (std::size_t a = 0, b = 0; a < menor.size() && b < mayor.size();) {
+    if (menor[a] < mayor[b]) ++a;
+    else if (mayor[b] < menor[a]) ++b;
+    else ++comunes, ++a, ++b;
+  }
+  return comunes;
+}
+
+TFuerzasDeClase::TFuerzasDeClase(const TTablaStren& tabla)
+    : m_tabla(tabla), m_cuenta(static_cast<std::size_t>(tabla.NumeroClases()), 0) {}
+
+const std::vector<std::pair<int, int>>& TFuerzasDeClase::De(int clase) {
+  m_vecinas.clear();
+  const auto c = static_cast<std::size_t>(clase);
+  for (std::size_t k = m_tabla.m_inicioColas[c]; k < m_tabla.m_inicioColas[c + 1]; ++k) {
+    const auto cola = static_cast<std::size_t>(m_tabla.m_colas[k]);
+    for (std::size_t m = m_tabla.m_inicioClases[cola]; m < m_tabla.m_inicioClases[cola + 1]; ++m) {
+      const int otra = m_tabla.m_clases[m];
+      if (otra != clase && m_cuenta[static_cast<std::size_t>(otra)]++ == 0) m_vecinas.emplace_back(otra, 0);
+    }
+  }
+  std::sort(m_vecinas.begin(), m_vecinas.end());
+  for (auto& [otra, fuerza] : m_vecinas) std::swap(fuerza, m_cuenta[static_cast<std::size_t>(otra)]);
+  return m_vecinas;
 }
 
 std::unique_ptr<TTablaStren> CalcularFuncionStren(const TLista& Estados, const TLista& Finales,
                                                   int longitudMaxima) {
   auto tabla = std::unique_ptr<TTablaStren>(new TTablaStren());
 
+  // States whose texts differ only in letter case are one state for membership: a group.
   std::unordered_map<std::string_view, int, THashSinMayusculas, TIgualSinMayusculas> grupoDe;
   grupoDe.reserve(Estados.size());
-  tabla->m_grupo.reserve(Estados.size());
+  std::vector<int> grupos;
+  grupos.reserve(Estados.size());
   for (const auto& estado : Estados) {
     const auto [it, nuevo] = grupoDe.try_emplace(estado, static_cast<int>(grupoDe.size()));
-    tabla->m_grupo.push_back(it->second);
+    grupos.push_back(it->second);
   }
-  tabla->m_colas.assign(grupoDe.size(), 0);
 
-  // Tails are numbered as they first appear; estadosDeCola[t] lists the groups having tail t.
+  // Tails are numbered as they first appear; colasDeGrupo[g] lists the tails of group g.
   std::unordered_set<std::string_view, THashSinMayusculas, TIgualSinMayusculas> vistas;
   std::unordered_map<std::string_view, int, THashSinMayusculas, TIgualSinMayusculas> numeroDeCola;
-  std::vector<std::vector<int>> estadosDeCola;
+  std::vector<std::vector<int>> colasDeGrupo(grupoDe.size());
   for (const auto& cadena : Finales) {
     if (!vistas.insert(cadena).second) continue;  // a repeated string adds no tail
     const std::string_view f = cadena;
@@ -97,17 +102,57 @@ std::unique_ptr<TTablaStren> CalcularFuncionStren(const TLista& Estados, const T
       if (longitudMaxima < 0 || cola.size() > static_cast<std::size_t>(longitudMaxima)) continue;
       const auto estado = grupoDe.find(f.substr(0, corte));
       if (estado == grupoDe.end()) continue;
-      const auto [it, nueva] = numeroDeCola.try_emplace(cola, static_cast<int>(estadosDeCola.size()));
-      if (nueva) estadosDeCola.emplace_back();
-      estadosDeCola[static_cast<std::size_t>(it->second)].push_back(estado->second);
-      ++tabla->m_colas[static_cast<std::size_t>(estado->second)];
+      const auto [it, nueva] = numeroDeCola.try_emplace(cola, static_cast<int>(numeroDeCola.size()));
+      colasDeGrupo[static_cast<std::size_t>(estado->second)].push_back(it->second);
     }
   }
 
-  for (const auto& grupos : estadosDeCola)
-    for (std::size_t a = 0; a < grupos.size(); ++a)
-      for (std::size_t b = a + 1; b < grupos.size(); ++b)
-        ++tabla->m_fuerzas[TTablaStren::Clave(grupos[a], grupos[b])];
+  // Classes: equal sorted tail lists, numbered in the order of their first state.
+  std::map<std::vector<int>, int> claseDeColas;
+  std::vector<int> claseDeGrupo(colasDeGrupo.size(), -1);
+  tabla->m_inicioColas.push_back(0);
+  for (int g : grupos) {
+    auto& clase = claseDeGrupo[static_cast<std::size_t>(g)];
+    if (clase >= 0) {
+      tabla->m_clase.push_back(clase);
+      continue;
+    }
+    auto& colas = colasDeGrupo[static_cast<std::size_t>(g)];
+    std::sort(colas.begin(), colas.end());
+    const auto [it, nueva] = claseDeColas.try_emplace(std::move(colas), tabla->NumeroClases());
+    if (nueva) {
+      tabla->m_tamano.push_back(static_cast<int>(it->first.size()));
+      tabla->m_colas.insert(tabla->m_colas.end(), it->first.begin(), it->first.end());
+      tabla->m_inicioColas.push_back(tabla->m_colas.size());
+    }
+    clase = it->second;
+    tabla->m_clase.push_back(clase);
+  }
+  claseDeColas.clear();
+
+  // The inverted index: for every tail, the classes having it, ascending.
+  std::vector<std::size_t> cuantas(numeroDeCola.size() + 1, 0);
+  for (int cola : tabla->m_colas) ++cuantas[static_cast<std::size_t>(cola) + 1];
+  for (std::size_t t = 1; t < cuantas.size(); ++t) cuantas[t] += cuantas[t - 1];
+  tabla->m_inicioClases = cuantas;
+  tabla->m_clases.resize(tabla->m_colas.size());
+  for (int c = 0; c < tabla->NumeroClases(); ++c)
+    for (std::size_t k = tabla->m_inicioColas[static_cast<std::size_t>(c)];
+         k < tabla->m_inicioColas[static_cast<std::size_t>(c) + 1]; ++k)
+      tabla->m_clases[cuantas[static_cast<std::size_t>(tabla->m_colas[k])]++] = c;
+
+  // The candidate bounds: the strengths of pairs of classes sharing a tail, and |T| of a
+  // class of two or more states (they share all their tails).
+  std::set<int> distintas;
+  TFuerzasDeClase fuerzas(*tabla);
+  for (int c = 0; c < tabla->NumeroClases(); ++c)
+    for (const auto& [otra, fuerza] : fuerzas.De(c))
+      if (otra > c) distintas.insert(fuerza);
+  std::vector<int> miembros(static_cast<std::size_t>(tabla->NumeroClases()), 0);
+  for (int c : tabla->m_clase) ++miembros[static_cast<std::size_t>(c)];
+  for (int c = 0; c < tabla->NumeroClases(); ++c)
+    if (miembros[static_cast<std::size_t>(c)] > 1 && tabla->ColasDeClase(c) > 0) distintas.insert(tabla->ColasDeClase(c));
+  tabla->m_fuerzasPositivas.assign(distintas.begin(), distintas.end());
   return tabla;
 }
 
@@ -126,14 +171,18 @@ TVariante ObtenerCotaMenor(const TLista& cotas) {
   return menor.value_or(1.0);
 }
 
+bool LevineSegunFuerza(double S, int fuerza) { return fuerza >= S; }
+
+bool MicletSegunFuerza(double S, int fuerza, int colas1, int colas2) {
+  return fuerza >= S && (fuerza == colas1 || fuerza == colas2);
+}
+
 bool Levine(int i, int j, TVariante S, const TTablaStren& tabla) {
   const auto cota = VarianteAReal(S);
-  return cota && tabla.Fuerza(i, j) >= *cota;
+  return cota && LevineSegunFuerza(*cota, tabla.Fuerza(i, j));
 }
 
 bool Miclet(int i, int j, TVariante S, const TTablaStren& tabla) {
   const auto cota = VarianteAReal(S);
-  if (!cota) return false;
-  const int fuerza = tabla.Fuerza(i, j);
-  return fuerza >= *cota && (fuerza == tabla.NumeroColas(i) || fuerza == tabla.NumeroColas(j));
+  return cota && MicletSegunFuerza(*cota, tabla.Fuerza(i, j), tabla.NumeroColas(i), tabla.NumeroColas(j));
 }

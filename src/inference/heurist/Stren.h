@@ -11,7 +11,6 @@
 
 #include <cstdint>
 #include <memory>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -23,33 +22,59 @@
 class TTablaStren {
  public:
   // Number of states the table was built for (the length of Estados).
-  int NumeroEstados() const { return static_cast<int>(m_grupo.size()); }
+  int NumeroEstados() const { return static_cast<int>(m_clase.size()); }
   // |T(i)|: how many distinct tails state i has; 0 for an index outside the table.
   int NumeroColas(int i) const;
   // stren(i, j) = |T(i) n T(j)|, the number of tails the two states share (symmetric);
   // 0 for an index outside the table.
   int Fuerza(int i, int j) const;
   // The distinct strengths greater than 0 over every pair of distinct indexes, ascending.
-  std::vector<int> FuerzasPositivas() const;
-  // Every pair of indexes i < j with a strength greater than 0, in ascending order.
-  std::vector<std::pair<std::size_t, std::size_t>> ParesConFuerza() const;
+  const std::vector<int>& FuerzasPositivas() const { return m_fuerzasPositivas; }
+
+  // States with equal tail sets form one class; every strength, and so every answer of
+  // Levine and Miclet, depends only on the classes of the two states. Classes are numbered
+  // 0, 1, ... in the order of their first state.
+  int NumeroClases() const { return static_cast<int>(m_tamano.size()); }
+  // The class of state i (0 <= i < NumeroEstados()).
+  int Clase(int i) const { return m_clase[static_cast<std::size_t>(i)]; }
+  // |T| of the states of class c.
+  int ColasDeClase(int c) const { return m_tamano[static_cast<std::size_t>(c)]; }
 
  private:
   friend std::unique_ptr<TTablaStren> CalcularFuncionStren(const TLista&, const TLista&, int);
-  static std::uint64_t Clave(int g1, int g2);
+  friend class TFuerzasDeClase;
+  int FuerzaEntreClases(int c1, int c2) const;
 
-  // States whose texts differ only in letter case are one state for membership: they
-  // share a group, and tails and strengths are kept per group.
-  std::vector<int> m_grupo;                          // state index -> group
-  std::vector<int> m_colas;                          // group -> number of tails
-  std::unordered_map<std::uint64_t, int> m_fuerzas;  // (smaller group, larger group) -> strength > 0
+  std::vector<int> m_clase;             // state index -> class
+  std::vector<int> m_tamano;            // class -> number of tails
+  std::vector<std::size_t> m_inicioColas;  // class c's tails: m_colas[m_inicioColas[c] .. m_inicioColas[c+1])
+  std::vector<int> m_colas;                // tail numbers, ascending within each class
+  std::vector<std::size_t> m_inicioClases;  // tail t's classes: m_clases[m_inicioClases[t] .. m_inicioClases[t+1])
+  std::vector<int> m_clases;                // class numbers, ascending within each tail
+  std::vector<int> m_fuerzasPositivas;
+};
+
+// The other classes that share a tail with one class, with the strength of each pair. Each
+// question costs the sum, over the class's tails, of how many classes have that tail.
+class TFuerzasDeClase {
+ public:
+  explicit TFuerzasDeClase(const TTablaStren& tabla);
+  // (other class, strength >= 1) for every class other than `clase` that shares a tail with
+  // it, in ascending class order; valid until the next question.
+  const std::vector<std::pair<int, int>>& De(int clase);
+
+ private:
+  const TTablaStren& m_tabla;
+  std::vector<int> m_cuenta;  // per class, zero between questions
+  std::vector<std::pair<int, int>> m_vecinas;
 };
 
 // Builds the table for the states `Estados` (prefixes; the index of a state is its
 // position) and the sample strings `Finales`. T(u) holds every w with |w| <= longitudMaxima
 // such that u.w is a sample string; texts are compared without regard to letter case.
 // Cost: linear in the total length of the sample (each string is cut once at every
-// position, prefixes found through a hash index) plus one step per (pair of states, shared tail).
+// position, prefixes found through a hash index) plus, for the candidate bounds, one step
+// per (pair of classes, shared tail).
 std::unique_ptr<TTablaStren> CalcularFuncionStren(const TLista& Estados, const TLista& Finales,
                                                   int longitudMaxima);
 
@@ -63,7 +88,11 @@ TVariante ObtenerCotaMenor(const TLista& cotas);
 
 // Levine: true when stren(i, j) >= S. An S that reads as no number approves nothing.
 bool Levine(int i, int j, TVariante S, const TTablaStren& tabla);
+// Levine's answer from the pair's strength, with S read as a real.
+bool LevineSegunFuerza(double S, int fuerza);
 
 // Miclet: true when stren(i, j) >= S and the tail set of one of the two states contains
 // the other's. An S that reads as no number approves nothing.
 bool Miclet(int i, int j, TVariante S, const TTablaStren& tabla);
+// Miclet's answer from the pair's strength and the sizes of the two tail sets.
+bool MicletSegunFuerza(double S, int fuerza, int colas1, int colas2);

@@ -101,8 +101,8 @@ std::vector<std::pair<std::size_t, std::size_t>> ParesDecisivos(const std::vecto
       }
       const auto encima = std::upper_bound(suyos.begin(), suyos.end(), c0);
       if (encima == suyos.end()) continue;
-      if (alcanzada[static_cast<std::size_t>(D)]) candidatos.push_back(*encima);
-      else candidatos.insert(candidatos.end(), encima, suyos.end());
+      if (!alcanzada[static_cast<std::size_t>(D)]) candidatos.insert(candidatos.end(), encima, suyos.end());
+      else if (bloques.Raiz(*encima) != bloques.Raiz(c0)) candidatos.push_back(*encima);  // else never joins now
     }
     if (!vecinaDeSi && !hayOtro) continue;
     for (int D : vecinasDeC)

@@ -16,7 +16,6 @@
 
 #include <algorithm>
 #include <map>
-#include <set>
 #include <span>
 #include <string>
 #include <string_view>
@@ -71,7 +70,6 @@ const std::vector<std::pair<int, int>>& TFuerzasDeClase::De(int clase) {
       if (otra != clase && m_cuenta[static_cast<std::size_t>(otra)]++ == 0) m_vecinas.emplace_back(otra, 0);
     }
   }
-  std::sort(m_vecinas.begin(), m_vecinas.end());
   for (auto& [otra, fuerza] : m_vecinas) std::swap(fuerza, m_cuenta[static_cast<std::size_t>(otra)]);
   return m_vecinas;
 }
@@ -143,16 +141,19 @@ std::unique_ptr<TTablaStren> CalcularFuncionStren(const TLista& Estados, const T
 
   // The candidate bounds: the strengths of pairs of classes sharing a tail, and |T| of a
   // class of two or more states (they share all their tails).
-  std::set<int> distintas;
+  // No strength exceeds the largest tail set.
+  const int mayor = tabla->m_tamano.empty() ? 0 : *std::max_element(tabla->m_tamano.begin(), tabla->m_tamano.end());
+  std::vector<char> hay(static_cast<std::size_t>(mayor) + 1, 0);
   TFuerzasDeClase fuerzas(*tabla);
   for (int c = 0; c < tabla->NumeroClases(); ++c)
     for (const auto& [otra, fuerza] : fuerzas.De(c))
-      if (otra > c) distintas.insert(fuerza);
+      if (otra > c) hay[static_cast<std::size_t>(fuerza)] = 1;
   std::vector<int> miembros(static_cast<std::size_t>(tabla->NumeroClases()), 0);
   for (int c : tabla->m_clase) ++miembros[static_cast<std::size_t>(c)];
   for (int c = 0; c < tabla->NumeroClases(); ++c)
-    if (miembros[static_cast<std::size_t>(c)] > 1 && tabla->ColasDeClase(c) > 0) distintas.insert(tabla->ColasDeClase(c));
-  tabla->m_fuerzasPositivas.assign(distintas.begin(), distintas.end());
+    if (miembros[static_cast<std::size_t>(c)] > 1) hay[static_cast<std::size_t>(tabla->ColasDeClase(c))] = 1;
+  for (int fuerza = 1; fuerza <= mayor; ++fuerza)
+    if (hay[static_cast<std::size_t>(fuerza)]) tabla->m_fuerzasPositivas.push_back(fuerza);
   return tabla;
 }
 

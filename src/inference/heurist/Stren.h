@@ -60,7 +60,7 @@ class TFuerzasDeClase {
  public:
   explicit TFuerzasDeClase(const TTablaStren& tabla);
   // (other class, strength >= 1) for every class other than `clase` that shares a tail with
-  // it, in ascending class order; valid until the next question.
+  // it, in no set order; valid until the next question.
   const std::vector<std::pair<int, int>>& De(int clase);
 
  private:

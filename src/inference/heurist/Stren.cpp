@@ -60,13 +60,15 @@ int TTablaStren::FuerzaEntreClases(int c1, int c2) const {
 TFuerzasDeClase::TFuerzasDeClase(const TTablaStren& tabla)
     : m_tabla(tabla), m_cuenta(static_cast<std::size_t>(tabla.NumeroClases()), 0) {}
 
-const std::vector<std::pair<int, int>>& TFuerzasDeClase::De(int clase) {
+const std::vector<std::pair<int, int>>& TFuerzasDeClase::Contar(int clase, bool soloSiguientes) {
   m_vecinas.clear();
   const auto c = static_cast<std::size_t>(clase);
   for (std::size_t k = m_tabla.m_inicioColas[c]; k < m_tabla.m_inicioColas[c + 1]; ++k) {
     const auto cola = static_cast<std::size_t>(m_tabla.m_colas[k]);
-    for (std::size_t m = m_tabla.m_inicioClases[cola]; m < m_tabla.m_inicioClases[cola + 1]; ++m) {
-      const int otra = m_tabla.m_clases[m];
+    const auto inicio = m_tabla.m_clases.begin() + static_cast<std::ptrdiff_t>(m_tabla.m_inicioClases[cola]);
+    const auto fin = m_tabla.m_clases.begin() + static_cast<std::ptrdiff_t>(m_tabla.m_inicioClases[cola + 1]);
+    for (auto it = soloSiguientes ? std::upper_bound(inicio, fin, clase) : inicio; it != fin; ++it) {
+      const int otra = *it;
       if (otra != clase && m_cuenta[static_cast<std::size_t>(otra)]++ == 0) m_vecinas.emplace_back(otra, 0);
     }
   }
@@ -146,8 +148,7 @@ std::unique_ptr<TTablaStren> CalcularFuncionStren(const TLista& Estados, const T
   std::vector<char> hay(static_cast<std::size_t>(mayor) + 1, 0);
   TFuerzasDeClase fuerzas(*tabla);
   for (int c = 0; c < tabla->NumeroClases(); ++c)
-    for (const auto& [otra, fuerza] : fuerzas.De(c))
-      if (otra > c) hay[static_cast<std::size_t>(fuerza)] = 1;
+    for (const auto& [otra, fuerza] : fuerzas.Siguientes(c)) hay[static_cast<std::size_t>(fuerza)] = 1;
   std::vector<int> miembros(static_cast<std::size_t>(tabla->NumeroClases()), 0);
   for (int c : tabla->m_clase) ++miembros[static_cast<std::size_t>(c)];
   for (int c = 0; c < tabla->NumeroClases(); ++c)

@@ -61,9 +61,13 @@ class TFuerzasDeClase {
   explicit TFuerzasDeClase(const TTablaStren& tabla);
   // (other class, strength >= 1) for every class other than `clase` that shares a tail with
   // it, in no set order; valid until the next question.
-  const std::vector<std::pair<int, int>>& De(int clase);
+  const std::vector<std::pair<int, int>>& De(int clase) { return Contar(clase, false); }
+  // The same, only for the classes numbered above `clase` (each pair of classes once over all).
+  const std::vector<std::pair<int, int>>& Siguientes(int clase) { return Contar(clase, true); }
 
  private:
+  const std::vector<std::pair<int, int>>& Contar(int clase, bool soloSiguientes);
+
   const TTablaStren& m_tabla;
   std::vector<int> m_cuenta;  // per class, zero between questions
   std::vector<std::pair<int, int>> m_vecinas;

@@ -164,7 +164,8 @@ TEST(FusionarPares, ShortcutsForClassesAndCandidatesMatchTheLoop) {
 // A run against the pair loop asking the heuristic every pair (the plain definition of the
 // method), on random samples: k suffixes for K = 0..3; Levine with every candidate bound,
 // Miclet with the smallest and both with bounds of 0, -1, 2.5 and no number, over the
-// table of the longest example and over one of shorter tails (where a state may have none).
+// table of the longest example, one of shorter tails (where a state may have none) and one
+// of only some of the states.
 TEST(AlgoritmoIM1, RunsMatchThePairLoopOnRandomSamples) {
   std::mt19937 azar(1402);
   for (int ronda = 0; ronda < 60; ++ronda) {
@@ -173,7 +174,14 @@ TEST(AlgoritmoIM1, RunsMatchThePairLoopOnRandomSamples) {
                                                         1 + ronda % 3);
     const TAutomata aceptor(muestra, TConstruccion::Normal);
     const int largo = static_cast<int>(LongitudMaxima(muestra));
-    const auto datos = CalcularDatosStren(aceptor, ronda % 2 ? largo : static_cast<int>(azar() % (largo + 1)));
+    const int colas = ronda % 2 ? largo : static_cast<int>(azar() % (largo + 1));
+    const auto datos = CalcularDatosStren(aceptor, colas);
+    if (ronda % 5 == 4) {  // a table of only the first states: the others count as having no tails
+      const TLista& todos = aceptor.Estados();
+      datos->Tabla = CalcularFuncionStren(TLista(todos.begin(), todos.begin() + static_cast<std::ptrdiff_t>(todos.size() / 2)),
+                                          aceptor.Finales(), colas);
+      datos->Cotas = CalcularCotasStren(*datos->Tabla);
+    }
     std::vector<TParametrosIM1> corridas;
     for (int k = 0; k <= 3; ++k) corridas.push_back({THeuristico::K_Sufijos, k, {}});
     for (const auto& cota : *datos->Cotas) corridas.push_back({THeuristico::Levine, largo, cota});

@@ -222,5 +222,30 @@ TEST(Heurist, AgreeWithTheDefinitionsOnRandomSamples) {
     TLista esperadas;
     for (int f : fuerzas) esperadas.push_back(std::to_string(f));
     EXPECT_EQ(*CalcularCotasStren(*tabla), esperadas);
+
+    // classes: equal tail sets, numbered by first state; their neighbours and strengths
+    std::vector<int> primero;
+    for (int i = 0; i < n; ++i) {
+      const int c = tabla->Clase(i);
+      if (c == static_cast<int>(primero.size())) primero.push_back(i);
+      ASSERT_LT(c, static_cast<int>(primero.size())) << ronda;
+      ASSERT_EQ(Colas(estados[static_cast<std::size_t>(i)], muestra, L),
+                Colas(estados[static_cast<std::size_t>(primero[static_cast<std::size_t>(c)])], muestra, L));
+      ASSERT_EQ(tabla->ColasDeClase(c), tabla->NumeroColas(i));
+    }
+    ASSERT_EQ(tabla->NumeroClases(), static_cast<int>(primero.size()));
+    TFuerzasDeClase vecinas(*tabla);
+    for (int c = 0; c < tabla->NumeroClases(); ++c) {
+      TPares todas, siguientes;
+      for (int d = 0; d < tabla->NumeroClases(); ++d) {
+        const int fuerza = tabla->Fuerza(primero[static_cast<std::size_t>(c)], primero[static_cast<std::size_t>(d)]);
+        if (d != c && fuerza > 0) todas.insert({d, fuerza});
+        if (d > c && fuerza > 0) siguientes.insert({d, fuerza});
+      }
+      const auto& de = vecinas.De(c);
+      EXPECT_EQ(TPares(de.begin(), de.end()), todas) << ronda;
+      const auto& despues = vecinas.Siguientes(c);
+      EXPECT_EQ(TPares(despues.begin(), despues.end()), siguientes) << ronda;
+    }
   }
 }

@@ -73,7 +73,9 @@ TParticion FusionarPorClases(const TLista& Estados, const std::vector<int>& clas
                              const std::function<std::string(std::size_t, std::size_t)>& causa = {});
 
 // FusionarPares when `aprueba` is known to refuse every pair outside `candidatos` (pairs
-// i < j, in the loop's order): only the candidates are asked.
+// i < j, in the loop's order), or when every approved pair left out would find its two
+// states together and is not the last approved pair of their final block (the pairs of
+// ParesDecisivos): only the candidates are asked.
 TParticion FusionarParesCandidatos(const TLista& Estados,
                                    const std::vector<std::pair<std::size_t, std::size_t>>& candidatos,
                                    const std::function<bool(std::size_t, std::size_t)>& aprueba,

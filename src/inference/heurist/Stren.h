@@ -1,6 +1,6 @@
 // The Stren table of the Levine and Miclet heuristics: for every state its tails (the
-// sample continuations that follow it) and, for every pair of states, how many tails
-// they share; the candidate bounds drawn from it; and the two heuristics that read it.
+// sample continuations that follow it), from which every pair of states' shared tails
+// are counted; the candidate bounds drawn from it; and the two heuristics that read it.
 //
 // Sources: B. Levine, "The use of tree derivatives and a sample support parameter for
 // inferring tree systems", IEEE Trans. PAMI 4(1), 25-34, 1982, and "Derivatives of tree

@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <numeric>
+#include <utility>
 #include <vector>
 
 #include "inference/ObservadorFusiones.h"
@@ -182,6 +183,49 @@ TParticion FusionarParesCandidatos(const TLista& Estados,
 
 namespace {
 
+// The pairs that decide a Levine run with 0 < S <= 1, where sharing one tail is enough:
+// the classes having one tail are all neighbours, and all meet at the step of the first of
+// them, so each class lists only the tails' classes it is the first of (ParesDecisivos
+// allows leaving out the others), and names its neighbour with the largest last state.
+// Linear in the table's size: no strength is counted.
+std::vector<std::pair<std::size_t, std::size_t>> ParesDecisivosPorColas(const TTablaStren& tabla,
+                                                                        const std::vector<int>& clases, int numero) {
+  std::vector<std::size_t> ultimo(static_cast<std::size_t>(numero), 0);
+  std::vector<char> conEstados(static_cast<std::size_t>(numero), 0);
+  for (std::size_t i = 0; i < clases.size(); ++i) {
+    ultimo[static_cast<std::size_t>(clases[i])] = i;
+    conEstados[static_cast<std::size_t>(clases[i])] = 1;
+  }
+  const auto despues = [&](int a, int b) {  // whether class a's last state comes after b's
+    return b < 0 || ultimo[static_cast<std::size_t>(a)] > ultimo[static_cast<std::size_t>(b)];
+  };
+  // for every tail, the two classes with states whose last states come latest
+  std::vector<std::pair<int, int>> ultimas(static_cast<std::size_t>(tabla.NumeroColasDistintas()), {-1, -1});
+  for (int t = 0; t < tabla.NumeroColasDistintas(); ++t) {
+    auto& [primera, segunda] = ultimas[static_cast<std::size_t>(t)];
+    for (int d : tabla.ClasesCon(t)) {
+      if (!conEstados[static_cast<std::size_t>(d)]) continue;
+      if (despues(d, primera)) segunda = std::exchange(primera, d);
+      else if (despues(d, segunda)) segunda = d;
+    }
+  }
+  std::vector<int> puesta(static_cast<std::size_t>(numero), -1);  // the last class that listed it
+  return ParesDecisivos(clases, [&](int c, TVecindad& vecindad) {
+    if (c >= tabla.NumeroClases() || tabla.ColasDeClase(c) == 0) return;  // no tail: no neighbour
+    vecindad.clases.push_back(c);
+    puesta[static_cast<std::size_t>(c)] = c;
+    for (int t : tabla.ColasDe(c)) {
+      const auto [primera, segunda] = ultimas[static_cast<std::size_t>(t)];
+      const int otra = primera != c ? primera : segunda;
+      if (otra >= 0 && despues(otra, vecindad.mayorOtra)) vecindad.mayorOtra = otra;
+      const auto con = tabla.ClasesCon(t);
+      if (con.front() != c) continue;  // met at the step of an earlier class
+      for (int d : con)
+        if (std::exchange(puesta[static_cast<std::size_t>(d)], c) != c) vecindad.clases.push_back(d);
+    }
+  });
+}
+
 // The pairs that decide a Levine or Miclet run (ParesDecisivos): both answer from the
 // strength of the pair and the sizes of the two tail sets, which are the same for every
 // state of one class of the table. States beyond the table have no tails.
@@ -193,7 +237,7 @@ std::vector<std::pair<std::size_t, std::size_t>> ParesDecisivosStren(const TPara
   const bool levine = parametros.Heuristico == THeuristico::Levine;
   std::vector<int> clases(n, 0);
   if (levine && S <= 0)  // every pair reaches S: all states behave as one class
-    return ParesDecisivos(clases, [](int, std::vector<int>& vecinas) { vecinas.push_back(0); });
+    return ParesDecisivos(clases, [](int, TVecindad& vecindad) { vecindad.clases.push_back(0); });
 
   const int enTabla = tabla.NumeroClases();
   int vacia = -1;  // the class of the states without tails, if any
@@ -208,6 +252,7 @@ std::vector<std::pair<std::size_t, std::size_t>> ParesDecisivosStren(const TPara
     }
   }
   const int numero = std::max(enTabla, vacia + 1);
+  if (levine && S <= 1) return ParesDecisivosPorColas(tabla, clases, numero);
   const auto colas = [&](int c) { return c < enTabla ? tabla.ColasDeClase(c) : 0; };
   const auto aprueba = [&](int fuerza, int c, int d) {
     return levine ? LevineSegunFuerza(S, fuerza) : MicletSegunFuerza(S, fuerza, colas(c), colas(d));
@@ -215,7 +260,8 @@ std::vector<std::pair<std::size_t, std::size_t>> ParesDecisivosStren(const TPara
   // with S <= 0 Miclet also approves a pair sharing nothing when one of its sets is empty
   const bool vaciaConTodas = !levine && S <= 0 && vacia >= 0;
   TFuerzasDeClase fuerzas(tabla);
-  return ParesDecisivos(clases, [&](int c, std::vector<int>& vecinas) {
+  return ParesDecisivos(clases, [&](int c, TVecindad& vecindad) {
+    auto& vecinas = vecindad.clases;
     if (vaciaConTodas && c == vacia) {
       for (int d = 0; d < numero; ++d) vecinas.push_back(d);
       return;

@@ -77,19 +77,24 @@ std::vector<std::pair<std::size_t, std::size_t>> ParesDecisivos(const std::vecto
   std::vector<char> alcanzada(numero, 0);
   std::vector<std::size_t> mayorVecino(n, kNinguno);
   std::vector<std::pair<std::size_t, std::size_t>> pares;
-  std::vector<int> vecinasDeC;
+  TVecindad vecindad;
   std::vector<std::size_t> candidatos;
   for (int C : orden) {
-    vecinasDeC.clear();
-    vecinas(C, vecinasDeC);
+    vecindad.clases.clear();
+    vecindad.mayorOtra = -1;
+    vecinas(C, vecindad);
     const auto propios = miembros(C);
     const std::size_t c0 = propios.front();
     bool vecinaDeSi = false;
     std::size_t menorOtro = kNinguno;  // the first and last states of the other neighbouring classes
     std::size_t mayorOtro = 0;
     bool hayOtro = false;
+    if (const auto suyos = miembros(vecindad.mayorOtra); !suyos.empty()) {
+      hayOtro = true;
+      mayorOtro = suyos.back();
+    }
     candidatos.clear();
-    for (int D : vecinasDeC) {
+    for (int D : vecindad.clases) {
       const auto suyos = miembros(D);
       if (suyos.empty()) continue;
       if (D == C) {
@@ -105,7 +110,7 @@ std::vector<std::pair<std::size_t, std::size_t>> ParesDecisivos(const std::vecto
       else if (bloques.Raiz(*encima) != bloques.Raiz(c0)) candidatos.push_back(*encima);  // else never joins now
     }
     if (!vecinaDeSi && !hayOtro) continue;
-    for (int D : vecinasDeC)
+    for (int D : vecindad.clases)
       if (!miembros(D).empty()) alcanzada[static_cast<std::size_t>(D)] = 1;
     std::sort(candidatos.begin(), candidatos.end());
     for (std::size_t j : candidatos)

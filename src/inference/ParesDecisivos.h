@@ -7,12 +7,22 @@
 #include <utility>
 #include <vector>
 
-// Fills `vecinas` (empty on entry) with the classes whose states a state of class `clase`
-// is approved with, each once, and `clase` itself when two different states of the class
-// are approved together. The relation must be symmetric.
-using TVecinasDeClase = std::function<void(int clase, std::vector<int>& vecinas)>;
+// One class's neighbours, as ParesDecisivos asks for them.
+struct TVecindad {
+  // The classes whose states a state of the class is approved with, each once, and the
+  // class itself when two different states of it are approved together; the relation must
+  // be symmetric. When the class is its own neighbour it may leave out a class D that is,
+  // like the class, a neighbour of some class with an earlier first state (a block made
+  // before already holds both); it must then give in `mayorOtra` the class with the
+  // largest last state among all its neighbours other than itself.
+  std::vector<int> clases;
+  int mayorOtra = -1;
+};
 
-// The pair loop (FusionarPares) with aprueba(i, j) = "clases[j] is among the vecinas of
+// Fills `vecindad` (empty on entry) for `clase`.
+using TVecinasDeClase = std::function<void(int clase, TVecindad& vecindad)>;
+
+// The pair loop (FusionarPares) with aprueba(i, j) = "clases[j] is a neighbour of
 // clases[i]" (classes are numbers 0, 1, ...), reduced to the approved pairs that decide it:
 // every pair that joins two blocks, and the last approved pair inside each final block (the
 // one that fixes the block's place). FusionarParesCandidatos over them gives the loop's

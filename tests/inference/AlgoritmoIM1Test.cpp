@@ -149,21 +149,43 @@ TEST(FusionarPares, ShortcutsForClassesAndCandidatesMatchTheLoop) {
       for (int d = c; d < numero; ++d)
         if (azar() % 100 < densidad) grafo.insert({c, d}), grafo.insert({d, c});
     const auto porGrafo = [&](std::size_t i, std::size_t j) { return grafo.count({clases[i], clases[j]}) > 0; };
-    const auto decisivos = ParesDecisivos(clases, [&](int c, std::vector<int>& vecinas) {
+    const auto decisivos = ParesDecisivos(clases, [&](int c, TVecindad& vecindad) {
       for (int d = 0; d < numero; ++d)
-        if (grafo.count({c, d})) vecinas.push_back(d);
+        if (grafo.count({c, d})) vecindad.clases.push_back(d);
     });
     TTrazaFusiones lazo3, atajo3;
     EXPECT_EQ(FusionarParesCandidatos(estados, decisivos, porGrafo, &atajo3, causa),
               FusionarPares(estados, porGrafo, &lazo3, causa));
     EXPECT_EQ(atajo3.Pasos, lazo3.Pasos);
     EXPECT_LE(decisivos.size(), 2 * n);
+    // the same pairs when each class that is its own neighbour leaves out, at random, the
+    // neighbours it may leave out and names its neighbour with the largest last state
+    std::vector<std::size_t> primero(static_cast<std::size_t>(numero), n), ultimo(static_cast<std::size_t>(numero), 0);
+    for (std::size_t s = 0; s < n; ++s) {
+      const auto c = static_cast<std::size_t>(clases[s]);
+      primero[c] = std::min(primero[c], s);
+      ultimo[c] = s;
+    }
+    const auto vecina = [&](int c, int d) { return grafo.count({c, d}) > 0 && primero[static_cast<std::size_t>(d)] < n; };
+    const auto abreviados = ParesDecisivos(clases, [&](int c, TVecindad& vecindad) {
+      for (int d = 0; d < numero; ++d) {
+        if (!vecina(c, d)) continue;
+        bool antes = false;
+        for (int e = 0; e < numero; ++e)
+          antes = antes || (vecina(e, c) && vecina(e, d) && primero[static_cast<std::size_t>(e)] < primero[static_cast<std::size_t>(c)]);
+        if (d != c && (vecindad.mayorOtra < 0 || ultimo[static_cast<std::size_t>(d)] > ultimo[static_cast<std::size_t>(vecindad.mayorOtra)]))
+          vecindad.mayorOtra = d;
+        if (vecina(c, c) && d != c && antes && azar() % 2) continue;
+        vecindad.clases.push_back(d);
+      }
+    });
+    EXPECT_EQ(abreviados, decisivos);
   }
 }
 
 // A run against the pair loop asking the heuristic every pair (the plain definition of the
 // method), on random samples: k suffixes for K = 0..3; Levine with every candidate bound,
-// Miclet with the smallest and both with bounds of 0, -1, 2.5 and no number, over the
+// Miclet with the smallest and both with bounds of 0, -1, 0.5, 2.5 and no number, over the
 // table of the longest example, one of shorter tails (where a state may have none) and one
 // of only some of the states.
 TEST(AlgoritmoIM1, RunsMatchThePairLoopOnRandomSamples) {
@@ -186,7 +208,7 @@ TEST(AlgoritmoIM1, RunsMatchThePairLoopOnRandomSamples) {
     for (int k = 0; k <= 3; ++k) corridas.push_back({THeuristico::K_Sufijos, k, {}});
     for (const auto& cota : *datos->Cotas) corridas.push_back({THeuristico::Levine, largo, cota});
     corridas.push_back({THeuristico::Miclet, largo, ObtenerCotaMenor(*datos->Cotas)});
-    for (const char* cota : {"0", "-1", "2,5", "x"}) {
+    for (const char* cota : {"0", "-1", "0,5", "2,5", "x"}) {
       corridas.push_back({THeuristico::Levine, largo, std::string(cota)});
       corridas.push_back({THeuristico::Miclet, largo, std::string(cota)});
     }

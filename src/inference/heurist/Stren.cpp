@@ -16,7 +16,6 @@
 
 #include <algorithm>
 #include <map>
-#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -35,14 +34,20 @@ int TTablaStren::Fuerza(int i, int j) const {
   return FuerzaEntreClases(Clase(i), Clase(j));
 }
 
+std::span<const int> TTablaStren::ColasDe(int c) const {
+  const auto k = static_cast<std::size_t>(c);
+  return {m_colas.data() + m_inicioColas[k], m_inicioColas[k + 1] - m_inicioColas[k]};
+}
+
+std::span<const int> TTablaStren::ClasesCon(int t) const {
+  const auto k = static_cast<std::size_t>(t);
+  return {m_clases.data() + m_inicioClases[k], m_inicioClases[k + 1] - m_inicioClases[k]};
+}
+
 int TTablaStren::FuerzaEntreClases(int c1, int c2) const {
   if (c1 == c2) return ColasDeClase(c1);
-  const auto colas = [&](int c) {
-    const auto k = static_cast<std::size_t>(c);
-    return std::span<const int>(m_colas.data() + m_inicioColas[k], m_inicioColas[k + 1] - m_inicioColas[k]);
-  };
-  auto menor = colas(c1);
-  auto mayor = colas(c2);
+  auto menor = ColasDe(c1);
+  auto mayor = ColasDe(c2);
   if (menor.size() > mayor.size()) std::swap(menor, mayor);
   int comunes = 0;
   if (menor.size() * 16 < mayor.size()) {  // a few tails against many: search each one
@@ -62,12 +67,10 @@ TFuerzasDeClase::TFuerzasDeClase(const TTablaStren& tabla)
 
 const std::vector<std::pair<int, int>>& TFuerzasDeClase::Contar(int clase, bool soloSiguientes) {
   m_vecinas.clear();
-  const auto c = static_cast<std::size_t>(clase);
-  for (std::size_t k = m_tabla.m_inicioColas[c]; k < m_tabla.m_inicioColas[c + 1]; ++k) {
-    const auto cola = static_cast<std::size_t>(m_tabla.m_colas[k]);
-    const auto inicio = m_tabla.m_clases.begin() + static_cast<std::ptrdiff_t>(m_tabla.m_inicioClases[cola]);
-    const auto fin = m_tabla.m_clases.begin() + static_cast<std::ptrdiff_t>(m_tabla.m_inicioClases[cola + 1]);
-    for (auto it = soloSiguientes ? std::upper_bound(inicio, fin, clase) : inicio; it != fin; ++it) {
+  for (int cola : m_tabla.ColasDe(clase)) {
+    const auto clases = m_tabla.ClasesCon(cola);
+    for (auto it = soloSiguientes ? std::upper_bound(clases.begin(), clases.end(), clase) : clases.begin();
+         it != clases.end(); ++it) {
       const int otra = *it;
       if (otra != clase && m_cuenta[static_cast<std::size_t>(otra)]++ == 0) m_vecinas.emplace_back(otra, 0);
     }

@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <utility>
 #include <vector>
 
@@ -39,10 +40,14 @@ class TTablaStren {
   int Clase(int i) const { return m_clase[static_cast<std::size_t>(i)]; }
   // |T| of the states of class c.
   int ColasDeClase(int c) const { return m_tamano[static_cast<std::size_t>(c)]; }
+  // The tails of class c as numbers (0 <= number < NumeroColasDistintas()), ascending.
+  std::span<const int> ColasDe(int c) const;
+  // The classes having tail number t, ascending (so the first is the one with the earliest state).
+  std::span<const int> ClasesCon(int t) const;
+  int NumeroColasDistintas() const { return static_cast<int>(m_inicioClases.size()) - 1; }
 
  private:
   friend std::unique_ptr<TTablaStren> CalcularFuncionStren(const TLista&, const TLista&, int);
-  friend class TFuerzasDeClase;
   int FuerzaEntreClases(int c1, int c2) const;
 
   std::vector<int> m_clase;             // state index -> class

@@ -1,58 +1,233 @@
 // TAutomata: the prefix-tree acceptor. A normal sample is walked one character at a
-// time, adding the symbol and the running prefix unless already present; a Mealy one the
-// same over the pair tokens of the Mealy sample model. Membership goes through the lists'
-// hash indexes, so building is linear in the sample's size.
+// time down a trie keyed by lowercased characters (first-child, next-sibling lists), so
+// building is linear in the sample's size and a state costs a few integers; a Mealy one
+// is walked over the pair tokens of the Mealy sample model, its names kept as texts.
 #include "core/Automata.h"
 
+#include "core/Texto.h"
+
+namespace {
+
+const TParticion kSinBloques;
+
+}  // namespace
+
 TAutomata::TAutomata(const TLista& muestra, TConstruccion modo, const TLista& tokens, const TLista& pares)
-    : m_finales(muestra) {
-  ConstruirAceptor(muestra, modo, tokens, pares);
+    : m_modo(modo), m_finales(muestra), m_bloquesIds(TBloquesIds{}) {
+  if (modo == TConstruccion::Normal)
+    ConstruirTrie(muestra);
+  else
+    ConstruirMealy(tokens, pares);
 }
 
-void TAutomata::ConstruirAceptor(const TLista& muestra, TConstruccion modo, const TLista& tokens,
-                                 const TLista& pares) {
-  m_estados.AnadirSiNoEsta("");
-  if (modo == TConstruccion::Normal) {
-    for (const auto& linea : muestra) AnadirPrefijos(linea);
-    return;
+void TAutomata::ConstruirTrie(const TLista& muestra) {
+  m_lineas = muestra;
+  m_simboloDeByte.assign(256, 0);
+  const auto nuevoEstado = [&](TIdEstado padre, std::uint32_t linea, std::uint32_t profundidad,
+                               std::uint8_t simbolo, bool exacto) {
+    const auto id = static_cast<TIdEstado>(m_padre.size());
+    m_padre.push_back(padre);
+    m_primerHijo.push_back(kSinEstado);
+    m_hermano.push_back(padre == kSinEstado ? kSinEstado : m_primerHijo[padre]);
+    if (padre != kSinEstado) m_primerHijo[padre] = id;
+    m_linea.push_back(linea);
+    m_profundidad.push_back(profundidad);
+    m_simbolo.push_back(simbolo);
+    m_exacto.push_back(exacto ? 1 : 0);
+    return id;
+  };
+  nuevoEstado(kSinEstado, 0, 0, 0, true);
+  for (std::size_t l = 0; l < m_lineas.size(); ++l) {
+    const std::string& linea = m_lineas[l];
+    TIdEstado actual = 0;
+    for (std::size_t i = 0; i < linea.size(); ++i) {
+      const char c = linea[i];
+      const auto minuscula = static_cast<unsigned char>(MinusculaDe(c));
+      if (m_simboloDeByte[minuscula] == 0) {
+        m_alfabeto.Anadir(std::string(1, c));
+        m_simboloDeByte[minuscula] = static_cast<std::uint16_t>(m_alfabeto.size());
+      }
+      const auto simbolo = static_cast<std::uint8_t>(m_simboloDeByte[minuscula] - 1);
+      TIdEstado hijo = m_primerHijo[actual];
+      while (hijo != kSinEstado && m_simbolo[hijo] != simbolo) hijo = m_hermano[hijo];
+      if (hijo == kSinEstado) {
+        // The new name is this line's prefix; it spells the parent's name followed by the
+        // symbol's text when both were first written as here.
+        const std::uint32_t lineaPadre = m_linea[actual];
+        const bool exacto = (lineaPadre == l || linea.compare(0, i, m_lineas[lineaPadre], 0, i) == 0) &&
+                            c == m_alfabeto[simbolo][0];
+        hijo = nuevoEstado(actual, static_cast<std::uint32_t>(l), static_cast<std::uint32_t>(i + 1), simbolo, exacto);
+      }
+      actual = hijo;
+    }
   }
+  m_columnaDeSimbolo.resize(m_alfabeto.size());
+  m_simboloDeColumna.resize(m_alfabeto.size());
+  for (std::size_t a = 0; a < m_alfabeto.size(); ++a) m_columnaDeSimbolo[a] = m_simboloDeColumna[a] = a;
+}
+
+void TAutomata::ConstruirMealy(const TLista& tokens, const TLista& pares) {
+  m_nombres.AnadirSiNoEsta("");
   std::string prefijo;
   for (const auto& token : tokens) {
     if (token == "$") {
-      for (const auto& final : m_finales) m_estados.AnadirSiNoEsta(final);
+      for (const auto& final : m_finales) m_nombres.AnadirSiNoEsta(final);
       break;
     }
     if (token == "*") {
       prefijo.clear();
     } else if (token != "/") {
       prefijo += token;
-      m_estados.AnadirSiNoEsta(prefijo);
+      m_nombres.AnadirSiNoEsta(prefijo);
     }
   }
   for (const auto& par : pares) m_alfabeto.Anadir(par);
 }
 
-void TAutomata::AnadirPrefijos(const std::string& cadena) {
-  std::string prefijo;
-  prefijo.reserve(cadena.size());
-  for (char c : cadena) {
-    m_alfabeto.AnadirSiNoEsta(std::string(1, c));
-    prefijo += c;
-    m_estados.AnadirSiNoEsta(prefijo);
+std::string_view TAutomata::VistaNombre(TIdEstado estado) const {
+  if (!EsTrie()) return m_nombres[estado];
+  if (m_profundidad[estado] == 0) return {};
+  return std::string_view(m_lineas[m_linea[estado]]).substr(0, m_profundidad[estado]);
+}
+
+std::string TAutomata::Nombre(TIdEstado estado) const { return std::string(VistaNombre(estado)); }
+
+void TAutomata::AnadirNombre(TIdEstado estado, std::string& destino) const { destino += VistaNombre(estado); }
+
+std::optional<TIdEstado> TAutomata::IdDe(std::string_view nombre) const {
+  if (!EsTrie()) {
+    const auto i = m_nombres.IndiceDe(nombre);
+    if (!i) return std::nullopt;
+    return static_cast<TIdEstado>(*i);
   }
+  TIdEstado actual = 0;
+  for (const char c : nombre) {
+    const std::uint16_t simbolo = m_simboloDeByte[static_cast<unsigned char>(MinusculaDe(c))];
+    if (simbolo == 0) return std::nullopt;
+    TIdEstado hijo = m_primerHijo[actual];
+    while (hijo != kSinEstado && m_simbolo[hijo] != simbolo - 1) hijo = m_hermano[hijo];
+    if (hijo == kSinEstado) return std::nullopt;
+    actual = hijo;
+  }
+  return actual;
+}
+
+TIdEstado TAutomata::Sucesor(TIdEstado estado, std::size_t simbolo) const {
+  if (simbolo >= m_simboloDeColumna.size()) return kSinEstado;
+  const std::size_t buscado = m_simboloDeColumna[simbolo];
+  TIdEstado hijo = m_primerHijo[estado];
+  while (hijo != kSinEstado && m_simbolo[hijo] != buscado) hijo = m_hermano[hijo];
+  return hijo;
+}
+
+std::vector<bool> TAutomata::EstadosFinales() const {
+  std::vector<bool> finales(NumeroDeEstados(), false);
+  for (const auto& final : m_finales)
+    if (const auto id = IdDe(final)) finales[*id] = true;
+  return finales;
+}
+
+const TListaIndexada& TAutomata::Estados() const {
+  if (!EsTrie() && !m_largos) return m_nombres;
+  if (!m_estadosTexto) {
+    TLista nombres;
+    if (m_largos) {
+      nombres.reserve(m_largos->size());
+      for (const TIdEstado id : *m_largos) nombres.push_back(Nombre(id));
+    } else {
+      nombres.reserve(NumeroDeEstados());
+      for (TIdEstado id = 0; id < NumeroDeEstados(); ++id) nombres.push_back(Nombre(id));
+    }
+    m_estadosTexto.emplace(nombres);
+  }
+  return *m_estadosTexto;
+}
+
+const TParticion& TAutomata::Bloques() const {
+  if (m_bloquesTexto) return *m_bloquesTexto;
+  if (!m_bloquesIds) return kSinBloques;
+  TParticion bloques;
+  bloques.reserve(m_bloquesIds->size());
+  for (const auto& bloque : *m_bloquesIds) {
+    TLista nombres;
+    nombres.reserve(bloque.size());
+    for (const TIdEstado id : bloque) nombres.push_back(Nombre(id));
+    bloques.push_back(std::move(nombres));
+  }
+  return m_bloquesTexto.emplace(std::move(bloques));
+}
+
+void TAutomata::PonerBloques(TParticion bloques) {
+  // Kept as ids too when every item is a state's name spelt as the state is.
+  TBloquesIds ids;
+  ids.reserve(bloques.size());
+  bool todos = true;
+  for (const auto& bloque : bloques) {
+    std::vector<TIdEstado>& fila = ids.emplace_back();
+    fila.reserve(bloque.size());
+    for (const auto& nombre : bloque) {
+      const auto id = IdDe(nombre);
+      if (!id || VistaNombre(*id) != nombre) {
+        todos = false;
+        break;
+      }
+      fila.push_back(*id);
+    }
+    if (!todos) break;
+  }
+  if (todos)
+    m_bloquesIds = std::move(ids);
+  else
+    m_bloquesIds.reset();
+  m_bloquesTexto = std::move(bloques);
+}
+
+void TAutomata::PonerBloquesIds(TBloquesIds bloques) {
+  m_bloquesIds = std::move(bloques);
+  m_bloquesTexto.reset();
+}
+
+void TAutomata::ResultadoKR(TBloquesIds bloques, const TLista& muestra, const std::string& marca) {
+  PonerBloquesIds(std::move(bloques));
+  m_finales = muestra;
+  QuitarSimbolo(marca);
 }
 
 void TAutomata::ResultadoKR(TParticion bloques, const TLista& muestra, const std::string& marca) {
-  m_bloques = std::move(bloques);
+  PonerBloques(std::move(bloques));
   m_finales = muestra;
-  if (const auto i = m_alfabeto.IndiceDe(marca)) {
-    TLista alfabeto = m_alfabeto.Lista();
-    alfabeto.erase(alfabeto.begin() + static_cast<std::ptrdiff_t>(*i));
-    m_alfabeto = alfabeto;
+  QuitarSimbolo(marca);
+}
+
+void TAutomata::QuitarSimbolo(const std::string& marca) {
+  const auto i = m_alfabeto.IndiceDe(marca);
+  if (!i) return;
+  TLista alfabeto = m_alfabeto.Lista();
+  alfabeto.erase(alfabeto.begin() + static_cast<std::ptrdiff_t>(*i));
+  m_alfabeto = alfabeto;
+  if (!EsTrie()) return;
+  // the trie keeps the marker's transitions, which no column of the alphabet shows now
+  m_simboloDeColumna.erase(m_simboloDeColumna.begin() + static_cast<std::ptrdiff_t>(*i));
+  for (auto& columna : m_columnaDeSimbolo) {
+    if (columna == *i)
+      columna = kSinSimbolo;
+    else if (columna != kSinSimbolo && columna > *i)
+      --columna;
   }
 }
 
+void TAutomata::ResultadoKC(TBloquesIds bloques, std::vector<TIdEstado> largos) {
+  PonerBloquesIds(std::move(bloques));
+  m_largos = std::move(largos);
+  m_estadosTexto.reset();
+}
+
 void TAutomata::ResultadoKC(TParticion bloques, const TLista& largos) {
-  m_bloques = std::move(bloques);
-  m_estados = largos;
+  PonerBloques(std::move(bloques));
+  std::vector<TIdEstado> ids;
+  ids.reserve(largos.size());
+  for (const auto& nombre : largos)
+    if (const auto id = IdDe(nombre)) ids.push_back(*id);
+  m_largos = std::move(ids);
+  m_estadosTexto.reset();
 }

@@ -15,6 +15,7 @@
 #include "inference/AlgoritmoKC.h"
 
 #include <algorithm>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -25,23 +26,34 @@
 
 namespace {
 
+bool EnUnaCaja(std::string_view texto, bool minusculas) {
+  return std::all_of(texto.begin(), texto.end(),
+                     [&](char c) { return (minusculas ? MinusculaDe(c) : MayusculaDe(c)) == c; });
+}
+
 // True when no two different names or suffixes can be equal ignoring letter case: every
-// name is its own lowercase form, or every name is its own uppercase form.
-bool NombresEnUnaCaja(const TLista& estados) {
-  bool minusculas = true;
-  bool mayusculas = true;
-  for (const auto& nombre : estados) {
-    minusculas = minusculas && AMinusculas(nombre) == nombre;
-    mayusculas = mayusculas && AMayusculas(nombre) == nombre;
-    if (!minusculas && !mayusculas) return false;
+// name is its own lowercase form, or every name is its own uppercase form. A trie's names
+// are prefixes of its sample's lines, so a sample in one case answers at once.
+bool NombresEnUnaCaja(const TAutomata& automata) {
+  for (const bool minusculas : {true, false}) {
+    if (automata.EsTrie() && std::all_of(automata.Finales().begin(), automata.Finales().end(),
+                                         [&](const std::string& linea) { return EnUnaCaja(linea, minusculas); }))
+      return true;
+    bool todos = true;
+    for (TIdEstado id = 0; todos && id < automata.NumeroDeEstados(); ++id)
+      todos = EnUnaCaja(automata.VistaNombre(id), minusculas);
+    if (todos) return true;
   }
-  return true;
+  return false;
 }
 
 // Block by block, as the grouping is stated over text lists (names in mixed case only).
-void AgruparPorSufijoRecorriendo(const TLista& largos, std::size_t k, TModoInferencia modo, TParticion& bloques,
-                                  TObservadorFusiones* observador) {
-  for (const auto& s : largos) {
+void AgruparPorSufijoRecorriendo(const TAutomata& automata, const std::vector<TIdEstado>& largos, std::size_t k,
+                                  TModoInferencia modo, TBloquesIds& bloquesIds, TObservadorFusiones* observador) {
+  TParticion bloques;
+  for (const auto& ids : bloquesIds) bloques.push_back(ConjuntoUnitario(automata.Nombre(ids.front())));
+  for (const TIdEstado id : largos) {
+    const std::string s = automata.Nombre(id);
     const std::string suf(*UltimosSimbolos(s, k, modo));
     TLista encontrado;
     std::string marca;
@@ -71,25 +83,33 @@ void AgruparPorSufijoRecorriendo(const TLista& largos, std::size_t k, TModoInfer
     }
     bloques.push_back(std::move(nuevo));
   }
+  // every item is a state's own name
+  bloquesIds.clear();
+  for (const auto& bloque : bloques) {
+    auto& ids = bloquesIds.emplace_back();
+    for (const auto& nombre : bloque) ids.push_back(*automata.IdDe(nombre));
+  }
 }
 
 // With names in one letter case: blocks are the classes of equal suffix, ordered by the
 // position of their last state.
-void AgruparPorSufijoIndexado(const TLista& largos, std::size_t k, TModoInferencia modo, TParticion& bloques,
-                              TObservadorFusiones* observador) {
+void AgruparPorSufijoIndexado(const TAutomata& automata, const std::vector<TIdEstado>& largos, std::size_t k,
+                              TModoInferencia modo, TBloquesIds& bloques, TObservadorFusiones* observador) {
   struct TGrupo {
-    TLista estados;
+    std::vector<TIdEstado> estados;
     std::size_t ultimo = 0;
   };
   std::vector<TGrupo> grupos;
-  std::unordered_map<std::string, std::size_t> grupoDeSufijo;
+  // the suffixes are views of the automaton's names, which outlive this run
+  std::unordered_map<std::string_view, std::size_t> grupoDeSufijo;
   for (std::size_t i = 0; i < largos.size(); ++i) {
-    const std::string sufijo(*UltimosSimbolos(largos[i], k, modo));
+    const std::string_view sufijo = *UltimosSimbolos(automata.VistaNombre(largos[i]), k, modo);
     const auto [it, nuevo] = grupoDeSufijo.emplace(sufijo, grupos.size());
     if (nuevo) grupos.emplace_back();
     TGrupo& grupo = grupos[it->second];
     if (observador && !nuevo)
-      observador->Fusion(NombreEnTraza(grupo.estados.front()), largos[i], "sufijo " + NombreEnTraza(sufijo));
+      observador->Fusion(NombreEnTraza(automata.Nombre(grupo.estados.front())), automata.Nombre(largos[i]),
+                         "sufijo " + NombreEnTraza(std::string(sufijo)));
     grupo.estados.push_back(largos[i]);
     grupo.ultimo = i;
   }
@@ -103,18 +123,18 @@ void AgruparPorSufijoIndexado(const TLista& largos, std::size_t k, TModoInferenc
 void AlgoritmoKC(TAutomata& automata, int k, TModoInferencia modo, TObservadorFusiones* observador) {
   const std::size_t simbolos = static_cast<std::size_t>(k);
   // SepararCortos.
-  TParticion bloques;
-  TLista largos;
-  for (const auto& estado : automata.Estados()) {
-    if (!UltimosSimbolos(estado, simbolos, modo))
-      bloques.push_back(ConjuntoUnitario(estado));
+  TBloquesIds bloques;
+  std::vector<TIdEstado> largos;
+  for (TIdEstado id = 0; id < automata.NumeroDeEstados(); ++id) {
+    if (!UltimosSimbolos(automata.VistaNombre(id), simbolos, modo))
+      bloques.push_back({id});
     else
-      largos.push_back(estado);
+      largos.push_back(id);
   }
   // AgruparPorSufijo.
-  if (NombresEnUnaCaja(automata.Estados()))
-    AgruparPorSufijoIndexado(largos, simbolos, modo, bloques, observador);
+  if (NombresEnUnaCaja(automata))
+    AgruparPorSufijoIndexado(automata, largos, simbolos, modo, bloques, observador);
   else
-    AgruparPorSufijoRecorriendo(largos, simbolos, modo, bloques, observador);
-  automata.ResultadoKC(std::move(bloques), largos);
+    AgruparPorSufijoRecorriendo(automata, largos, simbolos, modo, bloques, observador);
+  automata.ResultadoKC(std::move(bloques), std::move(largos));
 }

@@ -127,7 +127,7 @@ TFusionKR::TFusionKR(const TAutomata& automata, int k, TModoInferencia modo, TOb
       m_k(k),
       m_modo(modo),
       m_observador(observador),
-      m_estados(static_cast<int>(automata.Estados().size())),
+      m_estados(static_cast<int>(automata.NumeroDeEstados())),
       m_simbolos(static_cast<int>(automata.Alfabeto().size())),
       m_padre(m_estados),
       m_tamano(m_estados, 1),
@@ -143,33 +143,44 @@ TFusionKR::TFusionKR(const TAutomata& automata, int k, TModoInferencia modo, TOb
     m_orden[s] = s;
   }
   const std::size_t simbolos = static_cast<std::size_t>(k);
-  std::unordered_map<std::string, int> idSufijo;
+  // the suffixes are views of the automaton's names, which outlive this run
+  std::unordered_map<std::string_view, int> idSufijo;
   // t·a is the state s (letter case aside): the forward cell of t by a is {s}; when t·a
   // spells s exactly, t is s's predecessor by a (at most one t per s and a).
-  const auto enlazar = [&](std::size_t t, std::size_t a, std::size_t s) {
+  const auto enlazar = [&](std::size_t t, std::size_t a, std::size_t s, bool exacto) {
     m_representante[t * m_simbolos + a] = static_cast<int>(s);
-    const std::string& nombre = automata.Estados()[t];
-    const std::string& simbolo = automata.Alfabeto()[a];
-    const std::string& destino = automata.Estados()[s];
-    if (destino.size() != nombre.size() + simbolo.size() || destino.compare(0, nombre.size(), nombre) != 0 ||
-        destino.compare(nombre.size(), simbolo.size(), simbolo) != 0)
-      return;
+    if (!exacto) return;
+    const std::string_view nombre = automata.VistaNombre(static_cast<TIdEstado>(t));
     // the last k symbols of the predecessor, or all of it when it is shorter
     const std::string_view ultimos = UltimosSimbolos(nombre, simbolos, modo).value_or(nombre);
-    const auto sufijo = idSufijo.emplace(std::string(ultimos), static_cast<int>(idSufijo.size()));
+    const auto sufijo = idSufijo.emplace(ultimos, static_cast<int>(idSufijo.size()));
     auto grupos = std::make_unique<TGruposPredecesores>();
     grupos->primeros.emplace(sufijo.first->second, TGruposPredecesores::TPrimero{0, static_cast<int>(t)});
     grupos->largo = 1;
     m_grupo[s * m_simbolos + a] = static_cast<int>(m_grupos.size());
     m_grupos.push_back(std::move(grupos));
   };
+  // t·a spells s exactly when the texts are equal letter case included.
+  const auto deletreaExacto = [&](std::size_t t, std::size_t a, std::size_t s) {
+    const std::string_view nombre = automata.VistaNombre(static_cast<TIdEstado>(t));
+    const std::string& simbolo = automata.Alfabeto()[a];
+    const std::string_view destino = automata.VistaNombre(static_cast<TIdEstado>(s));
+    return destino.size() == nombre.size() + simbolo.size() && destino.starts_with(nombre) &&
+           destino.substr(nombre.size()) == simbolo;
+  };
 
+  if (automata.EsTrie()) {
+    // A character trie: each state but the empty prefix is its parent's successor.
+    for (TIdEstado s = 1; s < automata.NumeroDeEstados(); ++s)
+      enlazar(automata.Padre(s), automata.Simbolo(s), s, automata.SucesorExacto(s));
+    return;
+  }
   if (automata.Alfabeto().TieneRepetidos()) {
     // Two symbols equal but for letter case: every cell is looked up on its own.
     for (std::size_t t = 0; t < automata.Estados().size(); ++t)
       for (std::size_t a = 0; a < automata.Alfabeto().size(); ++a)
         if (const auto s = automata.Estados().IndiceDe(automata.Estados()[t] + automata.Alfabeto()[a]))
-          enlazar(t, a, *s);
+          enlazar(t, a, *s, deletreaExacto(t, a, *s));
     return;
   }
   // Otherwise each state s is split, for each symbol length, into a prefix t and a final
@@ -183,7 +194,8 @@ TFusionKR::TFusionKR(const TAutomata& automata, int k, TModoInferencia modo, TOb
       if (largo > nombre.size()) continue;
       const auto a = automata.Alfabeto().IndiceDe(nombre.substr(nombre.size() - largo));
       if (!a) continue;
-      if (const auto t = automata.Estados().IndiceDe(nombre.substr(0, nombre.size() - largo))) enlazar(*t, *a, s);
+      if (const auto t = automata.Estados().IndiceDe(nombre.substr(0, nombre.size() - largo)))
+        enlazar(*t, *a, s, deletreaExacto(*t, *a, s));
     }
   }
 }
@@ -231,13 +243,13 @@ void TFusionKR::Informar(int p, int q, int causa) const {
     texto = "sucesor " + m_automata.Alfabeto()[static_cast<std::size_t>(causa / 2)];
   } else {
     // the common k-suffix of the two predecessors, read from the first
-    const std::string& x = m_automata.Estados()[static_cast<std::size_t>(p)];
+    const std::string_view x = m_automata.VistaNombre(static_cast<TIdEstado>(p));
     const std::string_view w = UltimosSimbolos(x, static_cast<std::size_t>(m_k), m_modo).value_or(x);
     texto = "predecesor " + m_automata.Alfabeto()[static_cast<std::size_t>(causa / 2)] + " " +
             NombreEnTraza(std::string(w));
   }
-  m_observador->Fusion(NombreEnTraza(m_automata.Estados()[static_cast<std::size_t>(p)]),
-                       NombreEnTraza(m_automata.Estados()[static_cast<std::size_t>(q)]), texto);
+  m_observador->Fusion(NombreEnTraza(m_automata.Nombre(static_cast<TIdEstado>(p))),
+                       NombreEnTraza(m_automata.Nombre(static_cast<TIdEstado>(q))), texto);
 }
 
 void TFusionKR::FusionarPar(int p, int q, int causa) {
@@ -333,7 +345,7 @@ void AlgoritmoKR(TAutomata& automata, int k, TModoInferencia modo, const TLista&
   std::vector<int> finales;
   finales.reserve(automata.Finales().size());
   for (const auto& final : automata.Finales()) {
-    const auto id = automata.Estados().IndiceDe(final);
+    const auto id = automata.IdDe(final);
     if (!id) throw TErrorInterno("ERROR INT0KR10");  // a marked example that is no state
     finales.push_back(static_cast<int>(*id));
   }
@@ -346,18 +358,15 @@ void AlgoritmoKR(TAutomata& automata, int k, TModoInferencia modo, const TLista&
 
   // QuitarMarcaFinal: drop the block of the marked examples, restore the unmarked sample
   // and take "$" out of the alphabet.
-  TParticion particion;
+  TBloquesIds particion;
   particion.reserve(bloques.size());
   bool marcaQuitada = finales.empty();
-  for (const auto& bloque : bloques) {
+  for (auto& bloque : bloques) {
     if (!marcaQuitada && std::find(bloque.begin(), bloque.end(), finales[0]) != bloque.end()) {
       marcaQuitada = true;
       continue;
     }
-    TLista nombres;
-    nombres.reserve(bloque.size());
-    for (int s : bloque) nombres.push_back(automata.Estados()[s]);
-    particion.push_back(std::move(nombres));
+    particion.emplace_back(bloque.begin(), bloque.end());
   }
   automata.ResultadoKR(std::move(particion), muestra, kMarcaFinal);
 }

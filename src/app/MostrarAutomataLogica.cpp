@@ -29,7 +29,7 @@ void TFmostrarAutomataLogica::FormShow(TInteraccion& interaccion) {
   m_informe.clear();
   m_funcion.reset();
   m_mostrada = true;
-  m_datos = CalcularDatosResultado(*m_automata);
+  m_datos = CalcularDatosResultado(*m_automata, m_textosEstados);
 }
 
 void TFmostrarAutomataLogica::BotonPasoAPasoClick(TInteraccion& interaccion) {
@@ -105,8 +105,7 @@ void TFmostrarAutomataLogica::GuardarFuncionTransicion() {
 }
 
 void TFmostrarAutomataLogica::EmitirInforme(const TSalidaLineas& salida) const {
-  for (const auto& linea : CabeceraInformeResultado(m_caption, m_sesion.MuestraPositiva, EjemplosAnadidos(), m_datos))
-    salida(linea);
+  EmitirCabeceraResultado(m_caption, m_sesion.MuestraPositiva, EjemplosAnadidos(), m_datos, m_automata, salida);
   EmitirLineasDeTabla(m_datos.Tabla, TFormatoTabla::A, salida);
 }
 

@@ -53,6 +53,11 @@ class TFmostrarAutomataLogica {
   const TAutomata& Automata() const { return *m_automata; }
   TSesion& Sesion() const { return m_sesion; }
 
+  // Report only (the command-line tool): the next FormShow leaves the three state texts
+  // empty, and EmitirInforme writes them from the automaton as it goes, so a result of
+  // millions of states is never held as text.
+  void SoloInforme() { m_textosEstados = false; }
+
   // On show: enables BotonValidar, plays "Result.wav", creates the window data and fills
   // the memos and the table. The validation function (quotient kind) is built the first
   // time something validates.
@@ -131,6 +136,7 @@ class TFmostrarAutomataLogica {
   bool m_textoKVisible = false;
   bool m_botonValidar = true;
   TDatosResultado m_datos;
+  bool m_textosEstados = true;
   bool m_mostrada = false;
   // built on first use between FormShow and FormClose
   mutable std::unique_ptr<TFuncion> m_funcion;

@@ -119,14 +119,14 @@ int EmitirInforme(const TProductorLineas& producir, const std::optional<std::str
   constexpr std::size_t kBloque = 1 << 16;
   std::string bloque;
   bloque.reserve(kBloque);
-  producir([&](const std::string& linea) {
-    bloque += Cp1252AUtf8(linea);
-    bloque += '\n';
+  producir(TSalidaLineas::PorTrozos([&](std::string_view texto, bool fin) {
+    AnadirCp1252AUtf8(bloque, texto);
+    if (fin) bloque += '\n';
     if (bloque.size() >= kBloque) {
       std::cout.write(bloque.data(), static_cast<std::streamsize>(bloque.size()));
       bloque.clear();
     }
-  });
+  }));
   std::cout.write(bloque.data(), static_cast<std::streamsize>(bloque.size()));
   std::cout << std::flush;
   return kSalidaResultado;

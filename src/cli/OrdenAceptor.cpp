@@ -51,6 +51,7 @@ int Aceptor(const TArgumentos& argumentos) {
   if (const int codigo = EmitirInforme(informe, argumentos.Valor("-o"));
       codigo != kSalidaResultado)
     return codigo;
+  if (!argumentos.Tiene("--diagrama")) return kSalidaResultado;
   TFmostrarAceptorLogica ventana(aceptor, muestra);
   ventana.PonerCaption(titulo);
   return EmitirDiagrama(DiagramaDeVentana(ventana), argumentos.Valor("--diagrama"));

@@ -50,6 +50,7 @@ int SalidaResultado(TFmostrarAutomataLogica& ventana, const TOpcionesSalida& opc
     interaccion.archivoAbrir = *opciones.validar;
     if (!ElegirMuestraValidacion(interaccion, sesion.MuestraValidacion)) return kSalidaEntradaIncorrecta;
   }
+  ventana.SoloInforme();
   ventana.FormShow(interaccion);
 
   // Nothing is counted unless something validates; the report is written as it is formed.

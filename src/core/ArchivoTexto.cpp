@@ -206,11 +206,11 @@ std::string EscribirLineasTexto(const std::string& ruta, const TProductorLineas&
       }
       bloque.clear();
     };
-    producir([&](const std::string& linea) {
-      bloque += linea;
-      bloque += "\r\n";
+    producir(TSalidaLineas::PorTrozos([&](std::string_view texto, bool fin) {
+      bloque += texto;
+      if (fin) bloque += "\r\n";
       if (bloque.size() >= kBloque) vaciar();
-    });
+    }));
     vaciar();
     errno = numero;
     return correcto;

@@ -87,6 +87,9 @@ class TAutomata {
   void ResultadoKR(TParticion bloques, const TLista& muestra, const std::string& marca);
   void ResultadoKC(TParticion bloques, const TLista& largos);
 
+  // The ids of Estados, in order, after KC; null when Estados holds every state (id order).
+  const std::vector<TIdEstado>* IdsDeEstados() const { return m_largos ? &*m_largos : nullptr; }
+
   // ---- States by id (every state of the acceptor as built, whatever KC left in Estados).
   std::size_t NumeroDeEstados() const { return EsTrie() ? m_padre.size() : m_nombres.size(); }
   // The state's name, as Estados writes it.

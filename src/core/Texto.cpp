@@ -91,11 +91,18 @@ bool IgualesSinMayusculas(std::string_view a, std::string_view b) {
 std::string Cp1252AUtf8(std::string_view texto) {
   std::string r;
   r.reserve(texto.size() + texto.size() / 4);
+  AnadirCp1252AUtf8(r, texto);
+  return r;
+}
+
+void AnadirCp1252AUtf8(std::string& destino, std::string_view texto) {
   for (char c : texto) {
     const auto b = static_cast<unsigned char>(c);
-    AnadirUtf8(r, b >= 0x80 && b < 0xA0 ? kAltos[b - 0x80] : char32_t{b});
+    if (b < 0x80)
+      destino += c;
+    else
+      AnadirUtf8(destino, b < 0xA0 ? kAltos[b - 0x80] : char32_t{b});
   }
-  return r;
 }
 
 std::optional<std::string> Utf8ACp1252(std::string_view texto, std::size_t* posicionError) {

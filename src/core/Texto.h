@@ -41,6 +41,8 @@ bool IgualesSinMayusculas(std::string_view a, std::string_view b);
 // Windows-1252 text as UTF-8. The five bytes the code page leaves undefined
 // (81, 8D, 8F, 90, 9D) become the control characters of the same number.
 std::string Cp1252AUtf8(std::string_view texto);
+// The same, appended to `destino`.
+void AnadirCp1252AUtf8(std::string& destino, std::string_view texto);
 
 // UTF-8 text as Windows-1252. Fails on invalid UTF-8 or on a character the code page
 // cannot hold; `posicionError` then receives the byte offset of the offending character.

@@ -2,7 +2,13 @@
 // lists and the initial block; the texts and the table are written from the lists.
 #include "results/DatosResultado.h"
 
+#include <algorithm>
+#include <cassert>
 #include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <string_view>
+#include <unordered_map>
 
 #include "core/Automata.h"
 #include "core/IndiceParticion.h"
@@ -25,37 +31,140 @@ TLista TDatosResultado::TextosDestino(int bloque, int simbolo) const {
 
 namespace {
 
-std::string TextoEstado(std::size_t n, const TLista& bloque) {
-  std::string texto = NombreBloque(n);
-  texto += " = ";
-  texto += ConjuntoATexto(bloque);
-  return texto;
+// Writes pieces of a text into `destino`, handing them on whenever 64 KB gather.
+class TTrozos {
+ public:
+  explicit TTrozos(const std::function<void(std::string_view)>& destino) : m_destino(destino) {}
+  ~TTrozos() { Vaciar(); }
+  std::string& Texto() { return m_texto; }
+  void Quizas() {
+    if (m_texto.size() >= (1u << 16)) Vaciar();
+  }
+  void Vaciar() {
+    if (!m_texto.empty()) m_destino(m_texto);
+    m_texto.clear();
+  }
+
+ private:
+  const std::function<void(std::string_view)>& m_destino;
+  std::string m_texto;
+};
+
+// "q"+n+" = "+the set text of block n, the empty name written "&".
+void EscribirTextoEstado(const TAutomata& automata, std::size_t n, TTrozos& trozos) {
+  std::string& t = trozos.Texto();
+  t += NombreBloque(n);
+  t += " = ";
+  std::size_t miembros = 0;
+  const auto miembro = [&](std::string_view nombre) {
+    t += miembros++ == 0 ? "{ " : ", ";
+    if (nombre.empty())
+      t += '&';
+    else
+      t += nombre;
+    trozos.Quizas();
+  };
+  if (const TBloquesIds* ids = automata.IdsDeBloques())
+    for (const TIdEstado id : (*ids)[n]) miembro(automata.VistaNombre(id));
+  else
+    for (const auto& nombre : automata.Bloques()[n]) miembro(nombre);
+  t += miembros == 0 ? "{}" : " }";
 }
 
-}  // namespace
+std::size_t NumeroDeBloques(const TAutomata& automata) {
+  const TBloquesIds* ids = automata.IdsDeBloques();
+  return ids ? ids->size() : automata.Bloques().size();
+}
 
-TDatosResultado CalcularDatosResultado(const TAutomata& automata) {
-  TDatosResultado datos;
+// The window's three texts, each handed to `destino` in pieces.
+void EscribirInicial(const TAutomata& automata, const TDatosResultado& datos,
+                     const std::function<void(std::string_view)>& destino) {
+  if (datos.BloqueInicial < 0) return;
+  TTrozos trozos(destino);
+  EscribirTextoEstado(automata, static_cast<std::size_t>(datos.BloqueInicial), trozos);
+}
+
+void EscribirFinales(const TAutomata& automata, const TDatosResultado& datos,
+                     const std::function<void(std::string_view)>& destino) {
+  TTrozos trozos(destino);
+  for (const int n : datos.BloquesFinales) {
+    trozos.Texto() += "  ";
+    EscribirTextoEstado(automata, static_cast<std::size_t>(n), trozos);
+  }
+}
+
+void EscribirEstados(const TAutomata& automata, const std::function<void(std::string_view)>& destino) {
+  TTrozos trozos(destino);
+  for (std::size_t n = 0; n < NumeroDeBloques(automata); ++n) {
+    trozos.Texto() += "  ";
+    EscribirTextoEstado(automata, n, trozos);
+  }
+}
+
+// Blocks, finals, initial block and target lists of a partition of a character trie, all
+// over state ids.
+void DestinosEnTrie(const TAutomata& automata, const TBloquesIds& bloques, TDatosResultado& datos) {
+  const std::size_t simbolos = automata.Alfabeto().size();
+  // the first block of each state; the rare states in more than one block keep them all
+  std::vector<int> bloqueDe(automata.NumeroDeEstados(), -1);
+  std::unordered_map<TIdEstado, std::vector<int>> variosBloques;
+  for (std::size_t n = 0; n < bloques.size(); ++n) {
+    for (const TIdEstado id : bloques[n]) {
+      const int b = static_cast<int>(n);
+      if (bloqueDe[id] < 0) {
+        bloqueDe[id] = b;
+        continue;
+      }
+      auto [it, nuevo] = variosBloques.try_emplace(id, std::vector<int>{bloqueDe[id]});
+      if (it->second.back() != b) it->second.push_back(b);
+    }
+  }
+  const auto paraCadaBloque = [&](TIdEstado id, auto f) {
+    if (bloqueDe[id] < 0) return;
+    if (const auto it = variosBloques.find(id); it != variosBloques.end()) {
+      for (const int b : it->second) f(b);
+    } else {
+      f(bloqueDe[id]);
+    }
+  };
+
+  if (automata.NumeroDeEstados() > 0 && bloqueDe[0] >= 0) datos.BloqueInicial = bloqueDe[0];
+  const std::vector<bool> finales = automata.EstadosFinales();
+  for (std::size_t n = 0; n < bloques.size(); ++n)
+    if (std::any_of(bloques[n].begin(), bloques[n].end(), [&](TIdEstado id) { return finales[id]; }))
+      datos.BloquesFinales.push_back(static_cast<int>(n));
+
+  // marca[d * simbolos + c] == n + 1 when block d is already in the list of (n, c)
+  std::vector<std::uint32_t> marca(bloques.size() * simbolos, 0);
+  datos.TablaDestinos.resize(bloques.size());
+  for (std::size_t n = 0; n < bloques.size(); ++n) {
+    auto& fila = datos.TablaDestinos[n];
+    fila.resize(simbolos);
+    const auto sello = static_cast<std::uint32_t>(n + 1);
+    for (const TIdEstado miembro : bloques[n]) {
+      automata.ParaCadaSucesor(miembro, [&](std::size_t c, TIdEstado hijo) {
+        paraCadaBloque(hijo, [&](int d) {
+          std::uint32_t& m = marca[static_cast<std::size_t>(d) * simbolos + c];
+          if (m == sello) return;
+          m = sello;
+          fila[c].push_back(d);
+        });
+      });
+    }
+  }
+}
+
+// The same over the names of the states (a Mealy acceptor, or a partition given as texts).
+void DestinosPorNombres(const TAutomata& automata, TDatosResultado& datos) {
   const TParticion& bloques = automata.Bloques();
   const TLista& alfabeto = automata.Alfabeto();
-
   const TIndiceParticion indice(bloques);
   auto bloquesDeEstado = [&](const std::string& estado) { return indice.BloquesDe(estado); };
 
-  datos.Alfabeto = ConjuntoATexto(alfabeto);
-  if (const auto* inicial = bloquesDeEstado("")) {
-    datos.BloqueInicial = inicial->front();
-    datos.Einicial = TextoEstado(static_cast<std::size_t>(datos.BloqueInicial),
-                                 bloques[static_cast<std::size_t>(datos.BloqueInicial)]);
-  }
-
+  if (const auto* inicial = bloquesDeEstado("")) datos.BloqueInicial = inicial->front();
   for (std::size_t n = 0; n < bloques.size(); ++n) {
-    std::string texto = "  ";
-    texto += TextoEstado(n, bloques[n]);
-    datos.Estados += texto;
     for (const auto& estado : bloques[n]) {
       if (automata.Finales().EsMiembro(estado)) {
-        datos.Efinales += texto;
         datos.BloquesFinales.push_back(static_cast<int>(n));
         break;
       }
@@ -82,10 +191,31 @@ TDatosResultado CalcularDatosResultado(const TAutomata& automata) {
       }
     }
   }
+}
+
+}  // namespace
+
+TDatosResultado CalcularDatosResultado(const TAutomata& automata, bool conTextos) {
+  TDatosResultado datos;
+  const TLista& alfabeto = automata.Alfabeto();
+  datos.Alfabeto = ConjuntoATexto(alfabeto);
+  const TBloquesIds* ids = automata.IdsDeBloques();
+  if (ids && automata.EsTrie())
+    DestinosEnTrie(automata, *ids, datos);
+  else
+    DestinosPorNombres(automata, datos);
+  const std::size_t bloques = datos.TablaDestinos.size();
+
+  datos.ConTextos = conTextos;
+  if (conTextos) {
+    EscribirInicial(automata, datos, [&](std::string_view t) { datos.Einicial += t; });
+    EscribirFinales(automata, datos, [&](std::string_view t) { datos.Efinales += t; });
+    EscribirEstados(automata, [&](std::string_view t) { datos.Estados += t; });
+  }
 
   MostrarAlfabetoEnRejilla(automata, datos.Tabla);
-  datos.Tabla.PonerFilas(bloques.size() + 1);
-  for (std::size_t n = 0; n < bloques.size(); ++n) {
+  datos.Tabla.PonerFilas(bloques + 1);
+  for (std::size_t n = 0; n < bloques; ++n) {
     std::string cabecera = " ";
     cabecera += NombreBloque(n);
     datos.Tabla.PonerCelda(n + 1, 0, std::move(cabecera));
@@ -99,4 +229,26 @@ TDatosResultado CalcularDatosResultado(const TAutomata& automata) {
     }
   }
   return datos;
+}
+
+void EmitirTextosEstados(const TAutomata* automata, const TDatosResultado& datos, const std::string& cabeceraInicial,
+                         const std::string& cabeceraFinales, const std::string& cabeceraEstados,
+                         const TSalidaLineas& salida) {
+  if (datos.ConTextos) {
+    salida(cabeceraInicial + datos.Einicial);
+    salida(cabeceraFinales + datos.Efinales);
+    salida(cabeceraEstados + datos.Estados);
+    return;
+  }
+  assert(automata != nullptr && "texts left out need the automaton to write them");
+  const std::function<void(std::string_view)> trozo = [&](std::string_view t) { salida.Trozo(t); };
+  salida.Trozo(cabeceraInicial);
+  EscribirInicial(*automata, datos, trozo);
+  salida(std::string());
+  salida.Trozo(cabeceraFinales);
+  EscribirFinales(*automata, datos, trozo);
+  salida(std::string());
+  salida.Trozo(cabeceraEstados);
+  EscribirEstados(*automata, trozo);
+  salida(std::string());
 }

@@ -7,12 +7,15 @@
 #include <vector>
 
 #include "core/Lista.h"
+#include "core/SalidaLineas.h"
 #include "core/TablaTexto.h"
 #include "results/Determinizacion.h"
 
 class TAutomata;
 
 struct TDatosResultado {
+  // False when the three state texts below were left empty (see CalcularDatosResultado).
+  bool ConTextos = true;
   std::string Alfabeto;  // set text of the alphabet
   std::string Einicial;  // "q"+n+" = "+set text of the initial block; empty if no block holds ""
   std::string Efinales;  // "  q"+n+" = "+set text for every final block, in block order
@@ -34,6 +37,15 @@ struct TDatosResultado {
 // Computes everything above from `automata`. A block is final when one of its members is a
 // final state; the target list of block B by symbol a holds, for each member m of B in
 // order, every block that has m·a as a member (ascending, each number once). Membership
-// ignores letter case and goes through a hash index of the states, so the work is linear
-// in the number of states times symbols.
-TDatosResultado CalcularDatosResultado(const TAutomata& automata);
+// ignores letter case and goes through the acceptor's trie (or a hash index of the
+// states), so the work is linear in the number of states times symbols. Without
+// `conTextos` the texts Einicial, Efinales and Estados stay empty: they hold every state's
+// name, which a report then writes piece by piece (EmitirTextoEstados).
+TDatosResultado CalcularDatosResultado(const TAutomata& automata, bool conTextos = true);
+
+// The three state texts of `datos`, each as one line after its header: datos' own texts
+// when it has them, else written piece by piece from the partition of `automata` (then
+// required: the automaton `datos` was computed from).
+void EmitirTextosEstados(const TAutomata* automata, const TDatosResultado& datos, const std::string& cabeceraInicial,
+                         const std::string& cabeceraFinales, const std::string& cabeceraEstados,
+                         const TSalidaLineas& salida);

@@ -32,7 +32,37 @@ TLista LineasDeTablaMealy(const TTablaTexto& tabla) {
 
 }  // namespace
 
-void EmitirLineasDeTabla(const TTablaTexto& tabla, TFormatoTabla formato, const TSalidaLineas& salida) {
+namespace {
+
+// ConjuntoATexto of Estados, ending the current line, written in pieces.
+void EmitirNombresDeEstados(const TAutomata& aceptor, const TSalidaLineas& salida) {
+  const std::vector<TIdEstado>* visibles = aceptor.IdsDeEstados();
+  const std::size_t estados = visibles ? visibles->size() : aceptor.NumeroDeEstados();
+  if (estados == 0) {
+    salida("{}");
+    return;
+  }
+  std::string trozo;
+  for (std::size_t i = 0; i < estados; ++i) {
+    const std::string_view nombre = aceptor.VistaNombre(visibles ? (*visibles)[i] : static_cast<TIdEstado>(i));
+    trozo += i == 0 ? "{ " : ", ";
+    if (nombre.empty())
+      trozo += '&';
+    else
+      trozo += nombre;
+    if (trozo.size() >= (1u << 16)) {
+      salida.Trozo(trozo);
+      trozo.clear();
+    }
+  }
+  trozo += " }";
+  salida(trozo);
+}
+
+}  // namespace
+
+void EmitirLineasDeTabla(const TTablaTexto& tabla, TFormatoTabla formato, const TSalidaLineas& salida,
+                         std::size_t desdeFila) {
   if (formato == TFormatoTabla::Mealy) {
     for (const auto& linea : LineasDeTablaMealy(tabla)) salida(linea);
     return;
@@ -42,7 +72,7 @@ void EmitirLineasDeTabla(const TTablaTexto& tabla, TFormatoTabla formato, const 
   const std::string separador = a ? "  " : "    ";
   const std::string vacia = a ? " -" : "-";
   std::string linea;
-  for (std::size_t f = 0; f < tabla.Filas(); ++f) {
+  for (std::size_t f = desdeFila; f < tabla.Filas(); ++f) {
     linea.clear();
     for (std::size_t c = 0; c < tabla.Columnas(); ++c) {
       const std::string& texto = tabla.Celda(f, c);
@@ -79,9 +109,13 @@ void EmitirInformeAceptor(const std::string& titulo, const TLista& muestraPositi
   salida("Alfabeto: " + ConjuntoATexto(aceptor.Alfabeto()));
   salida("Estado Inicial: " + ConjuntoATexto(ConjuntoUnitario("")));
   salida("Estados Finales: " + ConjuntoATexto(aceptor.Finales()));
-  salida("Conjunto de Estados: " + ConjuntoATexto(aceptor.Estados()));
+  salida.Trozo("Conjunto de Estados: ");
+  EmitirNombresDeEstados(aceptor, salida);
   salida("Funci\xF3n de Transici\xF3n: ");
-  EmitirLineasDeTabla(RejillaAceptor(aceptor), TFormatoTabla::A, salida);
+  // row by row: the grid of a long sample is far bigger than the sample
+  RejillaAceptorPorFilas(aceptor, [&](const TTablaTexto& fila, std::size_t r) {
+    EmitirLineasDeTabla(fila, TFormatoTabla::A, salida, r == 0 ? 0 : 1);
+  });
 }
 
 TLista InformeAceptor(const std::string& titulo, const TLista& muestraPositiva, const TAutomata& aceptor) {
@@ -96,16 +130,21 @@ constexpr const char* kLineaFuncion = "Funci\xF3n de Transici\xF3n: ";
 
 }  // namespace
 
+void EmitirCabeceraResultado(const std::string& titulo, const TLista& muestraPositiva, const TLista* ejemplosAnadidos,
+                             const TDatosResultado& datos, const TAutomata* automata, const TSalidaLineas& salida) {
+  salida(titulo);
+  salida("Muestra: " + ConjuntoATexto(muestraPositiva));
+  if (ejemplosAnadidos != nullptr) salida("Ejemplos a\xF1" "adidos: " + ConjuntoATexto(*ejemplosAnadidos));
+  salida("Alfabeto: " + datos.Alfabeto);
+  EmitirTextosEstados(automata, datos, "Estado Inicial: ", "Estados Finales: ", "Conjunto de Estados: ", salida);
+  salida(kLineaFuncion);
+}
+
 TLista CabeceraInformeResultado(const std::string& titulo, const TLista& muestraPositiva,
                                 const TLista* ejemplosAnadidos, const TDatosResultado& datos) {
-  TLista lineas = {titulo, "Muestra: " + ConjuntoATexto(muestraPositiva)};
-  if (ejemplosAnadidos != nullptr)
-    lineas.push_back("Ejemplos a\xF1" "adidos: " + ConjuntoATexto(*ejemplosAnadidos));
-  lineas.push_back("Alfabeto: " + datos.Alfabeto);
-  lineas.push_back("Estado Inicial: " + datos.Einicial);
-  lineas.push_back("Estados Finales: " + datos.Efinales);
-  lineas.push_back("Conjunto de Estados: " + datos.Estados);
-  lineas.push_back(kLineaFuncion);
+  TLista lineas;
+  EmitirCabeceraResultado(titulo, muestraPositiva, ejemplosAnadidos, datos, nullptr,
+                          [&](const std::string& linea) { lineas.push_back(linea); });
   return lineas;
 }
 

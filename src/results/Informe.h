@@ -24,8 +24,10 @@ enum class TFormatoTabla { A, B, Mealy };
 // One line per table row, row 0 first, cells column by column. The corner's own text is
 // never written.
 TLista LineasDeTabla(const TTablaTexto& tabla, TFormatoTabla formato);
-// The same lines handed to `salida` one at a time as each is formed.
-void EmitirLineasDeTabla(const TTablaTexto& tabla, TFormatoTabla formato, const TSalidaLineas& salida);
+// The same lines handed to `salida` one at a time as each is formed, from row `desdeFila`
+// on (A and B only; row 0 is the header row wherever the table starts).
+void EmitirLineasDeTabla(const TTablaTexto& tabla, TFormatoTabla formato, const TSalidaLineas& salida,
+                         std::size_t desdeFila = 0);
 
 // The header lines followed by the table's lines.
 TLista LineasDeInforme(const TLista& cabecera, const TTablaTexto& tabla, TFormatoTabla formato);
@@ -47,6 +49,10 @@ void EmitirInformeAceptor(const std::string& titulo, const TLista& muestraPositi
 // format A.
 TLista CabeceraInformeResultado(const std::string& titulo, const TLista& muestraPositiva,
                                 const TLista* ejemplosAnadidos, const TDatosResultado& datos);
+// The same lines handed to `salida`; when `datos` was computed without its state texts,
+// they are written from `automata` (the automaton it was computed from) piece by piece.
+void EmitirCabeceraResultado(const std::string& titulo, const TLista& muestraPositiva, const TLista* ejemplosAnadidos,
+                             const TDatosResultado& datos, const TAutomata* automata, const TSalidaLineas& salida);
 
 // The header lines of the Mealy result window's report: its caption, then "Situaciones: ",
 // "Acciones: ", "Estado Inicial: ", "Estados Finales: " and "Conjunto de Estados: " each

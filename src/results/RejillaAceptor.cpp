@@ -35,3 +35,27 @@ TTablaTexto RejillaAceptor(const TAutomata& automata) {
   MostrarTransicionesEnRejilla(automata, rejilla);
   return rejilla;
 }
+
+void RejillaAceptorPorFilas(const TAutomata& automata,
+                            const std::function<void(const TTablaTexto&, std::size_t)>& filaLista) {
+  TTablaTexto fila;
+  MostrarAlfabetoEnRejilla(automata, fila);
+  filaLista(fila, 0);
+  const std::size_t simbolos = automata.Alfabeto().size();
+  fila.PonerFilas(2);
+  const std::vector<TIdEstado>* visibles = automata.IdsDeEstados();
+  const std::size_t estados = visibles ? visibles->size() : automata.NumeroDeEstados();
+  for (std::size_t r = 0; r < estados; ++r) {
+    const TIdEstado id = visibles ? (*visibles)[r] : static_cast<TIdEstado>(r);
+    const std::string nombre = automata.Nombre(id);
+    fila.PonerCelda(1, 0, r == 0 ? std::string("&") : nombre);
+    for (std::size_t c = 0; c < simbolos; ++c) {
+      std::string destino = nombre + automata.Alfabeto()[c];
+      // the trie answers at once when every state is shown; otherwise the shown list decides
+      const bool esEstado = automata.EsTrie() && !visibles ? automata.Sucesor(id, c) != TAutomata::kSinEstado
+                                                          : automata.Estados().EsMiembro(destino);
+      fila.PonerCelda(1, c + 1, esEstado ? std::move(destino) : "_");
+    }
+    filaLista(fila, r + 1);
+  }
+}

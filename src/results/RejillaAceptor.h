@@ -2,6 +2,9 @@
 // and its report show it, and the symbols' header row that the result grids share.
 #pragma once
 
+#include <cstddef>
+#include <functional>
+
 #include "core/TablaTexto.h"
 
 class TAutomata;
@@ -17,3 +20,6 @@ void MostrarEstadosEnRejilla(const TAutomata& automata, TTablaTexto& rejilla);
 void MostrarTransicionesEnRejilla(const TAutomata& automata, TTablaTexto& rejilla);
 // The three operations above on a new table: the acceptor's transition grid.
 TTablaTexto RejillaAceptor(const TAutomata& automata);
+// The grid one row at a time, for a report of any size: `fila` gets row 0 and is handed to
+// `filaLista` with 0, then gets row r in its row 1 and is handed on with r, for every state.
+void RejillaAceptorPorFilas(const TAutomata& automata, const std::function<void(const TTablaTexto&, std::size_t)>& filaLista);

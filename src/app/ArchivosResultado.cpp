@@ -2,8 +2,12 @@
 #include "app/ArchivosResultado.h"
 
 #include <filesystem>
+#include <utility>
 
 #include "app/FlujosMuestra.h"
+#include "app/GraficosLogica.h"
+#include "app/InteraccionResultados.h"
+#include "app/TextosProgreso.h"
 #include "core/ArchivoTexto.h"
 
 namespace {
@@ -57,5 +61,20 @@ bool GuardarInforme(TInteraccion& interaccion, const TLista& informe) {
     interaccion.Mensaje(error, TIcono::Error, TBotones::Ok);
     return false;
   }
+  return true;
+}
+
+void ValidarArchivo(TInteraccion& interaccion, TLista& muestraValidacion, const std::function<bool()>& validar) {
+  TLista anterior = muestraValidacion;
+  if (!ElegirMuestraValidacion(interaccion, muestraValidacion)) return;
+  if (!validar()) muestraValidacion = std::move(anterior);
+}
+
+bool ValidarConProgreso(TInteraccionResultados& interaccion, TFgraficosLogica& graficos,
+                        const std::function<void(TFgraficosLogica&)>& contar) {
+  TFgraficosLogica nuevos = graficos;
+  if (!interaccion.EjecutarConProgreso(kProgresoValidacion, [&] { contar(nuevos); })) return false;
+  graficos = std::move(nuevos);
+  interaccion.MostrarGraficos(graficos);
   return true;
 }

@@ -1,11 +1,15 @@
 // ArchivosResultado: the two file flows every result window offers: choosing a test sample
-// for "Validar" and saving the window's report with "Guardar".
+// for "Validar" (and counting it) and saving the window's report with "Guardar".
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "app/Interaccion.h"
 #include "core/Lista.h"
+
+class TFgraficosLogica;
+class TInteraccionResultados;
 
 // The open dialog of "Validar": default extension "tst", filter
 // "Archivos de muestra test (*.tst)|*.tst", no file name.
@@ -28,3 +32,14 @@ bool ElegirMuestraValidacion(TInteraccion& interaccion, TLista& muestraValidacio
 // writes nothing. A file that cannot be written gives an error box with the file layer's
 // message and nothing else changes. True when the file was written.
 bool GuardarInforme(TInteraccion& interaccion, const TLista& informe);
+
+// "Validar" as the result windows run it: the test file (ElegirMuestraValidacion) into
+// `muestraValidacion`, then `validar`; when `validar` answers false (the user cancelled the
+// counting), `muestraValidacion` gets back what it held before.
+void ValidarArchivo(TInteraccion& interaccion, TLista& muestraValidacion, const std::function<bool()>& validar);
+
+// The counting of a validation as long work: `contar` fills a chart; when it ends, `graficos`
+// becomes that chart, which is shown, and the answer is true; when the user cancels,
+// `graficos` stays as it was, nothing is shown and the answer is false.
+bool ValidarConProgreso(TInteraccionResultados& interaccion, TFgraficosLogica& graficos,
+                        const std::function<void(TFgraficosLogica&)>& contar);

@@ -1,11 +1,14 @@
 // ComandoIM1: the IM1 command and run.
 #include "app/ComandoIM1.h"
 
+#include <optional>
+
 #include "app/ComandosKR.h"
 #include "app/ElegirHeuristicoLogica.h"
 #include "app/ErrorInternoEnCaja.h"
 #include "app/InteraccionIM1.h"
 #include "app/Sesion.h"
+#include "app/TextosProgreso.h"
 #include "core/Automata.h"
 
 void BotonIM1Click(TSesion& sesion, TInteraccionIM1& interaccion) {
@@ -19,8 +22,9 @@ void BotonIM1Click(TSesion& sesion, TInteraccionIM1& interaccion) {
 
 void OpcionIM1Click(TSesion& sesion, TInteraccionIM1& interaccion) {
   ConErrorInternoEnCaja(interaccion, [&] {
-    TAutomata automata(sesion.MuestraPositiva);
-    TFelegirHeuristicoLogica dialogo(automata, sesion);
+    std::optional<TAutomata> automata;
+    if (!interaccion.EjecutarConProgreso(kProgresoAceptor, [&] { automata.emplace(sesion.MuestraPositiva); })) return;
+    TFelegirHeuristicoLogica dialogo(*automata, sesion);
     HabilitarHeuristicos(dialogo, true);
     interaccion.ElegirHeuristico(dialogo);
   });

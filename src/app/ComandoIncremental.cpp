@@ -9,6 +9,7 @@
 #include "app/MostrarAutomata1Logica.h"
 #include "app/Repeticion.h"
 #include "app/Sesion.h"
+#include "app/TextosProgreso.h"
 #include "core/Automata.h"
 #include "core/Funcion.h"
 #include "core/Utilidades.h"
@@ -26,23 +27,44 @@ bool PasoIncremental(TAlgoritmoK algoritmo, int k, TFmostrarAutomata1Logica& ven
     interaccion.Mensaje(MensajeMarcaFinalEnEjemplo(), TIcono::Error, TBotones::Ok);
     return false;
   }
+  // A cancelled pass leaves the window as it was before the click.
+  bool rechazado = false;
+  if (!interaccion.EjecutarConProgreso(kProgresoEjemplo, [&] {
+        const TFuncion cociente(*automata);
+        rechazado = !CadenaAceptada(ejemplo, cociente, automata->Alfabeto());
+      }))
+    return true;
+  const std::string textoAnterior = ventana.Texto();
   ventana.PonerTexto(kReconocido);
-  bool rechazado;
   TRespuesta respuesta = TRespuesta::Si;
-  {
-    const TFuncion cociente(*automata);
-    if (!SobreAlfabeto(ejemplo, automata->Alfabeto()))
-      respuesta = interaccion.Avisos(kAvisoNuevoCaracter, kPreguntaAmpliarAlfabeto);
-    rechazado = !CadenaAceptada(ejemplo, cociente, automata->Alfabeto());
-  }
+  if (!SobreAlfabeto(ejemplo, automata->Alfabeto()))
+    respuesta = interaccion.Avisos(kAvisoNuevoCaracter, kPreguntaAmpliarAlfabeto);
   if (respuesta == TRespuesta::No) ventana.PonerTexto(kSinCambioDeAlfabeto);
   if (respuesta != TRespuesta::Si || !rechazado) return true;
+  TLista ampliada = muestraAmpliada;
+  std::unique_ptr<TAutomata> nuevo;
+  const bool kr = algoritmo == TAlgoritmoK::KR;
+  if (!interaccion.EjecutarConProgreso(TextoProgresoAlgoritmo(kr ? "KR" : "KC"), [&] {
+        nuevo = kr ? AnadirEjemploKR(k, ejemplo, ampliada) : AnadirEjemploKC(k, ejemplo, ampliada);
+      })) {
+    ventana.PonerTexto(textoAnterior);
+    return true;
+  }
   ventana.PonerTexto(kAplicadoIncremental);
-  automata = algoritmo == TAlgoritmoK::KR ? AnadirEjemploKR(k, ejemplo, muestraAmpliada)
-                          : AnadirEjemploKC(k, ejemplo, muestraAmpliada);
+  muestraAmpliada = std::move(ampliada);
+  automata = std::move(nuevo);
   ventana.PonerAutomata(*automata);
   return true;
 }
+
+namespace {
+
+// The window's data for its next showing, as long work; false when the user cancelled.
+bool PrepararVentana(TFmostrarAutomata1Logica& ventana, TInteraccionKR& interaccion) {
+  return interaccion.EjecutarConProgreso(kProgresoResultado, [&] { ventana.PrepararDatos(); });
+}
+
+}  // namespace
 
 namespace {
 
@@ -55,7 +77,10 @@ void ComandoIncremental(TAlgoritmoK algoritmo, TSesion& sesion, TInteraccionKR& 
     TFelegirParametroLogica dialogo(sesion.MuestraPositiva);
     if (interaccion.ElegirParametro(dialogo) != TRespuesta::Ok) return;
     const int k = dialogo.ParametroK();
-    std::unique_ptr<TAutomata> automata = InferenciaInicial(k, algoritmo, sesion.MuestraPositiva);
+    std::unique_ptr<TAutomata> automata;
+    if (!interaccion.EjecutarConProgreso(TextoProgresoAlgoritmo(algoritmo == TAlgoritmoK::KR ? "KR" : "KC"),
+                                         [&] { automata = InferenciaInicial(k, algoritmo, sesion.MuestraPositiva); }))
+      return;
     TFmostrarAutomata1Logica ventana(*automata, sesion);
     ventana.ReiniciarEjemplo();
     ventana.PonerCaption(CaptionResultadoIncremental(algoritmo, k));
@@ -63,7 +88,7 @@ void ComandoIncremental(TAlgoritmoK algoritmo, TSesion& sesion, TInteraccionKR& 
     ventana.PonerRepeticion([algoritmo, k, &muestraAmpliada] {
       return algoritmo == TAlgoritmoK::KR ? RepetirKR(muestraAmpliada, k) : RepetirKC(muestraAmpliada, k);
     });
-    while (interaccion.MostrarIncremental(ventana) == TCierre::Reintentar)
+    while (PrepararVentana(ventana, interaccion) && interaccion.MostrarIncremental(ventana) == TCierre::Reintentar)
       PasoIncremental(algoritmo, k, ventana, automata, muestraAmpliada, interaccion);
   });
 }

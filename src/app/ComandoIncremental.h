@@ -31,8 +31,10 @@ class TSesion;
 // accepted by the current result, the status text becomes "Aplicado el algoritmo
 // incremental", the example joins `muestraAmpliada` and `automata` is replaced by a new
 // run (the window is pointed at it). For KR an example holding "$" is refused with an
-// error box before anything else, and the pass changes nothing. Returns false when the
-// example was refused so, true when the pass ran.
+// error box before anything else, and the pass changes nothing. The check of the example
+// and the new run are long work: when the user cancels either, the window, `automata` and
+// `muestraAmpliada` stay as they were. Returns false when the example was refused so, true
+// when the pass ran or was cancelled.
 bool PasoIncremental(TAlgoritmoK algoritmo, int k, TFmostrarAutomata1Logica& ventana, std::unique_ptr<TAutomata>& automata,
                      TLista& muestraAmpliada, TInteraccionKR& interaccion);
 

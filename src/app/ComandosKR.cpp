@@ -9,6 +9,7 @@
 #include "app/MostrarAutomataLogica.h"
 #include "app/Muestra.h"
 #include "app/Sesion.h"
+#include "app/TextosProgreso.h"
 #include "core/Automata.h"
 #include "inference/AlgoritmoKC.h"
 #include "inference/AlgoritmoKR.h"
@@ -40,6 +41,7 @@ TCierre MostrarVentanaResultado(const TAutomata& automata, const std::string& ca
   ventana.PonerCaption(caption);
   if (textoK) ventana.MostrarTextoK(*textoK);
   ventana.PonerRepeticion(std::move(repetir));
+  if (!interaccion.EjecutarConProgreso(kProgresoResultado, [&] { ventana.PrepararDatos(); })) return TCierre::Cancelar;
   return interaccion.MostrarResultado(ventana);
 }
 
@@ -57,24 +59,29 @@ void ComandoNormal(TAlgoritmoK algoritmo, TSesion& sesion, TInteraccionKR& inter
   if (algoritmo == TAlgoritmoK::KR && RechazaMarcaFinal(sesion, interaccion)) return;
   ConErrorInternoEnCaja(interaccion, [&] {
     const TLista& positiva = sesion.MuestraPositiva;
-    TAutomata automata(algoritmo == TAlgoritmoK::KR ? MarcarMuestra(positiva) : positiva);
+    const bool kr = algoritmo == TAlgoritmoK::KR;
+    std::optional<TAutomata> aceptor;
+    if (!interaccion.EjecutarConProgreso(kProgresoAceptor,
+                                         [&] { aceptor.emplace(kr ? MarcarMuestra(positiva) : positiva); }))
+      return;
+    TAutomata& automata = *aceptor;
     TFelegirParametroLogica dialogo(positiva);
     if (interaccion.ElegirParametro(dialogo) != TRespuesta::Ok) return;
     {
-      TFmostrarAceptorLogica aceptor(automata, positiva);
-      aceptor.PonerCaption(algoritmo == TAlgoritmoK::KR ? kCaptionAceptorKR : kCaptionAceptorKC);
-      interaccion.MostrarAceptor(aceptor);
+      TFmostrarAceptorLogica ventana(automata, positiva);
+      ventana.PonerCaption(kr ? kCaptionAceptorKR : kCaptionAceptorKC);
+      interaccion.MostrarAceptor(ventana);
     }
     const int k = dialogo.ParametroK();
-    if (algoritmo == TAlgoritmoK::KR) {
-      AlgoritmoKR(automata, k, TModoInferencia::Silencioso, positiva);
-      MostrarVentanaResultado(automata, CaptionResultadoKR(k), sesion, interaccion, std::nullopt,
-                              [&positiva, k] { return RepetirKR(positiva, k); });
-    } else {
-      AlgoritmoKC(automata, k, TModoInferencia::Silencioso);
-      MostrarVentanaResultado(automata, CaptionResultadoKC(k), sesion, interaccion, std::nullopt,
-                              [&positiva, k] { return RepetirKC(positiva, k); });
-    }
+    const bool hecho = interaccion.EjecutarConProgreso(TextoProgresoAlgoritmo(kr ? "KR" : "KC"), [&] {
+      if (kr)
+        AlgoritmoKR(automata, k, TModoInferencia::Silencioso, positiva);
+      else
+        AlgoritmoKC(automata, k, TModoInferencia::Silencioso);
+    });
+    if (!hecho) return;
+    MostrarVentanaResultado(automata, kr ? CaptionResultadoKR(k) : CaptionResultadoKC(k), sesion, interaccion,
+                            std::nullopt, [&positiva, k, kr] { return kr ? RepetirKR(positiva, k) : RepetirKC(positiva, k); });
   });
 }
 
@@ -86,7 +93,11 @@ void ComandoNegativo(TAlgoritmoK algoritmo, TSesion& sesion, TInteraccionKR& int
   if (algoritmo == TAlgoritmoK::KR && RechazaMarcaFinal(sesion, interaccion)) return;
   ConErrorInternoEnCaja(interaccion, [&] {
     const int cota = static_cast<int>(LongitudMaxima(sesion.MuestraPositiva));
-    const auto solucion = BuscarKNegativo(algoritmo, sesion.MuestraPositiva, sesion.MuestraNegativa, cota);
+    std::optional<TSolucionK> solucion;
+    if (!interaccion.EjecutarConProgreso(kProgresoBusquedaK, [&] {
+          solucion = BuscarKNegativo(algoritmo, sesion.MuestraPositiva, sesion.MuestraNegativa, cota);
+        }))
+      return;
     if (!solucion) {
       interaccion.Mensaje(MensajeSinSolucion(cota), TIcono::Informacion, TBotones::Ok);
       return;

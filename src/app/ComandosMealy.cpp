@@ -7,12 +7,21 @@
 #include "app/LecturaMealy.h"
 #include "app/MostrarMealyLogica.h"
 #include "app/Repeticion.h"
+#include "app/Sesion.h"
+#include "app/TextosProgreso.h"
 
 namespace {
 
 // The command's body; EjecutarMealy runs it so that an internal fault ends it in an error box.
+// Reading the sample and every k are long work; a cancel ends the command there, and a
+// cancelled reading leaves the session's sequences as they were.
 void Buscar(TAlgoritmoMealy algoritmo, TSesion& sesion, TInteraccionMealy& interaccion, TResumenMealy& resumen) {
-  const TLecturaMealy lectura = LeerModeloMealy(algoritmo, sesion.MuestraSA, sesion.CadenasSA);
+  TLista cadenas = sesion.CadenasSA;
+  TLecturaMealy lectura;
+  if (!interaccion.EjecutarConProgreso(kProgresoModeloMealy,
+                                       [&] { lectura = LeerModeloMealy(algoritmo, sesion.MuestraSA, cadenas); }))
+    return;
+  sesion.CadenasSA = cadenas;
   if (!lectura.modelo) {
     interaccion.Mensaje(lectura.error, TIcono::Error, TBotones::Ok);
     return;
@@ -21,7 +30,10 @@ void Buscar(TAlgoritmoMealy algoritmo, TSesion& sesion, TInteraccionMealy& inter
   const TBusquedaMealy busqueda(algoritmo, *lectura.modelo, sesion.CadenasSA);
   const int maximo = busqueda.Maximo();
   for (int k = 0; k <= maximo; ++k) {
-    const TPasoMealy paso = busqueda.Paso(k);
+    TPasoMealy paso;
+    if (!interaccion.EjecutarConProgreso(TextoProgresoAlgoritmo(NombreAlgoritmoMealy(algoritmo), k),
+                                         [&] { paso = busqueda.Paso(k); }))
+      break;
     if (paso.Consistente()) {
       ++resumen.resultados;
       TFmostrarMealyLogica ventana(*paso.maquina);

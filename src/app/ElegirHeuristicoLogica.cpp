@@ -9,6 +9,7 @@
 #include "app/InteraccionIM1.h"
 #include "app/Muestra.h"
 #include "app/Sesion.h"
+#include "app/TextosProgreso.h"
 #include "core/Automata.h"
 
 TFelegirHeuristicoLogica::TFelegirHeuristicoLogica(TAutomata& automata, TSesion& sesion)
@@ -77,6 +78,8 @@ void TFelegirHeuristicoLogica::BtnAceptarClick(TInteraccionIM1& interaccion) {
     interaccion.Mensaje(kDebeSeleccionar, TIcono::Error, TBotones::Ok);
     return;
   }
+  const bool conCotas = *m_seleccion == THeuristico::Levine || *m_seleccion == THeuristico::Miclet;
+  if (conCotas && !interaccion.EjecutarConProgreso(kProgresoCotas, [&] { m_flujo.CotasStren(); })) return;
   if (*m_seleccion == THeuristico::Levine) {
     TFelegirCotaSLogica cotaS(m_flujo.CotasStren(), [&](const std::string& S) {
       m_parametros = m_flujo.Parametros(THeuristico::Levine, 0, S);

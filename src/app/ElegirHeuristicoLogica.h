@@ -64,7 +64,8 @@ class TFelegirHeuristicoLogica {
   // "Aceptar": the selected heuristic runs with the flow's parameters (TFlujoIM1::Parametros,
   // K_Sufijos with the field's value). Levine: the bound dialog lists the candidate bounds
   // and the run starts from it. None: the error box "Debe seleccionar un Heurístico". The
-  // dialog closes afterwards in every case. The Stren data is freed when the run ends, or
+  // dialog closes afterwards in every case. The Stren data of Levine and Miclet is computed
+  // first, as long work (cancelled: nothing more happens); it is freed when the run ends, or
   // when the bound dialog closes without one.
   void BtnAceptarClick(TInteraccionIM1& interaccion);
 

@@ -3,6 +3,7 @@
 #include "app/ErrorInternoEnCaja.h"
 
 #include <new>
+#include <stdexcept>
 
 #include "app/Interaccion.h"
 #include "core/ErrorInterno.h"
@@ -13,6 +14,8 @@ void ConErrorInternoEnCaja(TInteraccion& interaccion, const std::function<void()
   } catch (const TErrorInterno& error) {
     interaccion.Mensaje(error.Codigo(), TIcono::Error, TBotones::Ok);
   } catch (const std::bad_alloc&) {
+    interaccion.Mensaje(kMemoriaInsuficiente, TIcono::Error, TBotones::Ok);
+  } catch (const std::length_error&) {  // a container asked for more than it can ever hold
     interaccion.Mensaje(kMemoriaInsuficiente, TIcono::Error, TBotones::Ok);
   }
 }

@@ -6,7 +6,9 @@
 
 #include "app/ComandosKR.h"
 #include "app/Interaccion.h"
+#include "app/InteraccionResultados.h"
 #include "app/Sesion.h"
+#include "app/TextosProgreso.h"
 #include "core/Automata.h"
 #include "inference/AlgoritmoIM1.h"
 #include "inference/AlgoritmoKR.h"
@@ -74,7 +76,10 @@ std::optional<TCierre> TFexplorarKLogica::AbrirFila(std::size_t fila, TInteracci
                                                     char separadorDecimal) const {
   if (fila >= m_filas.size()) return std::nullopt;
   const TPasoBarrido& paso = m_filas[fila].paso;
-  const auto automata = ResultadoDePaso(m_muestras.positiva, paso);
+  std::unique_ptr<TAutomata> automata;
+  if (!interaccion.EjecutarConProgreso(TextoProgresoAlgoritmo(NombreAlgoritmo(paso.algoritmo)),
+                                       [&] { automata = ResultadoDePaso(m_muestras.positiva, paso); }))
+    return TCierre::Cancelar;
   TSesion sesion;
   sesion.MuestraPositiva = m_muestras.positiva;
   sesion.MuestraNegativa = m_muestras.negativa;

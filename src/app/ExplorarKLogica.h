@@ -64,7 +64,8 @@ class TFexplorarKLogica {
   // Double-click on a row: runs its step again and shows the result in the automaton
   // result window with the step's caption, over the window's samples (its report names
   // the swept positive sample; its validation lists the swept negatives). Returns how the
-  // window was closed; nothing happens for a row that does not exist.
+  // window was closed (TCierre::Cancelar when the user cancelled the run); nothing happens
+  // for a row that does not exist.
   std::optional<TCierre> AbrirFila(std::size_t fila, TInteraccionResultados& interaccion, char separadorDecimal) const;
 
  private:

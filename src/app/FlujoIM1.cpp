@@ -9,6 +9,7 @@
 #include "app/Muestra.h"
 #include "app/Repeticion.h"
 #include "app/Sesion.h"
+#include "app/TextosProgreso.h"
 #include "core/Automata.h"
 
 std::string CaptionResultadoIM1(const TParametrosIM1& parametros, char separadorDecimal) {
@@ -63,7 +64,9 @@ void TFlujoIM1::Ejecutar(const TParametrosIM1& parametros, TSesion& sesion, TInt
     aceptor.PonerCaption(kCaptionAceptorIM1);
     interaccion.MostrarAceptor(aceptor);
   }
-  const std::unique_ptr<TDatosStren> datos = Fusionar(parametros, nullptr);
+  std::unique_ptr<TDatosStren> datos;
+  if (!interaccion.EjecutarConProgreso(TextoProgresoAlgoritmo("IM1"), [&] { datos = Fusionar(parametros, nullptr); }))
+    return;
   const TTablaStren* tabla = datos ? datos->Tabla.get() : nullptr;
   MostrarVentanaResultado(m_automata, CaptionResultadoIM1(parametros, interaccion.SeparadorDecimal()), sesion,
                           interaccion, std::nullopt,

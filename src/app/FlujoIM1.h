@@ -49,7 +49,8 @@ class TFlujoIM1 {
   void Inferir(const TParametrosIM1& parametros, TObservadorFusiones* observador = nullptr);
 
   // The run as the program shows it: the acceptor window "Aceptor de prefijos  (IM1)"
-  // (however it is closed, the run goes on); Inferir; the result window with
+  // (however it is closed, the run goes on); Inferir, as long work (cancelled: nothing is
+  // shown, and the acceptor's partition is left as the run stopped); the result window with
   // CaptionResultadoIM1, S written with the interface's decimal separator, whose "Paso a
   // paso" repeats the run with the same Stren table (kept until the window closes).
   void Ejecutar(const TParametrosIM1& parametros, TSesion& sesion, TInteraccionIM1& interaccion);

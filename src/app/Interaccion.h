@@ -3,6 +3,7 @@
 // and a transcript of what was shown. Texts crossing it are Windows-1252.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -55,4 +56,15 @@ class TInteraccion {
   // The step-by-step window "Paso a paso", modal, driven by `ventana`'s handlers; opened from
   // a result window. The default shows nothing, for implementations without windows.
   virtual void MostrarPasoAPaso(TFpasoAPasoLogica& ventana) { (void)ventana; }
+
+  // Long work of a command (building, inferring, converting, validating): runs `trabajo`,
+  // which touches neither this interface nor anything the user sees, and answers true when
+  // it ran to its end, false when the user cancelled it; a cancelled command goes back to
+  // where it started with nothing changed. `texto` says what is being done. The work stops
+  // early at its loops' ComprobarCancelacion once the user asked; whatever it throws
+  // (TErrorInterno, std::bad_alloc) comes out of this call. This call returns only when
+  // `trabajo` has ended, so the work may use the caller's objects. The default runs it here
+  // and now, never cancelled; a window implementation runs it away from the user interface,
+  // keeps the windows painted, and offers "Cancelar" when it lasts.
+  virtual bool EjecutarConProgreso(const std::string& texto, const std::function<void()>& trabajo);
 };

@@ -49,14 +49,14 @@ TDetalleValidacion TFmostrarAutomataDeterLogica::DetalleValidacion(const TLista&
 }
 
 void TFmostrarAutomataDeterLogica::BotonValidarClick(TInteraccionResultados& interaccion) {
-  if (!ElegirMuestraValidacion(interaccion, m_sesion.MuestraValidacion)) return;
-  EstadisticaValidacion(interaccion);
+  ValidarArchivo(interaccion, m_sesion.MuestraValidacion, [&] { return EstadisticaValidacion(interaccion); });
 }
 
-void TFmostrarAutomataDeterLogica::EstadisticaValidacion(TInteraccionResultados& interaccion) {
-  m_graficos.MostrarCuentas(CuentasValidacion(m_sesion.MuestraValidacion));
-  m_graficos.MostrarDetalle(DetalleValidacion(m_sesion.MuestraValidacion));
-  interaccion.MostrarGraficos(m_graficos);
+bool TFmostrarAutomataDeterLogica::EstadisticaValidacion(TInteraccionResultados& interaccion) {
+  return ValidarConProgreso(interaccion, m_graficos, [&](TFgraficosLogica& graficos) {
+    graficos.MostrarCuentas(CuentasValidacion(m_sesion.MuestraValidacion));
+    graficos.MostrarDetalle(DetalleValidacion(m_sesion.MuestraValidacion));
+  });
 }
 
 void TFmostrarAutomataDeterLogica::BotonGuardarClick(TInteraccion& interaccion) {

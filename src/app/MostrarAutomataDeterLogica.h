@@ -38,8 +38,10 @@ class TFmostrarAutomataDeterLogica {
   // "Validar": chooses a test file (see ElegirMuestraValidacion) and, unless that was
   // cancelled or refused, runs EstadisticaValidacion.
   void BotonValidarClick(TInteraccionResultados& interaccion);
-  // Counts MuestraValidacion with the deterministic walk, fills the chart and shows it.
-  void EstadisticaValidacion(TInteraccionResultados& interaccion);
+  // Counts MuestraValidacion with the deterministic walk (long work), fills the chart and shows
+  // it: true. A cancelled counting shows nothing and leaves the chart: false; "Validar" then
+  // gives the session back its previous test sample.
+  bool EstadisticaValidacion(TInteraccionResultados& interaccion);
   // "Guardar": builds the report (GuardarResultados) and saves it (see GuardarInforme).
   void BotonGuardarClick(TInteraccion& interaccion);
   // Empties the report list, appends the header lines, then GuardarFuncionTransicion.

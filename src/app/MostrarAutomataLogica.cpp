@@ -2,12 +2,14 @@
 #include "app/MostrarAutomataLogica.h"
 
 #include <cassert>
+#include <optional>
 
 #include "app/ArchivosResultado.h"
 #include "app/InteraccionResultados.h"
 #include "app/MostrarAutomataDeterLogica.h"
 #include "app/PasoAPasoLogica.h"
 #include "app/Sesion.h"
+#include "app/TextosProgreso.h"
 #include "core/Automata.h"
 #include "core/Funcion.h"
 #include "core/Utilidades.h"
@@ -29,7 +31,13 @@ void TFmostrarAutomataLogica::FormShow(TInteraccion& interaccion) {
   m_informe.clear();
   m_funcion.reset();
   m_mostrada = true;
+  if (!m_datosPreparados) m_datos = CalcularDatosResultado(*m_automata, m_textosEstados);
+  m_datosPreparados = false;
+}
+
+void TFmostrarAutomataLogica::PrepararDatos() {
   m_datos = CalcularDatosResultado(*m_automata, m_textosEstados);
+  m_datosPreparados = true;
 }
 
 void TFmostrarAutomataLogica::BotonPasoAPasoClick(TInteraccion& interaccion) {
@@ -38,6 +46,7 @@ void TFmostrarAutomataLogica::BotonPasoAPasoClick(TInteraccion& interaccion) {
 
 void TFmostrarAutomataLogica::PonerAutomata(const TAutomata& automata) {
   m_automata = &automata;
+  m_datosPreparados = false;
   m_funcion.reset();
 }
 
@@ -51,15 +60,15 @@ void TFmostrarAutomataLogica::OfrecerConversion(TInteraccionResultados& interacc
   if (m_datos.EsDeterminista()) return;
   m_botonValidar = false;
   if (interaccion.Avisos1(kAvisoNoDeterminista, kPreguntaConvertir) == TRespuesta::No) return;
-  TFmostrarAutomataDeterLogica determinista(*this);
-  determinista.PonerCaption(m_caption);
-  interaccion.MostrarDeterminista(determinista);
+  std::optional<TFmostrarAutomataDeterLogica> determinista;
+  if (!interaccion.EjecutarConProgreso(kProgresoDeterminista, [&] { determinista.emplace(*this); })) return;
+  determinista->PonerCaption(m_caption);
+  interaccion.MostrarDeterminista(*determinista);
 }
 
 void TFmostrarAutomataLogica::BotonValidarClick(TInteraccionResultados& interaccion) {
   if (!m_botonValidar) return;
-  if (!ElegirMuestraValidacion(interaccion, m_sesion.MuestraValidacion)) return;
-  EstadisticaValidacion(interaccion);
+  ValidarArchivo(interaccion, m_sesion.MuestraValidacion, [&] { return EstadisticaValidacion(interaccion); });
 }
 
 TCuentasValidacion TFmostrarAutomataLogica::CuentasValidacion(const TLista& test) const {
@@ -84,10 +93,11 @@ TDetalleValidacion TFmostrarAutomataLogica::DetalleValidacion(const TLista& test
   });
 }
 
-void TFmostrarAutomataLogica::EstadisticaValidacion(TInteraccionResultados& interaccion) {
-  m_graficos.MostrarCuentas(CuentasValidacion(m_sesion.MuestraValidacion));
-  m_graficos.MostrarDetalle(DetalleValidacion(m_sesion.MuestraValidacion));
-  interaccion.MostrarGraficos(m_graficos);
+bool TFmostrarAutomataLogica::EstadisticaValidacion(TInteraccionResultados& interaccion) {
+  return ValidarConProgreso(interaccion, m_graficos, [&](TFgraficosLogica& graficos) {
+    graficos.MostrarCuentas(CuentasValidacion(m_sesion.MuestraValidacion));
+    graficos.MostrarDetalle(DetalleValidacion(m_sesion.MuestraValidacion));
+  });
 }
 
 void TFmostrarAutomataLogica::BotonGuardarClick(TInteraccion& interaccion) {

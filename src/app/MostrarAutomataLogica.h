@@ -58,10 +58,13 @@ class TFmostrarAutomataLogica {
   // millions of states is never held as text.
   void SoloInforme() { m_textosEstados = false; }
 
-  // On show: enables BotonValidar, plays "Result.wav", creates the window data and fills
-  // the memos and the table. The validation function (quotient kind) is built the first
-  // time something validates.
+  // On show: enables BotonValidar, plays "Result.wav", creates the window data (unless
+  // PrepararDatos already did for this showing) and fills the memos and the table. The
+  // validation function (quotient kind) is built the first time something validates.
   virtual void FormShow(TInteraccion& interaccion);
+  // Creates the window data now, the long part of FormShow, so that the next FormShow only
+  // shows it; touches nothing the user sees (a command runs it as long work).
+  void PrepararDatos();
   // On activation: when some cell leads to more than one state, disables BotonValidar and
   // asks TFavisos1 "Autómata NO determinístico" / "¿Desea convertir el autómata?". "No"
   // ends there; any other answer converts the automaton and shows the deterministic window
@@ -70,8 +73,10 @@ class TFmostrarAutomataLogica {
   // "Validar": chooses a test file (see ElegirMuestraValidacion) and, unless that was
   // cancelled or refused, runs EstadisticaValidacion. Does nothing while disabled.
   void BotonValidarClick(TInteraccionResultados& interaccion);
-  // Counts MuestraValidacion with the quotient walk, fills the chart and shows it.
-  void EstadisticaValidacion(TInteraccionResultados& interaccion);
+  // Counts MuestraValidacion with the quotient walk (long work), fills the chart and shows
+  // it: true. A cancelled counting shows nothing and leaves the chart: false; "Validar" then
+  // gives the session back its previous test sample.
+  bool EstadisticaValidacion(TInteraccionResultados& interaccion);
   // "Guardar": builds the report (GuardarResultados) and saves it (see GuardarInforme).
   void BotonGuardarClick(TInteraccion& interaccion);
   // Empties the report list, appends the header lines, then GuardarFuncionTransicion.
@@ -137,6 +142,7 @@ class TFmostrarAutomataLogica {
   bool m_botonValidar = true;
   TDatosResultado m_datos;
   bool m_textosEstados = true;
+  bool m_datosPreparados = false;  // by PrepararDatos, for the next FormShow
   bool m_mostrada = false;
   // built on first use between FormShow and FormClose
   mutable std::unique_ptr<TFuncion> m_funcion;

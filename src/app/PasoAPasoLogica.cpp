@@ -8,6 +8,7 @@
 
 #include "app/ErrorInternoEnCaja.h"
 #include "app/Interaccion.h"
+#include "app/TextosProgreso.h"
 #include "core/Utilidades.h"
 #include "diagram/DiagramaDeAutomata.h"
 #include "results/DatosResultado.h"
@@ -237,7 +238,8 @@ void AbrirPasoAPaso(const TRepetir& repetir, const TParticion& mostrada, const s
                     TInteraccion& interaccion) {
   if (!repetir) return;
   ConErrorInternoEnCaja(interaccion, [&] {
-    TRepeticion repeticion = repetir();
+    TRepeticion repeticion;
+    if (!interaccion.EjecutarConProgreso(kProgresoRepeticion, [&] { repeticion = repetir(); })) return;
     const bool mismoResultado = Conjuntos(repeticion.Resultado->Bloques()) == Conjuntos(mostrada);
     TFpasoAPasoLogica ventana(std::move(repeticion), caption);
     if (!mismoResultado || !ventana.LlegaAlResultado()) {

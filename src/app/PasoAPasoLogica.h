@@ -122,6 +122,7 @@ inline constexpr const char* kRepeticionDistinta =
 // The handler of a result window's "Paso a paso": repeats the run with `repetir`, checks
 // that it ends in `mostrada` (the partition the window shows, as sets of states) and opens
 // the step window; otherwise the error box kRepeticionDistinta. Nothing when `repetir` is empty.
-// Running out of memory on a huge sample ends in the box of ConErrorInternoEnCaja.
+// The repetition is long work: cancelled, nothing opens. Running out of memory on a huge
+// sample ends in the box of ConErrorInternoEnCaja.
 void AbrirPasoAPaso(const TRepetir& repetir, const TParticion& mostrada, const std::string& caption,
                     TInteraccion& interaccion);

@@ -8,6 +8,7 @@
 #include <unordered_set>
 
 #include "core/Automata.h"
+#include "core/Cancelacion.h"
 #include "core/Funcion.h"
 #include "core/Utilidades.h"
 #include "inference/AlgoritmoKC.h"
@@ -38,6 +39,7 @@ std::optional<TSolucionK> BuscarKNegativo(TAlgoritmoK algoritmo, const TLista& p
   if (NegativoEnPositiva(positiva, negativa)) return std::nullopt;
   const TLista marcada = algoritmo == TAlgoritmoK::KR ? MarcarMuestra(positiva) : TLista{};
   for (int k = 0; k <= cota; ++k) {
+    ComprobarCancelacion();
     auto automata = std::make_unique<TAutomata>(algoritmo == TAlgoritmoK::KR ? marcada : positiva);
     if (algoritmo == TAlgoritmoK::KR)
       AlgoritmoKR(*automata, k, TModoInferencia::Silencioso, positiva);

@@ -1,6 +1,7 @@
 // ExplorarK: the sweep runs in a QThread over a copy of the samples; each row crosses to
 // the window's thread in a queued call, so the table and charts change only there. Closing
-// the window cancels the sweep and waits for the run in progress.
+// the window cancels the sweep and waits for the run in progress. A sweep that runs out of
+// memory keeps the rows made and says so in an error box.
 #include "ui/ExplorarK.h"
 
 #include <QChart>
@@ -19,8 +20,14 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <new>
+#include <stdexcept>
 #include <utility>
 
+#include "app/ErrorInternoEnCaja.h"
+#include "app/InteraccionResultados.h"
+#include "core/Cancelacion.h"
+#include "core/ErrorInterno.h"
 #include "ui/TextoQt.h"
 
 namespace {
@@ -28,10 +35,10 @@ namespace {
 // Tells the window about each row from the sweep's thread; the window outlives the thread.
 class TProgresoQt : public TProgresoBarrido {
  public:
-  TProgresoQt(QObject* ventana, std::shared_ptr<std::atomic<bool>> cancelado,
+  TProgresoQt(QObject* ventana, std::shared_ptr<TCancelacion> cancelado,
               std::function<void(const TFilaBarrido&, std::size_t, std::size_t)> avisar)
       : m_ventana(ventana), m_cancelado(std::move(cancelado)), m_avisar(std::move(avisar)) {}
-  bool Cancelado() override { return m_cancelado->load(); }
+  bool Cancelado() override { return m_cancelado->Pedida(); }
   void FilaHecha(const TFilaBarrido& fila, std::size_t hechas, std::size_t total) override {
     QMetaObject::invokeMethod(m_ventana, [avisar = m_avisar, fila, hechas, total] { avisar(fila, hechas, total); },
                               Qt::QueuedConnection);
@@ -39,7 +46,7 @@ class TProgresoQt : public TProgresoBarrido {
 
  private:
   QObject* m_ventana;
-  std::shared_ptr<std::atomic<bool>> m_cancelado;
+  std::shared_ptr<TCancelacion> m_cancelado;
   std::function<void(const TFilaBarrido&, std::size_t, std::size_t)> m_avisar;
 };
 
@@ -188,7 +195,7 @@ void TFexplorarK::done(int resultado) {
 
 void TFexplorarK::Detener() {
   if (!m_hilo) return;
-  m_cancelado->store(true);
+  m_cancelado->Pedir();
   m_hilo->wait();
   m_hilo.reset();
 }
@@ -210,13 +217,25 @@ void TFexplorarK::Explorar() {
   m_progreso->setValue(0);
   m_estado->setText(DeCp1252(m_logica.Aviso()));
 
-  m_cancelado = std::make_shared<std::atomic<bool>>(false);
+  m_cancelado = std::make_shared<TCancelacion>();
+  m_error = std::make_shared<std::string>();
   auto progreso = std::make_shared<TProgresoQt>(
       this, m_cancelado, [this, barrido = ++m_barrido](const TFilaBarrido& fila, std::size_t hechas, std::size_t total) {
         if (barrido == m_barrido) FilaHecha(fila, hechas, total);  // not a row of a sweep stopped before
       });
-  m_hilo.reset(QThread::create([muestras = m_logica.Muestras(), algoritmos, progreso] {
-    Barrido(muestras, algoritmos, progreso.get());
+  m_hilo.reset(QThread::create([muestras = m_logica.Muestras(), algoritmos, progreso, cancelado = m_cancelado,
+                                 error = m_error] {
+    const TAmbitoCancelacion ambito(*cancelado);
+    try {
+      Barrido(muestras, algoritmos, progreso.get());
+    } catch (const TCancelado&) {
+    } catch (const TErrorInterno& fallo) {
+      *error = fallo.Codigo();
+    } catch (const std::bad_alloc&) {
+      *error = kMemoriaInsuficiente;
+    } catch (const std::length_error&) {
+      *error = kMemoriaInsuficiente;
+    }
   }));
   connect(m_hilo.get(), &QThread::finished, this, &TFexplorarK::AlTerminar, Qt::QueuedConnection);
   m_explorar->setEnabled(false);
@@ -226,7 +245,7 @@ void TFexplorarK::Explorar() {
 }
 
 void TFexplorarK::Cancelar() {
-  if (m_cancelado) m_cancelado->store(true);
+  if (m_cancelado) m_cancelado->Pedir();
   m_cancelar->setEnabled(false);
 }
 
@@ -251,7 +270,7 @@ void TFexplorarK::AlTerminar() {
   if (!m_hilo) return;
   m_hilo->wait();
   m_hilo.reset();
-  const bool cancelada = m_cancelado->load();
+  const bool cancelada = m_cancelado->Pedida();
   m_explorar->setEnabled(true);
   m_seleccion->setEnabled(true);
   m_cancelar->setEnabled(false);
@@ -259,7 +278,9 @@ void TFexplorarK::AlTerminar() {
   if (cancelada) texto = QStringLiteral("Cancelado: ") + DeCp1252(TFexplorarKLogica::TextoProgreso(
                                                              m_logica.Filas().size(), static_cast<std::size_t>(m_progreso->maximum())));
   else if (m_logica.Filas().empty()) texto = QStringLiteral("Nada que explorar");
+  if (!m_error->empty()) texto = DeCp1252(*m_error);
   m_estado->setText(texto);
+  if (!m_error->empty()) m_interaccion.Mensaje(*m_error, TIcono::Error, TBotones::Ok);
   emit Terminada();
 }
 

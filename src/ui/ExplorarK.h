@@ -5,8 +5,8 @@
 
 #include <QDialog>
 #include <QThread>
-#include <atomic>
 #include <memory>
+#include <string>
 
 #include "app/ExplorarKLogica.h"
 
@@ -16,6 +16,7 @@ class QLabel;
 class QProgressBar;
 class QPushButton;
 class QTableWidget;
+class TCancelacion;
 class TInteraccionResultados;
 
 class TFexplorarK : public QDialog {
@@ -37,7 +38,7 @@ class TFexplorarK : public QDialog {
  public slots:
   // Starts a new sweep of the chosen algorithms (the rows are cleared).
   void Explorar();
-  // Asks the running sweep to stop before its next run.
+  // Asks the running sweep to stop (its run in progress stops at its next check).
   void Cancelar();
   // Shows the result of row `fila` in the result window.
   void AbrirFila(int fila);
@@ -68,7 +69,10 @@ class TFexplorarK : public QDialog {
   QChart* m_estados;
   QChart* m_aceptados;
   std::unique_ptr<QThread> m_hilo;
-  std::shared_ptr<std::atomic<bool>> m_cancelado;
+  std::shared_ptr<TCancelacion> m_cancelado;
+  // What ended the sweep early besides "Cancelar": the text of its error box, written by
+  // the sweep's thread and read once that thread has ended.
+  std::shared_ptr<std::string> m_error;
   bool m_empezada = false;
   int m_barrido = 0;  // the sweep whose rows the window takes
 };

@@ -11,6 +11,7 @@
 
 #include "ui/NuevMuestra.h"
 #include "ui/NuevaMuestraSA.h"
+#include "ui/Progreso.h"
 #include "ui/Sonido.h"
 #include "ui/TextoQt.h"
 
@@ -147,4 +148,8 @@ std::optional<TLista> TInteraccionQt::EditarMuestraSA() {
 void TInteraccionQt::PonerEditores(TFnuevMuestra* editor, TFnuevaMuestraSA* editorSA) {
   m_editor = editor;
   m_editorSA = editorSA;
+}
+
+bool TInteraccionQt::EjecutarConProgreso(const std::string& texto, const std::function<void()>& trabajo) {
+  return EjecutarConProgresoQt(DeCp1252(texto), trabajo, Encima());
 }

@@ -24,6 +24,8 @@ class TInteraccionQt : public virtual TInteraccion {
   void ReproducirSonido(const std::string& archivo) override;
   std::optional<TLista> EditarMuestra() override;
   std::optional<TLista> EditarMuestraSA() override;
+  // In a thread of its own, with TFprogreso when it lasts (EjecutarConProgresoQt).
+  bool EjecutarConProgreso(const std::string& texto, const std::function<void()>& trabajo) override;
 
   // The two sample editors, created at start-up after the main window; until then the
   // editors answer as cancelled.

@@ -1,8 +1,7 @@
 // telar: the desktop program.
-#include <QApplication>
-
 #include <csignal>
 
+#include "ui/Aplicacion.h"
 #include "ui/Arranque.h"
 #include "ui/Principal.h"
 #include "ui/Sonido.h"
@@ -11,7 +10,7 @@ int main(int argc, char* argv[]) {
   // beyond a file-size limit saving fails with its message and the old file kept, instead of
   // the program ending with the user's work
   std::signal(SIGXFSZ, SIG_IGN);
-  QApplication aplicacion(argc, argv);
+  TAplicacion aplicacion(argc, argv);
   InstalarTraducciones(aplicacion);
   TSonidos sonidos;  // lives as long as the program, so the start-up sound plays out
   auto principal = ArrancarConPresentacion(sonidos);

@@ -3,11 +3,13 @@
 #pragma once
 
 #include <deque>
+#include <new>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "app/Interaccion.h"
+#include "core/Cancelacion.h"
 
 class TInteraccionGuion : public virtual TInteraccion {
  public:
@@ -15,6 +17,16 @@ class TInteraccionGuion : public virtual TInteraccion {
   std::deque<TRespuesta> respuestas;
   std::deque<std::optional<std::string>> archivos;  // for both file dialogs
   std::deque<std::optional<TLista>> ediciones;      // for both sample editors
+  // What the user does while each long work runs, in order; an exhausted queue lets it end.
+  // Cancelar: "Cancelar" is pressed as it starts (the work stops at its first check, or ends
+  // and is discarded); SinMemoria: the work runs out of memory (std::bad_alloc) at its start.
+  enum class TTrabajo { Terminar, Cancelar, SinMemoria };
+  std::deque<TTrabajo> trabajos;
+  // The texts of the long work run, in order, with the transcript's length when each
+  // started (kept apart from the transcript), and how many stopped at a check.
+  std::vector<std::string> progresos;
+  std::vector<std::size_t> lineasAlEmpezar;
+  int detenidos = 0;
 
   // One line per thing shown: "Mensaje Error Ok: texto", "Abrir: titulo", "Guardar: titulo",
   // "Sonido: archivo", "Editor", "EditorSA".
@@ -39,6 +51,26 @@ class TInteraccionGuion : public virtual TInteraccion {
   }
   std::optional<TLista> EditarMuestra() override { return Edicion("Editor"); }
   std::optional<TLista> EditarMuestraSA() override { return Edicion("EditorSA"); }
+  bool EjecutarConProgreso(const std::string& texto, const std::function<void()>& trabajo) override {
+    progresos.push_back(texto);
+    lineasAlEmpezar.push_back(transcripcion.size());
+    TTrabajo accion = TTrabajo::Terminar;
+    if (!trabajos.empty()) {
+      accion = trabajos.front();
+      trabajos.pop_front();
+    }
+    if (accion == TTrabajo::SinMemoria) throw std::bad_alloc();
+    TCancelacion cancelacion;
+    if (accion == TTrabajo::Cancelar) cancelacion.Pedir();
+    const TAmbitoCancelacion ambito(cancelacion);
+    try {
+      trabajo();
+    } catch (const TCancelado&) {
+      ++detenidos;
+      return false;
+    }
+    return !cancelacion.Pedida();
+  }
 
  private:
   static std::string Nombre(TIcono i) {

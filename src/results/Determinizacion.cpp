@@ -14,6 +14,7 @@
 #include <deque>
 #include <unordered_map>
 
+#include "core/Cancelacion.h"
 #include "core/Utilidades.h"
 
 namespace {
@@ -60,6 +61,7 @@ TAutomataDeterminista ConstruirDeterminista(const TTablaDestinos& destinos, int 
   std::size_t sello = 0;
   TEstadoSubconjunto destino;
   while (!cola.empty()) {
+    ComprobarCancelacion();
     const int fila = cola.front();
     cola.pop_front();
     std::vector<int> celdas(simbolos, -1);

@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/Cancelacion.h"
 #include "core/Lista.h"
 
 // The four counts of one validation. `total` is the number of test lines, `rechazados`
@@ -24,8 +25,10 @@ TCuentasValidacion ContarValidacion(const TLista& test, std::size_t entrenamient
   TCuentasValidacion cuentas;
   cuentas.entrenamiento = static_cast<int>(entrenamiento);
   cuentas.total = static_cast<int>(test.size());
-  for (const auto& ejemplo : test)
+  for (const auto& ejemplo : test) {
+    ComprobarCancelacion();
     if (acepta(ejemplo)) ++cuentas.aceptados;
+  }
   cuentas.rechazados = cuentas.total - cuentas.aceptados;
   return cuentas;
 }
@@ -49,12 +52,15 @@ template <typename Acepta>
 TDetalleValidacion DetallarValidacion(const TLista& test, const TLista& negativa, Acepta&& acepta) {
   TDetalleValidacion detalle;
   for (const auto& ejemplo : test) {
+    ComprobarCancelacion();
     detalle.aceptado.push_back(acepta(ejemplo));
     (detalle.aceptado.back() ? detalle.aceptados : detalle.rechazados).push_back(TextoEjemplo(ejemplo));
   }
   detalle.conNegativa = !negativa.empty();
-  for (const auto& ejemplo : negativa)
+  for (const auto& ejemplo : negativa) {
+    ComprobarCancelacion();
     if (acepta(ejemplo)) detalle.negativosAceptados.push_back(TextoEjemplo(ejemplo));
+  }
   return detalle;
 }
 

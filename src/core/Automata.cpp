@@ -4,6 +4,7 @@
 // is walked over the pair tokens of the Mealy sample model, its names kept as texts.
 #include "core/Automata.h"
 
+#include "core/Cancelacion.h"
 #include "core/Texto.h"
 
 namespace {
@@ -38,6 +39,7 @@ void TAutomata::ConstruirTrie(const TLista& muestra) {
   };
   nuevoEstado(kSinEstado, 0, 0, 0, true);
   for (std::size_t l = 0; l < m_lineas.size(); ++l) {
+    ComprobarCancelacion();
     const std::string& linea = m_lineas[l];
     TIdEstado actual = 0;
     for (std::size_t i = 0; i < linea.size(); ++i) {

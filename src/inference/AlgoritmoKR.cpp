@@ -37,6 +37,7 @@
 #include <vector>
 
 #include "core/Automata.h"
+#include "core/Cancelacion.h"
 #include "core/ErrorInterno.h"
 #include "core/Utilidades.h"
 #include "inference/ObservadorFusiones.h"
@@ -211,6 +212,7 @@ int TFusionKR::Raiz(int estado) {
 std::vector<std::vector<int>> TFusionKR::Ejecutar(const std::vector<int>& finales) {
   for (std::size_t i = 1; i < finales.size(); ++i) Encolar(finales[0], finales[i], kCausaFinal);
   while (!m_pendientes.empty()) {
+    ComprobarCancelacion();
     const auto [p, q] = m_pendientes.front();
     m_pendientes.pop_front();
     int causa = kCausaFinal;

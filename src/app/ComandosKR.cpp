@@ -70,6 +70,7 @@ void ComandoNormal(TAlgoritmoK algoritmo, TSesion& sesion, TInteraccionKR& inter
     {
       TFmostrarAceptorLogica ventana(automata, positiva);
       ventana.PonerCaption(kr ? kCaptionAceptorKR : kCaptionAceptorKC);
+      if (!interaccion.EjecutarConProgreso(kProgresoVentanaAceptor, [&] { ventana.PrepararDatos(); })) return;
       interaccion.MostrarAceptor(ventana);
     }
     const int k = dialogo.ParametroK();

@@ -62,6 +62,7 @@ void TFlujoIM1::Ejecutar(const TParametrosIM1& parametros, TSesion& sesion, TInt
   {
     TFmostrarAceptorLogica aceptor(m_automata, sesion.MuestraPositiva);
     aceptor.PonerCaption(kCaptionAceptorIM1);
+    if (!interaccion.EjecutarConProgreso(kProgresoVentanaAceptor, [&] { aceptor.PrepararDatos(); })) return;
     interaccion.MostrarAceptor(aceptor);
   }
   std::unique_ptr<TDatosStren> datos;

@@ -7,6 +7,12 @@
 #include "results/RejillaAceptor.h"
 
 void TFmostrarAceptorLogica::FormShow() {
+  if (!m_preparada) PrepararDatos();
+  m_preparada = false;
+}
+
+void TFmostrarAceptorLogica::PrepararDatos() {
+  m_preparada = true;
   m_alfabetoAceptor = m_aceptor.Alfabeto().Lista();
   m_estadosAceptor = m_aceptor.Estados().Lista();
   m_inicialAceptor = TLista{""};

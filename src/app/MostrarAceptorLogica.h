@@ -33,6 +33,9 @@ class TFmostrarAceptorLogica {
   // memos get the set texts of the alphabet, the final states and the states; the grid the
   // acceptor's transition table.
   void FormShow();
+  // Fills all of that now, the long part of FormShow, so that the next FormShow only shows
+  // it; touches nothing the user sees (a command runs it as long work).
+  void PrepararDatos();
   // "Guardar": the report (caption, sample, alphabet, "{ & }", final states, states, table
   // in format A) is built into LineasAceptor and saved through the save dialog.
   void BotonGuardarClick(TInteraccion& interaccion);
@@ -61,6 +64,7 @@ class TFmostrarAceptorLogica {
   const TAutomata& m_aceptor;
   const TLista& m_muestra;
   std::string m_caption = kCaptionInicial;
+  bool m_preparada = false;  // by PrepararDatos, for the next FormShow
   std::string m_alfabeto;
   std::string m_einicial = kEinicial;
   std::string m_efinales;

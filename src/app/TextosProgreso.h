@@ -5,6 +5,7 @@
 #include <string>
 
 inline constexpr const char* kProgresoAceptor = "Construyendo el \xE1rbol aceptor de prefijos...";
+inline constexpr const char* kProgresoVentanaAceptor = "Preparando la ventana del aceptor...";
 inline constexpr const char* kProgresoResultado = "Preparando el aut\xF3mata resultado...";
 inline constexpr const char* kProgresoBusquedaK = "Buscando un K que rechace la muestra negativa...";
 inline constexpr const char* kProgresoDeterminista = "Convirtiendo el aut\xF3mata en determin\xEDstico...";

@@ -200,10 +200,12 @@ TEST(TrabajoLargo, CancelInsideAWindowLeavesTheWindowAsItWas) {
   TSesion im1 = SesionCon({"a", "ab", "abb"});
   TInteraccionIM1Guion conversion;
   conversion.accionesHeuristico = {{"1", THeuristico::K_Sufijos}};
-  conversion.trabajos = {TTrabajo::Terminar, TTrabajo::Terminar, TTrabajo::Terminar, TTrabajo::Cancelar};
+  // the acceptor, its window, IM1 and the result window, then the conversion, cancelled
+  conversion.trabajos = {TTrabajo::Terminar, TTrabajo::Terminar, TTrabajo::Terminar, TTrabajo::Terminar,
+                         TTrabajo::Cancelar};
   OpcionIM1Click(im1, conversion);
-  ASSERT_EQ(conversion.progresos.size(), 4u);
-  EXPECT_EQ(NuevasTras(conversion.transcripcion, conversion.lineasAlEmpezar[3]), TLineas{});
+  ASSERT_EQ(conversion.progresos.size(), 5u);
+  EXPECT_EQ(NuevasTras(conversion.transcripcion, conversion.lineasAlEmpezar[4]), TLineas{});
   EXPECT_EQ(conversion.vistasResultado.size(), 1u);
 
   TSesion incremental = SesionCon({"ab", "b"});

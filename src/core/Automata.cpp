@@ -13,16 +13,37 @@ const TParticion kSinBloques;
 
 }  // namespace
 
-TAutomata::TAutomata(const TLista& muestra, TConstruccion modo, const TLista& tokens, const TLista& pares)
-    : m_modo(modo), m_finales(muestra), m_bloquesIds(TBloquesIds{}) {
-  if (modo == TConstruccion::Normal)
-    ConstruirTrie(muestra);
-  else
+TAutomata::TAutomata(TLista muestra, TConstruccion modo, const TLista& tokens, const TLista& pares)
+    : m_modo(modo), m_bloquesIds(TBloquesIds{}) {
+  if (modo == TConstruccion::Normal) {
+    m_lineas = std::move(muestra);
+    ConstruirTrie();
+  } else {
+    m_finalesPropias = std::move(muestra);
     ConstruirMealy(tokens, pares);
+  }
 }
 
-void TAutomata::ConstruirTrie(const TLista& muestra) {
-  m_lineas = muestra;
+const TListaIndexada& TAutomata::Finales() const {
+  if (!m_finales) m_finales.emplace(LineasFinales());
+  return *m_finales;
+}
+
+std::optional<std::vector<TIdEstado>> TAutomata::IdsDeFinales() const {
+  const TLista& lineas = LineasFinales();
+  if (m_estadoDeFinal.size() == lineas.size()) return m_estadoDeFinal;
+  std::vector<TIdEstado> ids;
+  ids.reserve(lineas.size());
+  for (const auto& linea : lineas) {
+    const auto id = IdDe(linea);
+    if (!id) return std::nullopt;
+    ids.push_back(*id);
+  }
+  return ids;
+}
+
+void TAutomata::ConstruirTrie() {
+  m_estadoDeFinal.reserve(m_lineas.size());
   m_simboloDeByte.assign(256, 0);
   const auto nuevoEstado = [&](TIdEstado padre, std::uint32_t linea, std::uint32_t profundidad,
                                std::uint8_t simbolo, bool exacto) {
@@ -62,6 +83,7 @@ void TAutomata::ConstruirTrie(const TLista& muestra) {
       }
       actual = hijo;
     }
+    m_estadoDeFinal.push_back(actual);
   }
   m_columnaDeSimbolo.resize(m_alfabeto.size());
   m_simboloDeColumna.resize(m_alfabeto.size());
@@ -73,7 +95,7 @@ void TAutomata::ConstruirMealy(const TLista& tokens, const TLista& pares) {
   std::string prefijo;
   for (const auto& token : tokens) {
     if (token == "$") {
-      for (const auto& final : m_finales) m_nombres.AnadirSiNoEsta(final);
+      for (const auto& final : *m_finalesPropias) m_nombres.AnadirSiNoEsta(final);
       break;
     }
     if (token == "*") {
@@ -124,7 +146,11 @@ TIdEstado TAutomata::Sucesor(TIdEstado estado, std::size_t simbolo) const {
 
 std::vector<bool> TAutomata::EstadosFinales() const {
   std::vector<bool> finales(NumeroDeEstados(), false);
-  for (const auto& final : m_finales)
+  if (m_estadoDeFinal.size() == LineasFinales().size()) {
+    for (const TIdEstado id : m_estadoDeFinal) finales[id] = true;
+    return finales;
+  }
+  for (const auto& final : LineasFinales())
     if (const auto id = IdDe(final)) finales[*id] = true;
   return finales;
 }
@@ -191,14 +217,29 @@ void TAutomata::PonerBloquesIds(TBloquesIds bloques) {
 
 void TAutomata::ResultadoKR(TBloquesIds bloques, const TLista& muestra, const std::string& marca) {
   PonerBloquesIds(std::move(bloques));
-  m_finales = muestra;
+  PonerFinalesSinMarca(muestra, marca);
   QuitarSimbolo(marca);
 }
 
 void TAutomata::ResultadoKR(TParticion bloques, const TLista& muestra, const std::string& marca) {
   PonerBloques(std::move(bloques));
-  m_finales = muestra;
+  PonerFinalesSinMarca(muestra, marca);
   QuitarSimbolo(marca);
+}
+
+void TAutomata::PonerFinalesSinMarca(const TLista& muestra, const std::string& marca) {
+  // Each unmarked line ends one symbol above its marked line's state, when they match.
+  const TLista& marcadas = LineasFinales();
+  bool corresponden = EsTrie() && m_estadoDeFinal.size() == marcadas.size() && muestra.size() == marcadas.size();
+  for (std::size_t l = 0; corresponden && l < muestra.size(); ++l)
+    corresponden = marcadas[l].size() == muestra[l].size() + marca.size() && marcadas[l].starts_with(muestra[l]) &&
+                   marcadas[l].ends_with(marca) && m_estadoDeFinal[l] != 0;
+  if (corresponden && marca.size() == 1)
+    for (TIdEstado& id : m_estadoDeFinal) id = m_padre[id];
+  else
+    m_estadoDeFinal.clear();
+  m_finalesPropias = muestra;
+  m_finales.reset();
 }
 
 void TAutomata::QuitarSimbolo(const std::string& marca) {

@@ -53,8 +53,8 @@ class TAutomata {
   // sequence, "$" ending the list) and the alphabet is a copy of `pares`; `muestra` then
   // only fills Finales. Any sample is valid: an empty one gives the single state "" (the
   // empty prefix), no symbols and no final states.
-  explicit TAutomata(const TLista& muestra, TConstruccion modo = TConstruccion::Normal,
-                     const TLista& tokens = {}, const TLista& pares = {});
+  explicit TAutomata(TLista muestra, TConstruccion modo = TConstruccion::Normal, const TLista& tokens = {},
+                     const TLista& pares = {});
 
   // The states: the empty prefix first, then each prefix once (ignoring letter case) in
   // order of first appearance. After KC, without the states shorter than k symbols.
@@ -62,7 +62,11 @@ class TAutomata {
   const TListaIndexada& Estados() const;
   // The final states: the sample's lines, in order, duplicates kept (after KR, the
   // unmarked sample).
-  const TListaIndexada& Finales() const { return m_finales; }
+  // Indexed on first use: LineasFinales gives the same list without the index.
+  const TListaIndexada& Finales() const;
+  const TLista& LineasFinales() const { return m_finalesPropias ? *m_finalesPropias : m_lineas; }
+  // The state of each final line, in order; nullopt when some line is no state's name.
+  std::optional<std::vector<TIdEstado>> IdsDeFinales() const;
   // The symbols, each once (ignoring letter case), in order of first appearance (after KR,
   // without the end marker).
   const TListaIndexada& Alfabeto() const { return m_alfabeto; }
@@ -128,12 +132,18 @@ class TAutomata {
   std::vector<bool> EstadosFinales() const;
 
  private:
-  void ConstruirTrie(const TLista& muestra);
+  void ConstruirTrie();
   void ConstruirMealy(const TLista& tokens, const TLista& pares);
   void QuitarSimbolo(const std::string& marca);
+  void PonerFinalesSinMarca(const TLista& muestra, const std::string& marca);
 
   TConstruccion m_modo;
-  TListaIndexada m_finales;
+  // Finales is m_lineas until KR gives the unmarked sample (and always for Mealy).
+  std::optional<TLista> m_finalesPropias;
+  mutable std::optional<TListaIndexada> m_finales;
+  // The state that ends each final line, while known (the trie's own lines, or KR's
+  // unmarked sample, each line one marker shorter); empty otherwise.
+  std::vector<TIdEstado> m_estadoDeFinal;
   TListaIndexada m_alfabeto;
 
   // Trie arrays (normal samples), one entry per state id.

@@ -36,7 +36,7 @@ bool EnUnaCaja(std::string_view texto, bool minusculas) {
 // are prefixes of its sample's lines, so a sample in one case answers at once.
 bool NombresEnUnaCaja(const TAutomata& automata) {
   for (const bool minusculas : {true, false}) {
-    if (automata.EsTrie() && std::all_of(automata.Finales().begin(), automata.Finales().end(),
+    if (automata.EsTrie() && std::all_of(automata.LineasFinales().begin(), automata.LineasFinales().end(),
                                          [&](const std::string& linea) { return EnUnaCaja(linea, minusculas); }))
       return true;
     bool todos = true;

@@ -66,12 +66,59 @@ constexpr int kCausaFinal = -1;
 // The predecessors of one block by one symbol, grouped by k-suffix: for each suffix the
 // first predecessor in the block's predecessor list and its position there. Positions are
 // stored relative to `base`, so that a group can be placed after another by moving its base.
+struct TPrimero {
+  std::int64_t posicion;
+  int estado;
+};
+
+// Suffix id -> first predecessor. Most groups hold one suffix (with k = 0 every group
+// does), kept in place; a map is made only when a second suffix comes.
+class TPrimeros {
+ public:
+  std::size_t size() const { return m_mapa ? m_mapa->size() : m_tieneUno ? 1 : 0; }
+  const TPrimero* Buscar(int sufijo) const {
+    if (m_mapa) {
+      const auto it = m_mapa->find(sufijo);
+      return it == m_mapa->end() ? nullptr : &it->second;
+    }
+    return m_tieneUno && m_sufijo == sufijo ? &m_primero : nullptr;
+  }
+  // Adds the entry unless the suffix is present (sobrescribir: replaces it then).
+  void Poner(int sufijo, TPrimero primero, bool sobrescribir) {
+    if (!m_mapa && (!m_tieneUno || m_sufijo == sufijo)) {
+      if (!m_tieneUno || sobrescribir) m_primero = primero;
+      m_sufijo = sufijo;
+      m_tieneUno = true;
+      return;
+    }
+    if (!m_mapa) m_mapa = std::make_unique<std::unordered_map<int, TPrimero>>(
+                     std::initializer_list<std::pair<const int, TPrimero>>{{m_sufijo, m_primero}});
+    if (sobrescribir)
+      m_mapa->insert_or_assign(sufijo, primero);
+    else
+      m_mapa->try_emplace(sufijo, primero);
+  }
+  template <class F>
+  void ParaCada(F f) const {
+    if (m_mapa) {
+      for (const auto& [sufijo, primero] : *m_mapa) f(sufijo, primero);
+    } else if (m_tieneUno) {
+      f(m_sufijo, m_primero);
+    }
+  }
+
+ private:
+  TPrimero m_primero{};
+  int m_sufijo = 0;
+  bool m_tieneUno = false;
+  std::unique_ptr<std::unordered_map<int, TPrimero>> m_mapa;
+};
+
+// The predecessors of one block by one symbol, grouped by k-suffix: for each suffix the
+// first predecessor in the block's predecessor list and its position there. Positions are
+// stored relative to `base`, so that a group can be placed after another by moving its base.
 struct TGruposPredecesores {
-  struct TPrimero {
-    std::int64_t posicion;
-    int estado;
-  };
-  std::unordered_map<int, TPrimero> primeros;  // suffix id -> first predecessor
+  TPrimeros primeros;
   std::int64_t base = 0;
   std::int64_t largo = 0;  // positions in use: [0, largo) after adding base
 
@@ -117,7 +164,7 @@ class TFusionKR {
 
   std::vector<int> m_representante;  // [raiz * simbolos + a]: successor of the block by a
   std::vector<int> m_grupo;          // [raiz * simbolos + a]: index in m_grupos, or kNinguno
-  std::vector<std::unique_ptr<TGruposPredecesores>> m_grupos;
+  std::vector<TGruposPredecesores> m_grupos;  // by value: only the constructor adds
 
   std::deque<std::pair<int, int>> m_pendientes;  // ParesPendientes
   std::deque<int> m_causas;                      // beside m_pendientes, when observed
@@ -155,11 +202,10 @@ TFusionKR::TFusionKR(const TAutomata& automata, int k, TModoInferencia modo, TOb
     // the last k symbols of the predecessor, or all of it when it is shorter
     const std::string_view ultimos = UltimosSimbolos(nombre, simbolos, modo).value_or(nombre);
     const auto sufijo = idSufijo.emplace(ultimos, static_cast<int>(idSufijo.size()));
-    auto grupos = std::make_unique<TGruposPredecesores>();
-    grupos->primeros.emplace(sufijo.first->second, TGruposPredecesores::TPrimero{0, static_cast<int>(t)});
-    grupos->largo = 1;
-    m_grupo[s * m_simbolos + a] = static_cast<int>(m_grupos.size());
-    m_grupos.push_back(std::move(grupos));
+    TGruposPredecesores& grupos = m_grupos.emplace_back();
+    grupos.primeros.Poner(sufijo.first->second, TPrimero{0, static_cast<int>(t)}, false);
+    grupos.largo = 1;
+    m_grupo[s * m_simbolos + a] = static_cast<int>(m_grupos.size() - 1);
   };
   // t·a spells s exactly when the texts are equal letter case included.
   const auto deletreaExacto = [&](std::size_t t, std::size_t a, std::size_t s) {
@@ -295,8 +341,8 @@ void TFusionKR::FusionarPar(int p, int q, int causa) {
 }
 
 void TFusionKR::EncolarRetroceso(int g1, int g2, int a) {
-  const TGruposPredecesores& p1 = *m_grupos[g1];
-  const TGruposPredecesores& p2 = *m_grupos[g2];
+  const TGruposPredecesores& p1 = m_grupos[g1];
+  const TGruposPredecesores& p2 = m_grupos[g2];
   const bool recorrerP1 = p1.primeros.size() <= p2.primeros.size();
   const TGruposPredecesores& menor = recorrerP1 ? p1 : p2;
   const TGruposPredecesores& mayor = recorrerP1 ? p2 : p1;
@@ -306,51 +352,47 @@ void TFusionKR::EncolarRetroceso(int g1, int g2, int a) {
     int y;
   };
   std::vector<TPar> pares;
-  for (const auto& [sufijo, primero] : menor.primeros) {
-    const auto otro = mayor.primeros.find(sufijo);
-    if (otro == mayor.primeros.end()) continue;
+  menor.primeros.ParaCada([&](int sufijo, const TPrimero& primero) {
+    const TPrimero* otro = mayor.primeros.Buscar(sufijo);
+    if (otro == nullptr) return;
     if (recorrerP1)
-      pares.push_back({p1.Posicion(primero), primero.estado, otro->second.estado});
+      pares.push_back({p1.Posicion(primero), primero.estado, otro->estado});
     else
-      pares.push_back({p1.Posicion(otro->second), otro->second.estado, primero.estado});
-  }
+      pares.push_back({p1.Posicion(*otro), otro->estado, primero.estado});
+  });
   std::sort(pares.begin(), pares.end(), [](const TPar& a, const TPar& b) { return a.posicion < b.posicion; });
   for (const auto& par : pares) Encolar(par.x, par.y, 2 * a + 1);
 }
 
 int TFusionKR::UnirGrupos(int g1, int g2) {
-  TGruposPredecesores& p1 = *m_grupos[g1];
-  TGruposPredecesores& p2 = *m_grupos[g2];
+  TGruposPredecesores& p1 = m_grupos[g1];
+  TGruposPredecesores& p2 = m_grupos[g2];
   const std::int64_t largo1 = p1.largo;
   if (p1.primeros.size() >= p2.primeros.size()) {
     // Keep B1's list; B2's suffixes not yet present come after all of B1's positions.
-    for (const auto& [sufijo, primero] : p2.primeros)
-      p1.primeros.try_emplace(sufijo, TGruposPredecesores::TPrimero{p2.Posicion(primero) + largo1 - p1.base,
-                                                                    primero.estado});
+    p2.primeros.ParaCada([&](int sufijo, const TPrimero& primero) {
+      p1.primeros.Poner(sufijo, TPrimero{p2.Posicion(primero) + largo1 - p1.base, primero.estado}, false);
+    });
     p1.largo += p2.largo;
-    m_grupos[g2].reset();
+    m_grupos[g2] = {};
     return g1;
   }
   // Keep B2's list, moved after B1's positions; B1's suffixes come first and win.
   p2.base += largo1;
-  for (const auto& [sufijo, primero] : p1.primeros)
-    p2.primeros.insert_or_assign(sufijo, TGruposPredecesores::TPrimero{p1.Posicion(primero) - p2.base,
-                                                                       primero.estado});
+  p1.primeros.ParaCada([&](int sufijo, const TPrimero& primero) {
+    p2.primeros.Poner(sufijo, TPrimero{p1.Posicion(primero) - p2.base, primero.estado}, true);
+  });
   p2.largo += largo1;
-  m_grupos[g1].reset();
+  m_grupos[g1] = {};
   return g2;
 }
 
 }  // namespace
 
 void AlgoritmoKR(TAutomata& automata, int k, TModoInferencia modo, const TLista& muestra, TObservadorFusiones* observador) {
-  std::vector<int> finales;
-  finales.reserve(automata.Finales().size());
-  for (const auto& final : automata.Finales()) {
-    const auto id = automata.IdDe(final);
-    if (!id) throw TErrorInterno("ERROR INT0KR10");  // a marked example that is no state
-    finales.push_back(static_cast<int>(*id));
-  }
+  const auto ids = automata.IdsDeFinales();
+  if (!ids) throw TErrorInterno("ERROR INT0KR10");  // a marked example that is no state
+  const std::vector<int> finales(ids->begin(), ids->end());
 
   std::vector<std::vector<int>> bloques;
   {

@@ -108,7 +108,7 @@ void EmitirInformeAceptor(const std::string& titulo, const TLista& muestraPositi
   salida("Muestra: " + ConjuntoATexto(muestraPositiva));
   salida("Alfabeto: " + ConjuntoATexto(aceptor.Alfabeto()));
   salida("Estado Inicial: " + ConjuntoATexto(ConjuntoUnitario("")));
-  salida("Estados Finales: " + ConjuntoATexto(aceptor.Finales()));
+  salida("Estados Finales: " + ConjuntoATexto(aceptor.LineasFinales()));
   salida.Trozo("Conjunto de Estados: ");
   EmitirNombresDeEstados(aceptor, salida);
   salida("Funci\xF3n de Transici\xF3n: ");

@@ -44,6 +44,12 @@ std::optional<std::vector<TIdEstado>> TAutomata::IdsDeFinales() const {
 
 void TAutomata::ConstruirTrie() {
   m_estadoDeFinal.reserve(m_lineas.size());
+  // at most one state per character: the room is reserved, and only what is used is touched
+  std::size_t caracteres = 1;
+  for (const auto& linea : m_lineas) caracteres += linea.size();
+  for (auto* v : {&m_padre, &m_primerHijo, &m_hermano, &m_linea, &m_profundidad}) v->reserve(caracteres);
+  m_simbolo.reserve(caracteres);
+  m_exacto.reserve(caracteres);
   m_simboloDeByte.assign(256, 0);
   const auto nuevoEstado = [&](TIdEstado padre, std::uint32_t linea, std::uint32_t profundidad,
                                std::uint8_t simbolo, bool exacto) {

@@ -198,12 +198,15 @@ TFusionKR::TFusionKR(const TAutomata& automata, int k, TModoInferencia modo, TOb
   const auto enlazar = [&](std::size_t t, std::size_t a, std::size_t s, bool exacto) {
     m_representante[t * m_simbolos + a] = static_cast<int>(s);
     if (!exacto) return;
-    const std::string_view nombre = automata.VistaNombre(static_cast<TIdEstado>(t));
-    // the last k symbols of the predecessor, or all of it when it is shorter
-    const std::string_view ultimos = UltimosSimbolos(nombre, simbolos, modo).value_or(nombre);
-    const auto sufijo = idSufijo.emplace(ultimos, static_cast<int>(idSufijo.size()));
+    // the last k symbols of the predecessor, or all of it when it is shorter (k = 0: none)
+    int idDelSufijo = 0;
+    if (simbolos > 0) {
+      const std::string_view nombre = automata.VistaNombre(static_cast<TIdEstado>(t));
+      const std::string_view ultimos = UltimosSimbolos(nombre, simbolos, modo).value_or(nombre);
+      idDelSufijo = idSufijo.emplace(ultimos, static_cast<int>(idSufijo.size())).first->second;
+    }
     TGruposPredecesores& grupos = m_grupos.emplace_back();
-    grupos.primeros.Poner(sufijo.first->second, TPrimero{0, static_cast<int>(t)}, false);
+    grupos.primeros.Poner(idDelSufijo, TPrimero{0, static_cast<int>(t)}, false);
     grupos.largo = 1;
     m_grupo[s * m_simbolos + a] = static_cast<int>(m_grupos.size() - 1);
   };
@@ -216,6 +219,7 @@ TFusionKR::TFusionKR(const TAutomata& automata, int k, TModoInferencia modo, TOb
            destino.substr(nombre.size()) == simbolo;
   };
 
+  m_grupos.reserve(automata.NumeroDeEstados());
   if (automata.EsTrie()) {
     // A character trie: each state but the empty prefix is its parent's successor.
     for (TIdEstado s = 1; s < automata.NumeroDeEstados(); ++s)

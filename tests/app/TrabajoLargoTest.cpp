@@ -135,7 +135,9 @@ TEST_P(OrdenConTrabajoLargo, CancelOrMemoryAtAnyStepChangesNothing) {
     EXPECT_EQ(NuevasTras(cancelada.transcripcion, n), TLineas{});
     EXPECT_EQ(cancelada.lineasAlEmpezar.size(), paso + 1);
     EXPECT_TRUE(Estado(sesion) == Estado(antes));
-    if (paso == 0) EXPECT_EQ(sesion.CadenasSA, antes.CadenasSA);
+    if (paso == 0) {
+      EXPECT_EQ(sesion.CadenasSA, antes.CadenasSA);
+    }
 
     sesion = antes;
     hasta.back() = TTrabajo::SinMemoria;

@@ -90,7 +90,9 @@ TEST(EstadosPorIds, TheTrieHasTheTextListsStatesNamesAndTransitions) {
         const std::string siguiente = nombre + texto.alfabeto[a];
         const auto s = texto.estados.IndiceDe(siguiente);
         EXPECT_EQ(aceptor.Sucesor(id, a), s ? static_cast<TIdEstado>(*s) : TAutomata::kSinEstado) << siguiente;
-        if (s) EXPECT_EQ(aceptor.SucesorExacto(static_cast<TIdEstado>(*s)), texto.estados[*s] == siguiente);
+        if (s) {
+          EXPECT_EQ(aceptor.SucesorExacto(static_cast<TIdEstado>(*s)), texto.estados[*s] == siguiente);
+        }
       }
     }
     EXPECT_FALSE(aceptor.IdDe(muestra.empty() ? "z" : muestra.front() + "z"));

@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 
+#include "soporte/PruebaConPrincipal.h"
 #include "soporte/Guion.h"
 #include "soporte/Ventanas.h"
 #include "ui/Graficos.h"
@@ -31,19 +32,14 @@ TGuion::TAccion Heuristico(const char* heuristico, bool kHabilitado, int k = 0) 
 
 }  // namespace
 
-class TestComandoIM1 : public QObject {
+class TestComandoIM1 : public TPruebaConPrincipal {
   Q_OBJECT
 
-  TCasaTemporal m_casa;
-  std::unique_ptr<TPrincipalDePrueba> m_principal;
-  TPrincipalDePrueba& P() { return *m_principal; }
-
- private slots:
-  void init() {
-    m_principal = std::make_unique<TPrincipalDePrueba>();
+  void Preparar() override {
     P().Tomar(TTipoMuestra::TipoM_Pos, {"a", "ab", "abb"});
   }
-  void cleanup() { m_principal.reset(); }
+
+ private slots:
 
   void dialogoDeHeuristicoAlMostrarse() {
     TGuion guion;

@@ -13,6 +13,7 @@
 #include <QChart>
 #include <QHeaderView>
 
+#include "soporte/PruebaConPrincipal.h"
 #include "soporte/Guion.h"
 #include "soporte/Ventanas.h"
 #include "ui/Ayuda.h"
@@ -36,19 +37,14 @@ TGuion::TAccion ElegirK(int maximo, int k) {
 
 }  // namespace
 
-class TestComandosKR : public QObject {
+class TestComandosKR : public TPruebaConPrincipal {
   Q_OBJECT
 
-  TCasaTemporal m_casa;
-  std::unique_ptr<TPrincipalDePrueba> m_principal;
-  TPrincipalDePrueba& P() { return *m_principal; }
-
- private slots:
-  void init() {
-    m_principal = std::make_unique<TPrincipalDePrueba>();
+  void Preparar() override {
     P().Tomar(TTipoMuestra::TipoM_Pos, {"ab", "b"});
   }
-  void cleanup() { m_principal.reset(); }
+
+ private slots:
 
   void krDesdeElBotonConParametroAceptorYResultado() {
     TGuion guion;

@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QLabel>
 
+#include "soporte/PruebaConPrincipal.h"
 #include "soporte/Guion.h"
 #include "soporte/Ventanas.h"
 #include "ui/MostrarMealy.h"
@@ -22,19 +23,14 @@ TGuion::TAccion SinSolucion(int k, QMessageBox::StandardButton pulsar) {
 
 }  // namespace
 
-class TestComandosMealy : public QObject {
+class TestComandosMealy : public TPruebaConPrincipal {
   Q_OBJECT
 
-  TCasaTemporal m_casa;
-  std::unique_ptr<TPrincipalDePrueba> m_principal;
-  TPrincipalDePrueba& P() { return *m_principal; }
-
- private slots:
-  void init() {
-    m_principal = std::make_unique<TPrincipalDePrueba>();
+  void Preparar() override {
     P().Tomar(TTipoMuestra::TipoM_SA, kEjemplo);
   }
-  void cleanup() { m_principal.reset(); }
+
+ private slots:
 
   void skrSiguienteKYReintentarHastaElFinal() {
     const QString informe = m_casa.Ruta() + QStringLiteral("/mealy.aut");

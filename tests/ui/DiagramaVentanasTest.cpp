@@ -9,6 +9,7 @@
 #include <QSvgRenderer>
 
 #include "diagram/Disposicion.h"
+#include "soporte/PruebaConPrincipal.h"
 #include "soporte/Guion.h"
 #include "soporte/Ventanas.h"
 #include "ui/VistaDiagrama.h"
@@ -32,16 +33,10 @@ std::vector<int> Actuales(TVistaDiagrama* vista) { return vista->Recorrido().pas
 
 }  // namespace
 
-class TestDiagramaVentanas : public QObject {
+class TestDiagramaVentanas : public TPruebaConPrincipal {
   Q_OBJECT
 
-  TCasaTemporal m_casa;
-  std::unique_ptr<TPrincipalDePrueba> m_principal;
-  TPrincipalDePrueba& P() { return *m_principal; }
-
  private slots:
-  void init() { m_principal = std::make_unique<TPrincipalDePrueba>(); }
-  void cleanup() { m_principal.reset(); }
 
   void aceptorYResultadoDeKR() {
     P().Tomar(TTipoMuestra::TipoM_Pos, {"ab", "b"});

@@ -10,6 +10,7 @@
 #include <QTableWidget>
 #include <random>
 
+#include "soporte/PruebaConPrincipal.h"
 #include "soporte/Guion.h"
 #include "soporte/Ventanas.h"
 #include "ui/ExplorarK.h"
@@ -31,16 +32,10 @@ QStringList FilaTabla(QTableWidget* tabla, int fila) {
 
 }  // namespace
 
-class TestExplorarK : public QObject {
+class TestExplorarK : public TPruebaConPrincipal {
   Q_OBJECT
 
-  TCasaTemporal m_casa;
-  std::unique_ptr<TPrincipalDePrueba> m_principal;
-  TPrincipalDePrueba& P() { return *m_principal; }
-
  private slots:
-  void init() { m_principal = std::make_unique<TPrincipalDePrueba>(); }
-  void cleanup() { m_principal.reset(); }
 
   void menuItemFollowsThePositiveSample() {
     QVERIFY(!P().Accion("OpcionExplorarK")->isEnabled());

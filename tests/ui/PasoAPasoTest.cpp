@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QSlider>
 
+#include "soporte/PruebaConPrincipal.h"
 #include "soporte/Guion.h"
 #include "soporte/Ventanas.h"
 #include "ui/PasoAPaso.h"
@@ -22,16 +23,10 @@ QString TextoPaso(QWidget* ventana) { return Hijo<QLabel>(ventana, "TextoPaso")-
 
 }  // namespace
 
-class TestPasoAPaso : public QObject {
+class TestPasoAPaso : public TPruebaConPrincipal {
   Q_OBJECT
 
-  TCasaTemporal m_casa;
-  std::unique_ptr<TPrincipalDePrueba> m_principal;
-  TPrincipalDePrueba& P() { return *m_principal; }
-
  private slots:
-  void init() { m_principal = std::make_unique<TPrincipalDePrueba>(); }
-  void cleanup() { m_principal.reset(); }
 
   void pasosDeKR() {
     P().Tomar(TTipoMuestra::TipoM_Pos, {"b", "ab", "aab", "aaab"});

@@ -73,7 +73,8 @@ TLecturaAbbadingo LeerAbbadingo(const TLista& lineas, const std::string& nombre)
     const auto etiqueta = Entero(palabras[0]);
     if (!etiqueta || *etiqueta < -1 || *etiqueta > 1) return refusar(numero, "la etiqueta \"" + palabras[0] + "\" no es 1, 0 ni -1");
     const auto longitud = palabras.size() > 1 ? Entero(palabras[1]) : std::nullopt;
-    if (!longitud || *longitud < 0) return refusar(numero, "falta la longitud de la cadena");
+    if (!longitud) return refusar(numero, "falta la longitud de la cadena");
+    if (*longitud < 0) return refusar(numero, "longitud negativa (" + palabras[1] + ")");
     if (static_cast<std::size_t>(*longitud) != palabras.size() - 2)
       return refusar(numero, "la longitud es " + std::to_string(*longitud) + " y la cadena tiene " +
                                  std::to_string(palabras.size() - 2) + " s\xEDmbolos");

@@ -7,6 +7,7 @@
 #include "app/ErrorInternoEnCaja.h"
 #include "app/InteraccionKR.h"
 #include "app/MostrarAutomata1Logica.h"
+#include "app/Muestra.h"
 #include "app/Repeticion.h"
 #include "app/Sesion.h"
 #include "app/TextosProgreso.h"
@@ -23,8 +24,11 @@ std::string CaptionResultadoIncremental(TAlgoritmoK algoritmo, int k) {
 bool PasoIncremental(TAlgoritmoK algoritmo, int k, TFmostrarAutomata1Logica& ventana, std::unique_ptr<TAutomata>& automata,
                      TLista& muestraAmpliada, TInteraccionKR& interaccion) {
   const std::string& ejemplo = ventana.NuevoEjemplo();
-  if (algoritmo == TAlgoritmoK::KR && UsaMarcaFinal({ejemplo})) {
-    interaccion.Mensaje(MensajeMarcaFinalEnEjemplo(), TIcono::Error, TBotones::Ok);
+  const bool marca = algoritmo == TAlgoritmoK::KR && UsaMarcaFinal({ejemplo});
+  if (marca || CadenaVaciaDentro(ejemplo)) {
+    interaccion.Mensaje(marca ? MensajeMarcaFinalEnEjemplo() : MensajeCadenaVaciaDentro(0, ""), TIcono::Error,
+                        TBotones::Ok);
+    ventana.OlvidarEjemploRechazado();
     return false;
   }
   // A cancelled pass leaves the window as it was before the click.

@@ -30,8 +30,9 @@ class TSesion;
 // ampliar el alfabeto?" asks: "No" sets the status text to three blanks; agreed and not
 // accepted by the current result, the status text becomes "Aplicado el algoritmo
 // incremental", the example joins `muestraAmpliada` and `automata` is replaced by a new
-// run (the window is pointed at it). For KR an example holding "$" is refused with an
-// error box before anything else, and the pass changes nothing. The check of the example
+// run (the window is pointed at it). For KR an example holding "$", and for both an example
+// with "&" beside other characters, is refused with an error box before anything else: the
+// pass changes nothing and the example leaves the window's list. The check of the example
 // and the new run are long work: when the user cancels either, the window, `automata` and
 // `muestraAmpliada` stay as they were. Returns false when the example was refused so, true
 // when the pass ran or was cancelled.

@@ -15,6 +15,7 @@ struct TFormatoDiagrama {
   std::string descripcion;  // for a file dialog's filter (Windows-1252): "Graphviz DOT"
   // The file's bytes. May throw std::exception (a renderer that fails).
   std::function<std::string(const TDiagrama&)> escribir;
+  bool dispone = true;  // lays the diagram out through Graphviz first (long for a big one)
 };
 
 // Every format, in the order a file dialog lists them: dot, svg, png, tex, json, jff.

@@ -7,6 +7,7 @@
 #include "app/FlujosMuestra.h"
 #include "app/Muestra.h"
 #include "core/ArchivoTexto.h"
+#include "core/EscribirArchivo.h"
 
 namespace {
 
@@ -94,14 +95,25 @@ std::string RutaDelTipo(const std::string& ruta, TTipoMuestra tipo) {
   return (conExtension ? ruta.substr(0, punto) : ruta) + "." + DatosTipoMuestra(tipo).extension;
 }
 
+std::vector<std::string> RutasMuestrasAbbadingo(const TMuestrasAbbadingo& muestras, const std::string& ruta,
+                                               bool conMuestra) {
+  std::vector<std::string> rutas;
+  for (const auto& [tipo, lista] : Grupos(muestras))
+    if (lista->empty() != conMuestra) rutas.push_back(RutaDelTipo(ruta, tipo));
+  return rutas;
+}
+
 std::string EscribirMuestrasAbbadingo(const TMuestrasAbbadingo& muestras, const std::string& ruta,
                                       std::vector<std::string>& escritos) {
+  // the files are replaced together: a failure leaves every one of them as it was
+  TEscrituraConjunta conjunto;
+  std::vector<std::string> destinos;
   for (const auto& [tipo, lista] : Grupos(muestras)) {
     if (lista->empty()) continue;
-    const std::string destino = RutaDelTipo(ruta, tipo);
-    const std::string error = EscribirArchivoTexto(destino, *lista);
-    if (!error.empty()) return error;
-    escritos.push_back(destino);
+    destinos.push_back(RutaDelTipo(ruta, tipo));
+    if (std::string error = conjunto.Anadir(destinos.back(), *lista); !error.empty()) return error;
   }
+  if (std::string error = conjunto.Confirmar(); !error.empty()) return error;
+  escritos.insert(escritos.end(), destinos.begin(), destinos.end());
   return {};
 }

@@ -36,8 +36,13 @@ bool ExportarClick(TSesion& sesion, TInteraccion& interaccion);
 // by the kind's ("clase/m.pos" gives "clase/m.neg" for the negative kind).
 std::string RutaDelTipo(const std::string& ruta, TTipoMuestra tipo);
 
+// The sample files beside `ruta` (RutaDelTipo) of the kinds `muestras` holds (`conMuestra`),
+// or of those it lacks, in the order positive, negative, test.
+std::vector<std::string> RutasMuestrasAbbadingo(const TMuestrasAbbadingo& muestras, const std::string& ruta,
+                                               bool conMuestra);
+
 // Writes each kind `muestras` holds to its sample file beside `ruta` (RutaDelTipo), in
-// Windows-1252 with CR LF as "&Guardar como..." writes; `escritos` gets each path written.
-// Returns the empty text or the first write error.
+// Windows-1252 with CR LF as "&Guardar como..." writes, as one set: all are replaced, or
+// none is; `escritos` gets each path written. Returns the empty text or the first error.
 std::string EscribirMuestrasAbbadingo(const TMuestrasAbbadingo& muestras, const std::string& ruta,
                                       std::vector<std::string>& escritos);

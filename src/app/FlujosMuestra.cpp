@@ -95,7 +95,7 @@ bool TomarMuestraLeida(TSesion& sesion, const TLecturaTexto& lectura, TInteracci
     return false;
   }
   sesion.PonerMemo(lectura.lineas);
-  return sesion.DarValoresSegunTipo(lectura.lineas, interaccion);
+  return sesion.DarValoresSegunTipo(lectura.lineas, interaccion, lectura.nombre, lectura.soloMarca);
 }
 
 bool AbrirArchivoMuestra(TSesion& sesion, TInteraccion& interaccion, const std::string& ruta) {

@@ -4,6 +4,11 @@
 
 TInteraccion::~TInteraccion() = default;
 
+TRespuesta TInteraccion::MensajeDetallado(const std::string& texto, const std::string&, TIcono icono,
+                                          TBotones botones) {
+  return Mensaje(texto, icono, botones);
+}
+
 bool TInteraccion::EjecutarConProgreso(const std::string& texto, const std::function<void()>& trabajo) {
   (void)texto;
   trabajo();

@@ -38,6 +38,10 @@ class TInteraccion {
 
   // A modal message box; returns the button that closed it.
   virtual TRespuesta Mensaje(const std::string& texto, TIcono icono, TBotones botones) = 0;
+  // The same box with a detail under its text (why a sample was refused: its file and line);
+  // `texto` stays the box's own. An interface without a place for it shows `texto` alone.
+  virtual TRespuesta MensajeDetallado(const std::string& texto, const std::string& detalle, TIcono icono,
+                                      TBotones botones);
 
   // Open and save dialogs; std::nullopt when the user cancels. The path is the file
   // system's own (UTF-8 on this platform), not Windows-1252.

@@ -1,6 +1,8 @@
 // LecturaMealy: the pair-line check first, so that a refused sample changes nothing.
 #include "app/LecturaMealy.h"
 
+#include <algorithm>
+
 #include "inference/mealy/ParSA.h"
 
 std::string MensajeLineaIncorrecta(std::size_t numero, const std::string& linea) {
@@ -21,7 +23,10 @@ TLecturaMealy LeerModeloMealy(TAlgoritmoMealy algoritmo, const TLista& muestraSA
   cadenasSA.clear();
   auto modelo = std::make_unique<TAutomataMealy>();
   modelo->LeerMuestra(muestraSA, cadenasSA);
-  if (cadenasSA.empty()) {
+  // only blank lines are no sample: their sequences hold no pair, not even the null one
+  const bool soloBlancas =
+      std::all_of(muestraSA.begin(), muestraSA.end(), [](const std::string& linea) { return linea.empty(); });
+  if (cadenasSA.empty() || soloBlancas) {
     lectura.error = kMuestraNoValida;
     return lectura;
   }

@@ -30,6 +30,5 @@ struct TLecturaMealy {
 // Reads `muestraSA` for `algoritmo`. A non-empty line that is no pair line refuses the
 // sample with a message naming the line, before anything changes (`cadenasSA` included).
 // Otherwise `cadenasSA` is emptied and refilled with one string per closed sequence; with
-// none the sample is refused with "Muestra No válida". For SKR the model then gets its end
-// marker (AnadirFinDeMuestra).
+// none, or when every line is blank, the sample is refused with "Muestra No válida". For SKR the model then gets its end marker (AnadirFinDeMuestra).
 TLecturaMealy LeerModeloMealy(TAlgoritmoMealy algoritmo, const TLista& muestraSA, TLista& cadenasSA);

@@ -2,6 +2,7 @@
 #include "app/MostrarAutomata1Logica.h"
 
 #include "app/Interaccion.h"
+#include "app/Muestra.h"
 #include "core/Texto.h"
 #include "core/Utilidades.h"
 
@@ -21,9 +22,16 @@ bool TFmostrarAutomata1Logica::BotonInsertarEjemploClick(TInteraccion& interacci
     interaccion.Mensaje(kDebeInsertarEjemplo, TIcono::Error, TBotones::Ok);
     return false;
   }
-  m_nuevoEjemplo = AMinusculas(m_textoEjemplo);
-  if (!EsMiembro(m_textoEjemplo, m_ejemplos)) m_ejemplos.push_back(m_textoEjemplo);
+  // "&" is the empty example, as in sample files
+  m_nuevoEjemplo = m_textoEjemplo == kCadenaVacia ? "" : AMinusculas(m_textoEjemplo);
+  m_listadoAhora = !EsMiembro(m_textoEjemplo, m_ejemplos);
+  if (m_listadoAhora) m_ejemplos.push_back(m_textoEjemplo);
   return true;
+}
+
+void TFmostrarAutomata1Logica::OlvidarEjemploRechazado() {
+  if (m_listadoAhora) m_ejemplos.pop_back();
+  m_listadoAhora = false;
 }
 
 void TFmostrarAutomata1Logica::OfrecerConversion(TInteraccionResultados&) {}

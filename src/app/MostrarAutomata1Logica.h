@@ -27,7 +27,7 @@ class TFmostrarAutomata1Logica : public TFmostrarAutomataLogica {
   // case ignored). The report lists it after "Ejemplos añadidos: ".
   const TLista& EjemplosIntroducidos() const { return m_ejemplos; }
   // The example the next pass processes: the last one entered, lowercased like samples
-  // (every Windows-1252 letter).
+  // (every Windows-1252 letter); "&" is the empty string.
   const std::string& NuevoEjemplo() const { return m_nuevoEjemplo; }
 
   // The red status text `Texto` of the last pass.
@@ -39,6 +39,9 @@ class TFmostrarAutomata1Logica : public TFmostrarAutomataLogica {
   // lowercased, the text as typed joins the list unless already there, and the result is
   // true: the window then closes with TCierre::Reintentar.
   bool BotonInsertarEjemploClick(TInteraccion& interaccion);
+  // The pass refused the example just entered (a "$" for KR, an "&" inside it): it leaves
+  // the list again if this click had put it there, so the report never lists it.
+  void OlvidarEjemploRechazado();
 
   // No determinism test here: the box keeps the last example typed, nothing else happens.
   void OfrecerConversion(TInteraccionResultados& interaccion) override;
@@ -51,5 +54,6 @@ class TFmostrarAutomata1Logica : public TFmostrarAutomataLogica {
   std::string m_textoEjemplo;
   TLista m_ejemplos;
   std::string m_nuevoEjemplo;
+  bool m_listadoAhora = false;  // the last click put its text in the list
   std::string m_texto;
 };

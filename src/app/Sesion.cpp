@@ -145,7 +145,8 @@ std::optional<TLista> TSesion::MuestraAGuardar() const {
   return lineas;
 }
 
-bool TSesion::DarValoresSegunTipo(const TLista& lineas, TInteraccion& interaccion) {
+bool TSesion::DarValoresSegunTipo(const TLista& lineas, TInteraccion& interaccion, const std::string& nombre,
+                                  bool soloMarca) {
   switch (m_tipo) {
     case TTipoMuestra::TipoM_SA:
       CargarMuestraSA(MuestraSA, lineas);
@@ -158,7 +159,12 @@ bool TSesion::DarValoresSegunTipo(const TLista& lineas, TInteraccion& interaccio
       break;
   }
   if (!MuestraValida(lineas)) {
-    interaccion.Mensaje("Muestra No v\xE1lida", TIcono::Error, TBotones::Ok);
+    interaccion.MensajeDetallado("Muestra No v\xE1lida", MotivoMuestraNoValida(lineas, nombre, soloMarca), TIcono::Error,
+                                 TBotones::Ok);
+    return false;
+  }
+  if (const std::size_t linea = LineaConCadenaVaciaDentro(lineas); linea != 0) {
+    interaccion.Mensaje(MensajeCadenaVaciaDentro(linea, nombre), TIcono::Error, TBotones::Ok);
     return false;
   }
   switch (m_tipo) {

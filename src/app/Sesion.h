@@ -138,10 +138,14 @@ class TSesion {
   // Takes `lineas` (from a file or an editor) as the sample of the checked kind.
   // TipoM_SA: always taken into MuestraSA, shown in the memo, SKR and SKC enabled.
   // Other kinds: lines that are not MuestraValida give the error box "Muestra No válida"
-  // through `interaccion` and change nothing; otherwise the kind's list is loaded with
-  // CargarMuestra and shown in the memo, and for TipoM_Pos HabilitarOpciones runs.
-  // Returns true when the sample was taken.
-  bool DarValoresSegunTipo(const TLista& lineas, TInteraccion& interaccion);
+  // through `interaccion`, with MotivoMuestraNoValida as its detail, and change nothing; so
+  // does a line with "&" beside other characters, with MensajeCadenaVaciaDentro as the box's
+  // text. Otherwise the kind's list is loaded with CargarMuestra and shown in the memo, and
+  // for TipoM_Pos HabilitarOpciones runs. `nombre` names the file the lines came from (empty
+  // for the editor's lines), `soloMarca` says it held only a byte-order mark. Returns true
+  // when the sample was taken.
+  bool DarValoresSegunTipo(const TLista& lineas, TInteraccion& interaccion, const std::string& nombre = "",
+                           bool soloMarca = false);
 
   // The list of the checked kind (MuestraPositiva, MuestraNegativa, MuestraTest or MuestraSA).
   const TLista& MuestraDelTipo(TTipoMuestra tipo) const;

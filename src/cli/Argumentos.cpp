@@ -9,6 +9,7 @@
 
 #include "cli/Orden.h"
 #include "core/ArchivoTexto.h"
+#include "core/EscribirArchivo.h"
 #include "core/Texto.h"
 
 std::optional<std::string> TArgumentos::Valor(const std::string& opcion) const {
@@ -111,6 +112,7 @@ int EmitirInforme(const std::vector<std::string>& lineas, const std::optional<st
 }
 
 int EmitirInforme(const TProductorLineas& producir, const std::optional<std::string>& fichero) {
+  if (!AntesDeLaPrimeraSalida()) return kSalidaEntradaIncorrecta;
   if (fichero) {
     const std::string error = EscribirLineasTexto(*fichero, producir);
     return error.empty() ? kSalidaResultado : ErrorDeEntrada(error);
@@ -142,10 +144,55 @@ bool MismoArchivo(const std::string& a, const std::string& b) {
   return !error && rutaA == rutaB;
 }
 
+std::string ProblemaDeSalidas(const std::vector<std::string>& entradas, const std::vector<TSalidaCli>& salidas) {
+  for (std::size_t i = 0; i < salidas.size(); ++i) {
+    // a link given as output is written through: what counts is the file it ends at
+    const std::string destino = DestinoDeEscritura(salidas[i].ruta).string();
+    for (const auto& entrada : entradas)
+      if (entrada != "-" && MismoArchivo(entrada, destino))
+        return salidas[i].nombre + " no puede escribir sobre el fichero de entrada \"" + entrada + "\"";
+    for (std::size_t j = 0; j < i; ++j)
+      if (MismoArchivo(DestinoDeEscritura(salidas[j].ruta).string(), destino))
+        return salidas[j].nombre + " y " + salidas[i].nombre + " nombran el mismo fichero \"" + salidas[i].ruta + "\"";
+  }
+  return "";
+}
+
 namespace {
 
-// The files an order's arguments name for reading, and the problem of a call that names
-// one as its output or reads the standard input through an option; empty when none.
+// The outputs of the order running, and whether they were checked.
+struct TSalidasDeLaOrden {
+  std::vector<TSalidaCli> salidas;
+  bool comprobadas = false;
+};
+
+TSalidasDeLaOrden& SalidasDeLaOrden() {
+  static TSalidasDeLaOrden salidas;
+  return salidas;
+}
+
+}  // namespace
+
+bool AntesDeLaPrimeraSalida() {
+  auto& pendientes = SalidasDeLaOrden();
+  if (pendientes.comprobadas) return true;
+  pendientes.comprobadas = true;
+  return ComprobarSalidas(pendientes.salidas);
+}
+
+bool ComprobarSalidas(const std::vector<TSalidaCli>& salidas) {
+  for (const auto& salida : salidas)
+    if (const std::string error = ComprobarEscritura(salida.ruta); !error.empty()) {
+      ErrorDeEntrada(error);
+      return false;
+    }
+  return true;
+}
+
+namespace {
+
+// The problem of a call that names a file it reads as an output, one file as two outputs, or
+// reads the standard input through an option; empty when none.
 std::string ProblemaDeFicheros(const TSintaxisOrden& sintaxis, const TArgumentos& argumentos) {
   std::vector<std::string> entradas = argumentos.ficheros;
   for (const auto& opcion : sintaxis.opciones) {
@@ -155,15 +202,18 @@ std::string ProblemaDeFicheros(const TSintaxisOrden& sintaxis, const TArgumentos
       entradas.push_back(valor);
     }
   }
-  const auto salida = argumentos.Valor("-o");
-  if (!salida) return "";
-  for (const auto& entrada : entradas)
-    if (entrada != "-" && MismoArchivo(entrada, *salida))
-      return "-o no puede escribir sobre el fichero de entrada \"" + entrada + "\"";
-  return "";
+  return ProblemaDeSalidas(entradas, SalidasDeArgumentos(sintaxis, argumentos));
 }
 
 }  // namespace
+
+std::vector<TSalidaCli> SalidasDeArgumentos(const TSintaxisOrden& sintaxis, const TArgumentos& argumentos) {
+  std::vector<TSalidaCli> salidas;
+  for (const auto& opcion : sintaxis.opciones)
+    if (opcion.salida)
+      for (const auto& valor : argumentos.Valores(opcion.nombre)) salidas.push_back({opcion.nombre, valor});
+  return salidas;
+}
 
 TOrden OrdenConSintaxis(TSintaxisOrden sintaxis, std::function<int(const TArgumentos&)> ejecutar) {
   TOrden orden;
@@ -175,6 +225,7 @@ TOrden OrdenConSintaxis(TSintaxisOrden sintaxis, std::function<int(const TArgume
     if (analisis.salida) return *analisis.salida;
     if (const std::string problema = ProblemaDeFicheros(sintaxis, analisis.argumentos); !problema.empty())
       return ErrorDeUso(sintaxis, problema);
+    SalidasDeLaOrden() = {SalidasDeArgumentos(sintaxis, analisis.argumentos), false};
     return ejecutar(analisis.argumentos);
   };
   return orden;

@@ -16,6 +16,7 @@ struct TOpcionCli {
   bool conValor = false;   // takes the next argument ("-k 2") or "--opcion=valor"
   bool repetible = false;  // may be given more than once ("-e a -e b")
   bool entrada = false;    // its value names a file the order reads ("--negativa NEG.neg")
+  bool salida = false;     // its value names a file the order writes ("-o", "--traza")
 };
 
 // What an order accepts.
@@ -73,10 +74,36 @@ int EmitirInforme(const TProductorLineas& producir, const std::optional<std::str
 // else the same absolute path once "." and ".." are resolved.
 bool MismoArchivo(const std::string& a, const std::string& b);
 
+// One file an order would write, and what names it in messages ("-o", "--traza", "SALIDA").
+struct TSalidaCli {
+  std::string nombre;
+  std::string ruta;
+};
+
+// The outputs `argumentos` name through the `salida` options of `sintaxis`, in their order.
+std::vector<TSalidaCli> SalidasDeArgumentos(const TSintaxisOrden& sintaxis, const TArgumentos& argumentos);
+
+// The usage problem of a call whose outputs would write over a file it reads (`entradas`;
+// "-" is skipped), also through symbolic or hard links, or that names one file as two of its
+// outputs; the empty text when there is none.
+std::string ProblemaDeSalidas(const std::vector<std::string>& entradas, const std::vector<TSalidaCli>& salidas);
+
+// The first output that could not be written now (its folder missing or closed to writing,
+// the file a folder or read-only): its message on stderr and false; true when every one can.
+bool ComprobarSalidas(const std::vector<TSalidaCli>& salidas);
+
+// Called by every writer of an order's output (EmitirInforme, the trace, the diagram) before
+// it writes: the first call checks every output the order's arguments name
+// (ComprobarSalidas), so no output is written unless all of them can be; false after the
+// message when one cannot. Later calls return true.
+bool AntesDeLaPrimeraSalida();
+
 // The order that `sintaxis` describes, for TRegistroOrden: its name and help come from the
 // syntax, and `ejecutar` runs only on arguments that AnalizarArgumentos accepted and that
-// pass two checks (else a usage message and exit code 2): "-o" never names a file the order
-// reads (its files and the values of `entrada` options), so a report never replaces its
-// input; and "-" (the standard input) is only a file argument, never an option's value.
+// pass these checks, before anything is read or written (else a usage message and exit code
+// 2): no output (the values of `salida` options) names a file the order reads (its files and
+// the values of `entrada` options), nor the same file as another output (ProblemaDeSalidas);
+// and "-" (the standard input) is only a file argument, never an option's value. Whether the
+// outputs can be written is checked before the first is (AntesDeLaPrimeraSalida).
 struct TOrden;
 TOrden OrdenConSintaxis(TSintaxisOrden sintaxis, std::function<int(const TArgumentos&)> ejecutar);

@@ -22,6 +22,13 @@ TRespuesta TInteraccionCli::Mensaje(const std::string& texto, TIcono icono, TBot
   return botones == TBotones::SiNo ? TRespuesta::No : TRespuesta::Ok;
 }
 
+TRespuesta TInteraccionCli::MensajeDetallado(const std::string& texto, const std::string& detalle, TIcono icono,
+                                             TBotones botones) {
+  const TRespuesta respuesta = Mensaje(texto, icono, botones);
+  if (!detalle.empty()) std::cerr << Cp1252AUtf8(detalle) << "\n";
+  return respuesta;
+}
+
 std::optional<std::string> TInteraccionCli::ElegirArchivoAbrir(const TDialogoArchivo&) {
   return std::exchange(archivoAbrir, std::nullopt);
 }

@@ -20,6 +20,9 @@ class TInteraccionCli : public virtual TInteraccion {
 
   // Prints the message (Windows-1252) to stderr in UTF-8 and counts error boxes.
   TRespuesta Mensaje(const std::string& texto, TIcono icono, TBotones botones) override;
+  // The text, then the detail on its own line.
+  TRespuesta MensajeDetallado(const std::string& texto, const std::string& detalle, TIcono icono,
+                              TBotones botones) override;
   std::optional<std::string> ElegirArchivoAbrir(const TDialogoArchivo& dialogo) override;
   std::optional<std::string> ElegirArchivoGuardar(const TDialogoArchivo& dialogo) override;
   void ReproducirSonido(const std::string& archivo) override;

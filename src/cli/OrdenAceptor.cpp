@@ -11,6 +11,7 @@
 #include "cli/Orden.h"
 #include "cli/SalidaDiagrama.h"
 #include "core/Automata.h"
+#include "diagram/Diagrama.h"
 #include "inference/AlgoritmoIM1.h"
 #include "inference/AlgoritmoKR.h"
 #include "results/Informe.h"
@@ -27,7 +28,8 @@ const TSintaxisOrden kSintaxis = {
              "      de IM1. -o FICHERO lo escribe en Windows-1252 con CR LF. --diagrama\n"
              "      FICHERO dibuja el árbol (con --kr, los ejemplos marcados a trazos).\n") +
              kAyudaDiagrama,
-    .opciones = {{"--kr"}, {"--im1"}, {"-o", true}, OpcionDiagrama()},
+    .opciones = {{"--kr"}, {"--im1"}, {.nombre = "-o", .conValor = true, .salida = true}, OpcionDiagrama(),
+                 OpcionForzar()},
     .minimoFicheros = 1,
     .maximoFicheros = 1};
 
@@ -48,13 +50,16 @@ int Aceptor(const TArgumentos& argumentos) {
   // KR shows the acceptor of the marked sample; the report's sample line stays unmarked
   const TAutomata aceptor(kr ? MarcarMuestra(muestra) : muestra);
   const auto informe = [&](const TSalidaLineas& salida) { EmitirInformeAceptor(titulo, muestra, aceptor, salida); };
-  if (const int codigo = EmitirInforme(informe, argumentos.Valor("-o"));
-      codigo != kSalidaResultado)
-    return codigo;
-  if (!argumentos.Tiene("--diagrama")) return kSalidaResultado;
-  TFmostrarAceptorLogica ventana(aceptor, muestra);
-  ventana.PonerCaption(titulo);
-  return EmitirDiagrama(DiagramaDeVentana(ventana), argumentos.Valor("--diagrama"));
+  const auto rutaDiagrama = argumentos.Valor("--diagrama");
+  TDiagrama diagrama;
+  if (rutaDiagrama) {
+    TFmostrarAceptorLogica ventana(aceptor, muestra);
+    ventana.PonerCaption(titulo);
+    diagrama = DiagramaDeVentana(ventana);
+    if (!ComprobarTamanoDiagrama(diagrama, rutaDiagrama, argumentos.Tiene("--forzar"))) return kSalidaEntradaIncorrecta;
+  }
+  if (const int codigo = EmitirInforme(informe, argumentos.Valor("-o")); codigo != kSalidaResultado) return codigo;
+  return EmitirDiagrama(diagrama, rutaDiagrama);
 }
 
 const TRegistroOrden registro(OrdenConSintaxis(kSintaxis, Aceptor));

@@ -18,14 +18,30 @@ bool EsMuestraAbbadingo(const std::string& ruta) {
   return tipo && *tipo != TTipoMuestra::TipoM_SA;
 }
 
-// An Abbadingo file into the sample files beside `salida`, one per kind it holds.
+int ErrorDeUsoConvertir(const std::string& problema);
+
+// An Abbadingo file into the sample files beside `salida`, one per kind it holds, written as
+// one set. A sample file beside `salida` of a kind the file lacks would be left over from
+// something else and pass for part of this conversion: it is refused, nothing written.
 int Importar(const std::string& entrada, const std::string& salida) {
   TMuestrasAbbadingo muestras;
   std::string error = LeerArchivoAbbadingo(entrada, muestras);
   if (error.empty() && muestras.positiva.empty() && muestras.negativa.empty() && muestras.test.empty())
     error = "El archivo Abbadingo \"" + RutaVisible(entrada) + "\" no tiene ninguna cadena";
+  if (!error.empty()) return ErrorDeEntrada(error);
+  std::vector<TSalidaCli> salidas;
+  for (const auto& ruta : RutasMuestrasAbbadingo(muestras, salida, true)) salidas.push_back({"SALIDA", ruta});
+  if (const std::string problema = ProblemaDeSalidas({entrada}, salidas); !problema.empty())
+    return ErrorDeUsoConvertir(problema);
+  for (const auto& sobrante : RutasMuestrasAbbadingo(muestras, salida, false)) {
+    std::error_code e;
+    if (std::filesystem::symlink_status(sobrante, e).type() != std::filesystem::file_type::not_found)
+      return ErrorDeUsoConvertir("\"" + sobrante + "\" ya existe y esta conversi\xC3\xB3n no lo escribe (\"" + entrada +
+                                 "\" no tiene cadenas de ese tipo); b\xC3\xB3rrelo o elija otro nombre");
+  }
+  if (!ComprobarSalidas(salidas)) return kSalidaEntradaIncorrecta;
   std::vector<std::string> escritos;
-  if (error.empty()) error = EscribirMuestrasAbbadingo(muestras, salida, escritos);
+  error = EscribirMuestrasAbbadingo(muestras, salida, escritos);
   for (const auto& escrito : escritos) std::cout << Cp1252AUtf8(RutaVisible(escrito)) << "\n";
   return error.empty() ? kSalidaResultado : ErrorDeEntrada(error);
 }
@@ -33,14 +49,20 @@ int Importar(const std::string& entrada, const std::string& salida) {
 // The positive, negative and test files beside `entrada` (the one named must exist; the
 // others are taken when they exist) into one Abbadingo file.
 int Exportar(const std::string& entrada, const std::string& salida) {
-  TSesion sesion;
+  std::vector<std::string> entradas;
   for (const auto tipo : {TTipoMuestra::TipoM_Pos, TTipoMuestra::TipoM_Neg, TTipoMuestra::TipoM_Test}) {
     const bool nombrado = TipoPorExtension(entrada) == tipo;
     const std::string ruta = nombrado ? entrada : RutaDelTipo(entrada, tipo);
     std::error_code e;
-    if (!nombrado && !std::filesystem::is_regular_file(ruta, e)) continue;
-    if (!AbrirMuestraCli(sesion, ruta, tipo)) return kSalidaEntradaIncorrecta;
+    if (nombrado || std::filesystem::is_regular_file(ruta, e)) entradas.push_back(ruta);
   }
+  const std::vector<TSalidaCli> salidas = {{"SALIDA", salida}};
+  if (const std::string problema = ProblemaDeSalidas(entradas, salidas); !problema.empty())
+    return ErrorDeUsoConvertir(problema);
+  if (!ComprobarSalidas(salidas)) return kSalidaEntradaIncorrecta;
+  TSesion sesion;
+  for (const auto& ruta : entradas)
+    if (!AbrirMuestraCli(sesion, ruta, *TipoPorExtension(ruta))) return kSalidaEntradaIncorrecta;
   const std::string error = EscribirArchivoAbbadingo(salida, MuestrasDeSesion(sesion));
   if (!error.empty()) return ErrorDeEntrada(error);
   std::cout << Cp1252AUtf8(RutaVisible(salida)) << "\n";
@@ -73,6 +95,8 @@ int Convertir(const TArgumentos& argumentos) {
                                  "y el otro un archivo Abbadingo");
   return importar ? Importar(entrada, salida) : Exportar(entrada, salida);
 }
+
+int ErrorDeUsoConvertir(const std::string& problema) { return ErrorDeUso(kSintaxis, problema); }
 
 const TRegistroOrden registro(OrdenConSintaxis(kSintaxis, Convertir));
 

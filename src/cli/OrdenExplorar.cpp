@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <iostream>
 
+#include <unistd.h>
+
 #include "app/ArchivosResultado.h"
 #include "app/BarridoK.h"
 #include "app/ComandosKR.h"
@@ -58,12 +60,10 @@ std::string CampoCsv(const std::string& texto) {
   return citado + "\"";
 }
 
-void Csv(const TTabla& tabla) {
-  for (const auto& fila : tabla) {
-    std::string linea;
-    for (std::size_t c = 0; c < fila.size(); ++c) linea += (c ? "," : "") + CampoCsv(fila[c]);
-    std::cout << Cp1252AUtf8(linea) << "\n";
-  }
+std::string LineaCsv(const std::vector<std::string>& fila) {
+  std::string linea;
+  for (std::size_t c = 0; c < fila.size(); ++c) linea += (c ? "," : "") + CampoCsv(fila[c]);
+  return Cp1252AUtf8(linea) + "\n";
 }
 
 std::string CadenaJson(const std::string& texto) {
@@ -85,17 +85,53 @@ std::string ValorJson(const std::string& columna, const std::string& texto) {
   return texto;
 }
 
-void Json(const TTabla& tabla) {
-  const auto& columnas = tabla.front();
-  std::cout << "[";
-  for (std::size_t f = 1; f < tabla.size(); ++f) {
-    std::string objeto = "{";
-    for (std::size_t c = 0; c < columnas.size(); ++c)
-      objeto += (c ? ", " : "") + CadenaJson(columnas[c]) + ": " + ValorJson(columnas[c], tabla[f][c]);
-    std::cout << (f > 1 ? ",\n " : "\n ") << Cp1252AUtf8(objeto) << "}";
-  }
-  std::cout << (tabla.size() > 1 ? "\n]\n" : "]\n");
+std::string ObjetoJson(const std::vector<std::string>& columnas, const std::vector<std::string>& fila) {
+  std::string objeto = "{";
+  for (std::size_t c = 0; c < columnas.size(); ++c)
+    objeto += (c ? ", " : "") + CadenaJson(columnas[c]) + ": " + ValorJson(columnas[c], fila[c]);
+  return Cp1252AUtf8(objeto) + "}";
 }
+
+// Rows go out as each run ends: csv and json at once (a long sweep shows its first rows in
+// seconds), the aligned table at the end, when its widths are known. On a terminal, stderr
+// shows how many runs are done.
+class TSalidaExplorar : public TProgresoBarrido {
+ public:
+  TSalidaExplorar(std::string formato, const TMuestrasBarrido& muestras, std::vector<std::string> columnas)
+      : m_formato(std::move(formato)), m_muestras(muestras), m_progreso(::isatty(STDERR_FILENO) == 1) {
+    m_tabla.push_back(std::move(columnas));
+    if (m_formato == "csv") std::cout << LineaCsv(m_tabla.front()) << std::flush;
+    if (m_formato == "json") std::cout << "[" << std::flush;
+  }
+
+  bool Cancelado() override { return false; }
+
+  void FilaHecha(const TFilaBarrido& fila, std::size_t hechas, std::size_t total) override {
+    std::vector<std::string> textos = TextosFila(fila, m_muestras);
+    if (m_formato == "csv")
+      std::cout << LineaCsv(textos) << std::flush;
+    else if (m_formato == "json")
+      std::cout << (hechas > 1 ? ",\n " : "\n ") << ObjetoJson(m_tabla.front(), textos) << std::flush;
+    else
+      m_tabla.push_back(std::move(textos));
+    ++m_filas;
+    if (m_progreso) std::cerr << "\rexplorar: " << hechas << " de " << total << " ejecuciones" << std::flush;
+  }
+
+  void Terminar() {
+    if (m_progreso) std::cerr << "\r\x1B[K" << std::flush;
+    if (m_formato == "json") std::cout << (m_filas > 0 ? "\n]\n" : "]\n");
+    if (m_formato == "tabla") Tabla(m_tabla);
+    std::cout << std::flush;
+  }
+
+ private:
+  std::string m_formato;
+  const TMuestrasBarrido& m_muestras;
+  bool m_progreso;
+  TTabla m_tabla;  // the header, then the table's rows
+  std::size_t m_filas = 0;
+};
 
 int Explorar(const TArgumentos& argumentos) {
   std::vector<TAlgoritmoBarrido> algoritmos = {TAlgoritmoBarrido::KR, TAlgoritmoBarrido::KC};
@@ -126,15 +162,9 @@ int Explorar(const TArgumentos& argumentos) {
   }
 
   const TMuestrasBarrido muestras{sesion.MuestraPositiva, sesion.MuestraNegativa, sesion.MuestraValidacion};
-  TTabla tabla = {ColumnasBarrido(muestras, algoritmos)};
-  for (const auto& fila : Barrido(muestras, algoritmos)) tabla.push_back(TextosFila(fila, muestras));
-  if (formato == "csv")
-    Csv(tabla);
-  else if (formato == "json")
-    Json(tabla);
-  else
-    Tabla(tabla);
-  std::cout << std::flush;
+  TSalidaExplorar salida(formato, muestras, ColumnasBarrido(muestras, algoritmos));
+  Barrido(muestras, algoritmos, &salida);
+  salida.Terminar();
   return kSalidaResultado;
 }
 

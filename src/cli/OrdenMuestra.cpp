@@ -1,11 +1,16 @@
 // telar-cli muestra FICHERO: a sample file as the sample viewer shows it.
 
+#include <iostream>
+
+#include <unistd.h>
+
 #include "app/FlujosMuestra.h"
 #include "core/ArchivoTexto.h"
 #include "app/Sesion.h"
 #include "cli/Argumentos.h"
 #include "cli/InteraccionCli.h"
 #include "cli/Orden.h"
+#include "core/Texto.h"
 
 namespace {
 
@@ -30,6 +35,17 @@ std::optional<TTipoMuestra> TipoPorNombre(const std::string& nombre) {
   return std::nullopt;
 }
 
+// The viewer's lines on stdout. A terminal would act on a control character of the sample
+// (an escape sequence, a bell, a carriage return hiding the line): there each shows as its
+// picture; a file or a pipe gets the bytes as they are.
+int MostrarLineas(const TLista& lineas) {
+  if (::isatty(STDOUT_FILENO) != 1) return EmitirInforme(lineas, std::nullopt);
+  std::string texto;
+  for (const auto& linea : lineas) texto += Cp1252AUtf8Visible(linea) + "\n";
+  std::cout << texto << std::flush;
+  return kSalidaResultado;
+}
+
 int Muestra(const TArgumentos& argumentos) {
   const std::string& fichero = argumentos.ficheros.front();
   const auto nombreTipo = argumentos.Valor("--tipo");
@@ -40,7 +56,7 @@ int Muestra(const TArgumentos& argumentos) {
     if (!tipo) return ErrorDeUso(kSintaxis, "tipo desconocido \"" + *nombreTipo + "\" (pos, neg, tst o sya)");
     TSesion sesion;
     if (!AbrirMuestraCli(sesion, fichero, *tipo)) return kSalidaEntradaIncorrecta;
-    return EmitirInforme(sesion.MemoMuestra(), std::nullopt);
+    return MostrarLineas(sesion.MemoMuestra());
   }
   const auto tipo = TipoPorExtension(fichero);
   if (!tipo)
@@ -48,7 +64,7 @@ int Muestra(const TArgumentos& argumentos) {
                           RutaVisible(fichero) + "\"");
   TSesion sesion;
   if (!AbrirMuestraCli(sesion, fichero, *tipo)) return kSalidaEntradaIncorrecta;
-  return EmitirInforme(sesion.MemoMuestra(), std::nullopt);
+  return MostrarLineas(sesion.MemoMuestra());
 }
 
 const TRegistroOrden registro(OrdenConSintaxis(kSintaxis, Muestra));

@@ -9,9 +9,17 @@
 
 struct TDiagrama;
 
-// "--diagrama" with a value, for an order's syntax, and the --help lines that list its formats.
+// "--diagrama" with a value, for an order's syntax, and the --help lines that list its formats
+// and "--forzar".
 TOpcionCli OpcionDiagrama();
 extern const char* const kAyudaDiagrama;
+// "--forzar": draw a diagram through Graphviz even when it is too big to draw at once.
+TOpcionCli OpcionForzar();
+
+// True when `diagrama` may be drawn to `ruta` (or there is none): a format drawn through
+// Graphviz (.svg, .png, .tex, .jff) takes the diagram only when DibujoInmediato allows it
+// or `forzar`; otherwise the message on stderr and false, before anything is written.
+bool ComprobarTamanoDiagrama(const TDiagrama& diagrama, const std::optional<std::string>& ruta, bool forzar);
 
 // True when there is no --diagrama or its extension is a format; otherwise the message on
 // stderr and false (the order then exits 2 before it writes anything).

@@ -5,6 +5,7 @@
 
 #include <iostream>
 #include <limits>
+#include <optional>
 
 #include "app/ComandosMealy.h"
 #include "app/DiagramasVentanas.h"
@@ -19,6 +20,7 @@
 #include "core/ArchivoTexto.h"
 #include "core/ErrorInterno.h"
 #include "core/Texto.h"
+#include "diagram/Diagrama.h"
 
 namespace {
 
@@ -61,7 +63,7 @@ bool LeerMuestraSA(const std::string& fichero, TSesion& sesion) {
 
 int UnaK(TAlgoritmoMealy algoritmo, const TSintaxisOrden& sintaxis, TSesion& sesion, const std::string& textoK,
          const std::optional<std::string>& salida, const std::optional<std::string>& rutaTraza,
-         const std::optional<std::string>& diagrama) {
+         const std::optional<std::string>& diagrama, bool forzar) {
   const auto k = LeerEntero(textoK, 0, std::numeric_limits<int>::max());
   if (!k) return ErrorDeUso(sintaxis, "K debe ser un entero no negativo: \"" + textoK + "\"");
   const TLecturaMealy lectura = LeerModeloMealy(algoritmo, sesion.MuestraSA, sesion.CadenasSA);
@@ -72,19 +74,26 @@ int UnaK(TAlgoritmoMealy algoritmo, const TSintaxisOrden& sintaxis, TSesion& ses
                           " (el mayor n\xFAmero de pares de una secuencia)");
   TTrazaFusiones traza;
   const TPasoMealy paso = busqueda.Paso(static_cast<int>(*k), rutaTraza ? &traza : nullptr);
+  // the diagram's size is checked before the first output is written
+  TInteraccionCli interaccion;
+  std::optional<TFmostrarMealyLogica> ventana;
+  TDiagrama dibujo;
+  if (paso.Consistente()) {
+    ventana.emplace(*paso.maquina);
+    PrepararVentanaMealy(*ventana, busqueda, static_cast<int>(*k));
+    ventana->FormShow(interaccion);
+    ventana->GuardarResultados();
+    if (diagrama) dibujo = DiagramaDeVentana(*ventana);
+    if (!ComprobarTamanoDiagrama(dibujo, diagrama, forzar)) return kSalidaEntradaIncorrecta;
+  }
   if (rutaTraza)
     if (const int codigo = EscribirTraza(*rutaTraza, traza.Pasos); codigo != kSalidaResultado) return codigo;
-  if (!paso.Consistente()) {
+  if (!ventana) {
     std::cout << Cp1252AUtf8(MensajeSinSolucionMealy(static_cast<int>(*k))) << "\n";
     return kSalidaSinSolucion;
   }
-  TInteraccionCli interaccion;
-  TFmostrarMealyLogica ventana(*paso.maquina);
-  PrepararVentanaMealy(ventana, busqueda, static_cast<int>(*k));
-  ventana.FormShow(interaccion);
-  ventana.GuardarResultados();
-  if (const int codigo = EmitirInforme(ventana.Informe(), salida); codigo != kSalidaResultado) return codigo;
-  return EmitirDiagrama(DiagramaDeVentana(ventana), diagrama);
+  if (const int codigo = EmitirInforme(ventana->Informe(), salida); codigo != kSalidaResultado) return codigo;
+  return EmitirDiagrama(dibujo, diagrama);
 }
 
 }  // namespace
@@ -102,8 +111,11 @@ TSintaxisOrden SintaxisMealy(TAlgoritmoMealy algoritmo) {
                    "      Con -k K: solo ese K. -o FICHERO (requiere -k) guarda el informe;\n"
                    "      --diagrama FICHERO (requiere -k) dibuja la máquina.\n" + kAyudaDiagrama +
                    kAyudaTraza + "      (requiere -k)\n",
-          .opciones = {{.nombre = "-k", .conValor = true}, {.nombre = "-o", .conValor = true}, OpcionTraza(),
-                       OpcionDiagrama()},
+          .opciones = {{.nombre = "-k", .conValor = true},
+                       {.nombre = "-o", .conValor = true, .salida = true},
+                       OpcionTraza(),
+                       OpcionDiagrama(),
+                       OpcionForzar()},
           .minimoFicheros = 1,
           .maximoFicheros = 1};
 }
@@ -122,7 +134,7 @@ int Ejecutar(TAlgoritmoMealy algoritmo, const TArgumentos& argumentos) {
   if (!ComprobarDiagrama(diagrama)) return kSalidaEntradaIncorrecta;
   TSesion sesion;
   if (!LeerMuestraSA(argumentos.ficheros.front(), sesion)) return kSalidaEntradaIncorrecta;
-  if (k) return UnaK(algoritmo, sintaxis, sesion, *k, salida, rutaTraza, diagrama);
+  if (k) return UnaK(algoritmo, sintaxis, sesion, *k, salida, rutaTraza, diagrama, argumentos.Tiene("--forzar"));
   TInteraccionMealyCli interaccion;
   const TResumenMealy resumen = EjecutarMealy(algoritmo, sesion, interaccion);
   if (!resumen.muestraAceptada) return kSalidaEntradaIncorrecta;

@@ -27,8 +27,12 @@ const char* const kAyudaSalidaResultado =
     "      --diagrama FICHERO dibuja el autómata del informe.\n";
 
 std::vector<TOpcionCli> OpcionesSalidaResultado() {
-  return {{"--determinista"}, {.nombre = "--validar", .conValor = true, .entrada = true}, {"--detalle"}, {"-o", true},
-          OpcionDiagrama()};
+  return {{"--determinista"},
+          {.nombre = "--validar", .conValor = true, .entrada = true},
+          {"--detalle"},
+          {.nombre = "-o", .conValor = true, .salida = true},
+          OpcionDiagrama(),
+          OpcionForzar()};
 }
 
 TOpcionesSalida LeerOpcionesSalida(const TArgumentos& argumentos) {
@@ -38,6 +42,7 @@ TOpcionesSalida LeerOpcionesSalida(const TArgumentos& argumentos) {
   opciones.detalle = argumentos.Tiene("--detalle");
   opciones.fichero = argumentos.Valor("-o");
   opciones.diagrama = argumentos.Valor("--diagrama");
+  opciones.forzar = argumentos.Tiene("--forzar");
   return opciones;
 }
 
@@ -74,6 +79,7 @@ int SalidaResultado(TFmostrarAutomataLogica& ventana, const TOpcionesSalida& opc
     if (opciones.diagrama) diagrama = DiagramaDeVentana(ventana);
   }
 
+  if (!ComprobarTamanoDiagrama(diagrama, opciones.diagrama, opciones.forzar)) return kSalidaEntradaIncorrecta;
   if (const int codigo = EmitirInforme(informe, opciones.fichero); codigo != kSalidaResultado) return codigo;
   if (opciones.validar) {
     std::cout << "Muestra Entrenamiento: " << cuentas.entrenamiento << "\n"

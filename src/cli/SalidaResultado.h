@@ -20,6 +20,7 @@ struct TOpcionesSalida {
   bool detalle = false;                 // --detalle
   std::optional<std::string> fichero;   // -o FICHERO
   std::optional<std::string> diagrama;  // --diagrama FICHERO
+  bool forzar = false;                  // --forzar
 };
 
 // "--determinista", "--validar" (with a value), "--detalle", "-o" and "--diagrama" (with a

@@ -9,20 +9,20 @@ const char* const kAyudaTraza =
     "      --traza FICHERO escribe en FICHERO (UTF-8) una línea por fusión efectiva:\n"
     "      paso, primer estado, segundo estado y causa, separados por tabuladores.\n";
 
-TOpcionCli OpcionTraza() { return {"--traza", true}; }
+TOpcionCli OpcionTraza() { return {.nombre = "--traza", .conValor = true, .salida = true}; }
 
 TLista LineasTraza(const std::vector<TFusionTrazada>& pasos) {
   TLista lineas;
   lineas.reserve(pasos.size());
   for (std::size_t i = 0; i < pasos.size(); ++i)
-    lineas.push_back(std::to_string(i + 1) + "\t" + pasos[i].Primero + "\t" + pasos[i].Segundo + "\t" +
-                     pasos[i].Causa);
+    lineas.push_back(std::to_string(i + 1) + "\t" + Cp1252AUtf8Visible(pasos[i].Primero) + "\t" +
+                     Cp1252AUtf8Visible(pasos[i].Segundo) + "\t" + Cp1252AUtf8Visible(pasos[i].Causa));
   return lineas;
 }
 
 int EscribirTraza(const std::string& ruta, const std::vector<TFusionTrazada>& pasos) {
-  TLista lineas = LineasTraza(pasos);
-  for (auto& linea : lineas) linea = Cp1252AUtf8(linea);
+  if (!AntesDeLaPrimeraSalida()) return kSalidaEntradaIncorrecta;
+  const TLista lineas = LineasTraza(pasos);
   const std::string error = EscribirArchivoTexto(ruta, lineas);
   if (error.empty()) return kSalidaResultado;
   return ErrorDeEntrada(error);

@@ -15,7 +15,8 @@ TOpcionCli OpcionTraza();
 extern const char* const kAyudaTraza;
 
 // The lines of a trace: step (from 1), first state, second state, cause, separated by tabs,
-// in Windows-1252 as the core holds them.
+// in UTF-8; a control character inside a field (a tab in a state name) is written as its
+// picture (Cp1252AUtf8Visible), so a line always splits into its four fields.
 TLista LineasTraza(const std::vector<TFusionTrazada>& pasos);
 
 // Writes `pasos` to `ruta` in UTF-8 (replacing the file whole, or leaving it untouched on a

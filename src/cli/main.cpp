@@ -10,6 +10,7 @@
 #include "cli/Orden.h"
 #include "cli/SalidaEstandar.h"
 #include "core/ArchivoTexto.h"
+#include "core/TemporalesPendientes.h"
 #include "core/Texto.h"
 
 std::vector<TOrden>& OrdenesRegistradas() {
@@ -63,6 +64,8 @@ int Ejecutar(const std::vector<std::string>& args) {
 int main(int argc, char** argv) {
   // beyond a file-size limit a write fails with its message instead of ending the program
   std::signal(SIGXFSZ, SIG_IGN);
+  // ended by a signal in the middle of a write, no half-written temporary stays behind
+  BorrarTemporalesAlTerminar();
   // stdout through a buffer that keeps the failure of any write: a full disk or a closed
   // stream is an error (exit code 2), never a silent success
   TSalidaEstandar salida(STDOUT_FILENO);

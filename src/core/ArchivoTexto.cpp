@@ -13,6 +13,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "core/TemporalesPendientes.h"
 #include "core/Texto.h"
 
 namespace {
@@ -76,6 +77,8 @@ TLista PartirEnLineas(std::string_view bytes) {
 
 TLecturaTexto DecodificarTexto(std::string_view bytes, const std::string& nombre) {
   TLecturaTexto lectura;
+  lectura.nombre = nombre;
+  lectura.soloMarca = bytes == "\xEF\xBB\xBF";
   const bool utf8 = EsUtf8NoAscii(bytes);
   if (utf8 && bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
   TLista lineas = PartirEnLineas(bytes);
@@ -114,7 +117,12 @@ TLecturaTexto LeerYDecodificar(std::FILE* archivo, const std::string& nombre) {
   char bloque[65536];
   std::size_t leidos;
   errno = 0;
-  while ((leidos = std::fread(bloque, 1, sizeof bloque, archivo)) > 0) bytes.append(bloque, leidos);
+  while ((leidos = std::fread(bloque, 1, sizeof bloque, archivo)) > 0) {
+    // a binary file is refused at its first NUL, without reading on (a link to /dev/zero)
+    const std::size_t nulo = std::string_view(bloque, leidos).find('\0');
+    bytes.append(bloque, nulo == std::string_view::npos ? leidos : nulo + 1);
+    if (nulo != std::string_view::npos) break;
+  }
   if (std::ferror(archivo)) {
     fallo.error = ConMotivo("No se puede leer el archivo \"" + nombre + "\"", errno);
     return fallo;
@@ -179,20 +187,107 @@ std::string NombreTemporal(const std::filesystem::path& destino, unsigned intent
 
 }  // namespace
 
+// A file written under a temporary name beside its target, waiting to take the target's
+// name; removed if it never does. A device or pipe is written in place and leaves none.
+struct TEscrituraPendiente {
+  std::string temporal;
+  std::string destino;
+  std::string mensaje;     // "No se puede escribir el archivo ..."
+  std::string sinCambios;  // "; no se ha modificado el archivo" when the target exists
+  int ranura = -1;
+
+  ~TEscrituraPendiente() {
+    if (!temporal.empty()) ::unlink(temporal.c_str());
+    OlvidarTemporal(ranura);
+  }
+};
+
 namespace {
 
-std::string EscribirArchivoCon(const std::string& ruta, const TContenido& contenido);
+const char* const kSinCambios = "; no se ha modificado el archivo";
 
-}  // namespace
-
-std::string EscribirArchivoTexto(const std::string& ruta, const TLista& lineas) {
-  return EscribirLineasTexto(ruta, [&](const TSalidaLineas& salida) {
-    for (const auto& linea : lineas) salida(linea);
-  });
+std::string MensajeEscritura(const std::string& ruta) {
+  return "No se puede escribir el archivo \"" + RutaVisible(ruta) + "\"";
 }
 
-std::string EscribirLineasTexto(const std::string& ruta, const TProductorLineas& producir) {
-  return EscribirArchivoCon(ruta, [&](int descriptor) {
+// What keeps a file from being written at `destino` (symbolic links already followed): its
+// errno, and whether the file exists; 0 when nothing does.
+int ImpedimentoEscritura(const std::filesystem::path& destino, bool& existe, struct stat& datos) {
+  existe = ::stat(destino.c_str(), &datos) == 0;
+  if (existe && S_ISDIR(datos.st_mode)) return EISDIR;
+  if (existe && !S_ISREG(datos.st_mode)) return 0;
+  // a file the user may not write stays refused, though its folder would allow a new one
+  if (existe && ::access(destino.c_str(), W_OK) != 0) return errno;
+  const std::filesystem::path carpeta = destino.has_parent_path() ? destino.parent_path() : ".";
+  struct stat datosCarpeta {};
+  if (::stat(carpeta.c_str(), &datosCarpeta) != 0) return errno;
+  if (!S_ISDIR(datosCarpeta.st_mode)) return ENOTDIR;
+  if (::access(carpeta.c_str(), W_OK | X_OK) != 0) return errno;
+  return 0;
+}
+
+std::string MensajeImpedimento(const std::string& mensaje, int numero, bool existe) {
+  return ConMotivo(mensaje, numero, true) + (existe && numero != EISDIR ? kSinCambios : "");
+}
+
+// Writes `contenido` under a temporary name beside the target of `ruta` (or in place, for a
+// device), ready to take the target's name. Returns the message on failure.
+std::string Preparar(const std::string& ruta, const TContenido& contenido, TEscrituraPendiente& pendiente) {
+  pendiente.mensaje = MensajeEscritura(ruta);
+  const std::filesystem::path destino = DestinoDeEscritura(ruta);
+  bool existe = false;
+  struct stat anterior {};
+  if (const int numero = ImpedimentoEscritura(destino, existe, anterior); numero != 0)
+    return MensajeImpedimento(pendiente.mensaje, numero, existe);
+  if (existe && !S_ISREG(anterior.st_mode)) return EscribirEnSuSitio(destino.string(), contenido, pendiente.mensaje);
+  pendiente.destino = destino.string();
+  pendiente.sinCambios = existe ? kSinCambios : "";
+
+  // The text goes to a new file in the same folder, which then takes the target's name in
+  // one step: a failure at any point leaves the old file as it was. The name is noted before
+  // the file exists, so that a signal at any moment finds it.
+  int descriptor = -1;
+  for (unsigned intento = 0; descriptor < 0 && intento < 100; ++intento) {
+    const std::string temporal = NombreTemporal(destino, intento);
+    OlvidarTemporal(pendiente.ranura);
+    pendiente.ranura = RegistrarTemporal(temporal);
+    errno = 0;
+    descriptor = ::open(temporal.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (descriptor >= 0) pendiente.temporal = temporal;
+    if (descriptor < 0 && errno != EEXIST) break;
+  }
+  if (descriptor < 0) return ConMotivo(pendiente.mensaje, errno, true) + pendiente.sinCambios;
+
+  // the replacement keeps the permissions of the file it replaces
+  bool correcto = !existe || ::fchmod(descriptor, anterior.st_mode & 07777) == 0;
+  correcto = correcto && contenido(descriptor) && ::fsync(descriptor) == 0;
+  int numero = errno;
+  if (::close(descriptor) != 0 && correcto) {
+    correcto = false;
+    numero = errno;
+  }
+  if (correcto) return "";
+  return ConMotivo(pendiente.mensaje, numero, true) + pendiente.sinCambios;
+}
+
+// The prepared file takes its target's name. Returns the message on failure.
+std::string ConfirmarPendiente(TEscrituraPendiente& pendiente) {
+  if (pendiente.temporal.empty()) return "";
+  if (::rename(pendiente.temporal.c_str(), pendiente.destino.c_str()) != 0)
+    return ConMotivo(pendiente.mensaje, errno, true) + pendiente.sinCambios;
+  pendiente.temporal.clear();
+  return "";
+}
+
+std::string EscribirArchivoCon(const std::string& ruta, const TContenido& contenido) {
+  TEscrituraPendiente pendiente;
+  const std::string error = Preparar(ruta, contenido, pendiente);
+  return error.empty() ? ConfirmarPendiente(pendiente) : error;
+}
+
+// The content EscribirLineasTexto writes: the lines in blocks, each followed by CR LF.
+TContenido ContenidoLineas(const TProductorLineas& producir) {
+  return [&producir](int descriptor) {
     // lines gather in a block written whenever it fills; after a failure the rest is dropped
     constexpr std::size_t kBloque = 1 << 16;
     std::string bloque;
@@ -214,63 +309,63 @@ std::string EscribirLineasTexto(const std::string& ruta, const TProductorLineas&
     vaciar();
     errno = numero;
     return correcto;
-  });
+  };
+}
+
+TProductorLineas ProductorDe(const TLista& lineas) {
+  return [&lineas](const TSalidaLineas& salida) {
+    for (const auto& linea : lineas) salida(linea);
+  };
+}
+
+}  // namespace
+
+std::string EscribirArchivoTexto(const std::string& ruta, const TLista& lineas) {
+  return EscribirLineasTexto(ruta, ProductorDe(lineas));
+}
+
+std::string EscribirLineasTexto(const std::string& ruta, const TProductorLineas& producir) {
+  return EscribirArchivoCon(ruta, ContenidoLineas(producir));
 }
 
 std::string EscribirArchivo(const std::string& ruta, const std::string& texto) {
   return EscribirArchivoCon(ruta, [&](int descriptor) { return EscribirTodo(descriptor, texto); });
 }
 
-namespace {
-
-std::string EscribirArchivoCon(const std::string& ruta, const TContenido& contenido) {
-  const std::string mensaje = "No se puede escribir el archivo \"" + RutaVisible(ruta) + "\"";
-
-  // A symbolic link keeps pointing where it did: the file it names is the one replaced.
+std::filesystem::path DestinoDeEscritura(const std::string& ruta) {
   std::filesystem::path destino = ruta;
   std::error_code error;
-  if (std::filesystem::is_symlink(destino, error)) {
-    const auto resuelto = std::filesystem::weakly_canonical(destino, error);
-    if (!error) destino = resuelto;
+  // a bounded walk: a loop of links ends where it stands, and the write then reports it
+  for (int salto = 0; salto < 40 && std::filesystem::is_symlink(destino, error); ++salto) {
+    const std::filesystem::path apunta = std::filesystem::read_symlink(destino, error);
+    if (error) break;
+    destino = apunta.is_absolute() ? apunta : destino.parent_path() / apunta;
   }
-  struct stat anterior {};
-  const bool existe = ::stat(destino.c_str(), &anterior) == 0;
-  if (existe && S_ISDIR(anterior.st_mode)) return ConMotivo(mensaje, EISDIR, true);
-  if (existe && !S_ISREG(anterior.st_mode)) return EscribirEnSuSitio(destino.string(), contenido, mensaje);
-  const std::string sinCambios = existe ? "; no se ha modificado el archivo" : "";
-  // a file the user may not write stays refused, though its folder would allow a new one
-  if (existe && ::access(destino.c_str(), W_OK) != 0) return ConMotivo(mensaje, errno, true) + sinCambios;
-
-  // The text goes to a new file in the same folder, which then takes the target's name in
-  // one step: a failure at any point leaves the old file as it was.
-  std::string temporal;
-  int descriptor = -1;
-  for (unsigned intento = 0; descriptor < 0 && intento < 100; ++intento) {
-    temporal = NombreTemporal(destino, intento);
-    errno = 0;
-    descriptor = ::open(temporal.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (descriptor < 0 && errno != EEXIST) break;
-  }
-  if (descriptor < 0) return ConMotivo(mensaje, errno, true) + sinCambios;
-
-  // the replacement keeps the permissions of the file it replaces
-  bool correcto = !existe || ::fchmod(descriptor, anterior.st_mode & 07777) == 0;
-  correcto = correcto && contenido(descriptor) && ::fsync(descriptor) == 0;
-  int numero = errno;
-  if (::close(descriptor) != 0 && correcto) {
-    correcto = false;
-    numero = errno;
-  }
-  if (correcto && ::rename(temporal.c_str(), destino.c_str()) != 0) {
-    correcto = false;
-    numero = errno;
-  }
-  if (correcto) return "";
-  ::unlink(temporal.c_str());
-  return ConMotivo(mensaje, numero, true) + sinCambios;
+  return destino.lexically_normal();
 }
 
-}  // namespace
+std::string ComprobarEscritura(const std::string& ruta) {
+  bool existe = false;
+  struct stat datos {};
+  const int numero = ImpedimentoEscritura(DestinoDeEscritura(ruta), existe, datos);
+  return numero == 0 ? "" : MensajeImpedimento(MensajeEscritura(ruta), numero, existe);
+}
+
+TEscrituraConjunta::TEscrituraConjunta() = default;
+TEscrituraConjunta::~TEscrituraConjunta() = default;
+
+std::string TEscrituraConjunta::Anadir(const std::string& ruta, const TLista& lineas) {
+  const TProductorLineas producir = ProductorDe(lineas);
+  m_pendientes.push_back(std::make_unique<TEscrituraPendiente>());
+  return Preparar(ruta, ContenidoLineas(producir), *m_pendientes.back());
+}
+
+std::string TEscrituraConjunta::Confirmar() {
+  for (auto& pendiente : m_pendientes)
+    if (std::string error = ConfirmarPendiente(*pendiente); !error.empty()) return error;
+  m_pendientes.clear();
+  return "";
+}
 
 std::string MotivoEscritura(int numero) { return Motivo(numero, true); }
 

@@ -12,6 +12,8 @@
 struct TLecturaTexto {
   TLista lineas;      // Windows-1252 lines, without their line breaks
   std::string error;  // empty when the file was read; otherwise a Windows-1252 message
+  std::string nombre;      // how messages name the file (Windows-1252)
+  bool soloMarca = false;  // the bytes were a UTF-8 byte-order mark and nothing else
 
   bool Correcta() const { return error.empty(); }
 };
@@ -28,7 +30,8 @@ TLista PartirEnLineas(std::string_view bytes);
 //    is refused, naming its line and column;
 //  - any other bytes are taken as Windows-1252 as they stand (every byte is a character
 //    of the code page, so invalid UTF-8 from an old editor still reads);
-//  - a NUL byte marks a binary file and is refused, naming its line.
+//  - a NUL byte marks a binary file and is refused, naming its line (a file is refused as
+//    soon as its first NUL is read: /dev/zero ends at once).
 TLecturaTexto DecodificarTexto(std::string_view bytes, const std::string& nombre);
 
 // Reads the file at `ruta` (a path of the file system, UTF-8) with DecodificarTexto.

@@ -4,12 +4,29 @@
 // is walked over the pair tokens of the Mealy sample model, its names kept as texts.
 #include "core/Automata.h"
 
+#include <new>
+
+#include <unistd.h>
+
 #include "core/Cancelacion.h"
 #include "core/Texto.h"
 
 namespace {
 
 const TParticion kSinBloques;
+
+// The states' names as texts cost their lengths (the sum of the depths: quadratic in a long
+// line) plus a string and an index entry each (kPorNombre). When that is more than the
+// machine's memory, the list is refused at once as memory run out (std::bad_alloc), instead
+// of filling the memory for minutes.
+constexpr std::size_t kPorNombre = 64;
+
+void ComprobarMemoriaDeNombres(std::size_t bytes) {
+  const long paginas = ::sysconf(_SC_PHYS_PAGES);
+  const long pagina = ::sysconf(_SC_PAGE_SIZE);
+  if (paginas > 0 && pagina > 0 && bytes / static_cast<std::size_t>(pagina) > static_cast<std::size_t>(paginas))
+    throw std::bad_alloc();
+}
 
 }  // namespace
 
@@ -165,6 +182,14 @@ const TListaIndexada& TAutomata::Estados() const {
   if (!EsTrie() && !m_largos) return m_nombres;
   if (!m_estadosTexto) {
     TLista nombres;
+    if (EsTrie()) {
+      std::size_t bytes = 0;
+      if (m_largos)
+        for (const TIdEstado id : *m_largos) bytes += m_profundidad[id] + kPorNombre;
+      else
+        for (const auto profundidad : m_profundidad) bytes += profundidad + kPorNombre;
+      ComprobarMemoriaDeNombres(bytes);
+    }
     if (m_largos) {
       nombres.reserve(m_largos->size());
       for (const TIdEstado id : *m_largos) nombres.push_back(Nombre(id));
@@ -180,6 +205,12 @@ const TListaIndexada& TAutomata::Estados() const {
 const TParticion& TAutomata::Bloques() const {
   if (m_bloquesTexto) return *m_bloquesTexto;
   if (!m_bloquesIds) return kSinBloques;
+  if (EsTrie()) {
+    std::size_t bytes = 0;
+    for (const auto& bloque : *m_bloquesIds)
+      for (const TIdEstado id : bloque) bytes += m_profundidad[id] + kPorNombre;
+    ComprobarMemoriaDeNombres(bytes);
+  }
   TParticion bloques;
   bloques.reserve(m_bloquesIds->size());
   for (const auto& bloque : *m_bloquesIds) {

@@ -1,10 +1,50 @@
-// EscribirArchivo: the file layer's atomic write for any bytes (a picture, a UTF-8 text),
-// the one EscribirArchivoTexto (ArchivoTexto.h) uses for its lines; defined beside it.
+// EscribirArchivo: the file layer's atomic writes: any bytes (a picture, a UTF-8 text), a set
+// of files replaced together, and the checks an order makes before its first write. Defined
+// beside EscribirArchivoTexto (ArchivoTexto.h), which they share.
 #pragma once
 
+#include <filesystem>
+#include <memory>
 #include <string>
+#include <vector>
+
+#include "core/Lista.h"
 
 // Writes `bytes` to `ruta` as they are, with the guarantees of EscribirArchivoTexto: a
 // temporary file beside the target renamed over it, so a failure leaves the old file whole.
 // Returns the empty text on success, else a Windows-1252 message that names the file.
 std::string EscribirArchivo(const std::string& ruta, const std::string& bytes);
+
+// The file a write to `ruta` replaces: `ruta` itself, or, through a chain of symbolic links,
+// the path the last link names (which need not exist: a dangling link gets its target
+// created, never replaced by a regular file).
+std::filesystem::path DestinoDeEscritura(const std::string& ruta);
+
+// What writing `ruta` now would meet before its first byte: the empty text when its folder
+// exists and lets a file be created there and the file (if any) may be replaced; otherwise
+// the message the write would give ("... (la carpeta no existe)"). Nothing is written.
+std::string ComprobarEscritura(const std::string& ruta);
+
+struct TEscrituraPendiente;
+
+// A set of text files replaced together: Anadir writes each to a temporary beside its
+// target, Confirmar renames them all over their targets. Until Confirmar, no target is
+// touched; a set abandoned (destroyed unconfirmed) removes its temporaries. The renames are
+// within each target's folder and were checked writable, so once every Anadir succeeded the
+// set is replaced whole (only a failure of rename itself could stop it part way).
+class TEscrituraConjunta {
+ public:
+  TEscrituraConjunta();
+  ~TEscrituraConjunta();
+  TEscrituraConjunta(const TEscrituraConjunta&) = delete;
+  TEscrituraConjunta& operator=(const TEscrituraConjunta&) = delete;
+
+  // Writes `lineas` (Windows-1252, CR LF after each) for `ruta`. Returns the empty text, or
+  // the message of EscribirArchivoTexto.
+  std::string Anadir(const std::string& ruta, const TLista& lineas);
+  // Replaces every target. Returns the empty text, or the first rename's message.
+  std::string Confirmar();
+
+ private:
+  std::vector<std::unique_ptr<TEscrituraPendiente>> m_pendientes;
+};

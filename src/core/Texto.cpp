@@ -105,6 +105,19 @@ void AnadirCp1252AUtf8(std::string& destino, std::string_view texto) {
   }
 }
 
+std::string Cp1252AUtf8Visible(std::string_view texto) {
+  std::string r;
+  r.reserve(texto.size() + texto.size() / 4);
+  for (char c : texto) {
+    const auto b = static_cast<unsigned char>(c);
+    if ((b >= 0x01 && b < 0x20) || b == 0x7F)
+      AnadirUtf8(r, b == 0x7F ? char32_t{0x2421} : char32_t{0x2400} + b);
+    else
+      AnadirCp1252AUtf8(r, std::string_view(&c, 1));
+  }
+  return r;
+}
+
 std::optional<std::string> Utf8ACp1252(std::string_view texto, std::size_t* posicionError) {
   std::string r;
   r.reserve(texto.size());

@@ -43,6 +43,10 @@ bool IgualesSinMayusculas(std::string_view a, std::string_view b);
 std::string Cp1252AUtf8(std::string_view texto);
 // The same, appended to `destino`.
 void AnadirCp1252AUtf8(std::string& destino, std::string_view texto);
+// As Cp1252AUtf8, but each control character 01-1F and 7F becomes its picture (U+2401 to
+// U+241F, U+2421): a text shown to a person (a terminal, a drawing, XML) that must not act
+// on it. No Windows-1252 text holds a picture, so two different texts stay different.
+std::string Cp1252AUtf8Visible(std::string_view texto);
 
 // UTF-8 text as Windows-1252. Fails on invalid UTF-8 or on a character the code page
 // cannot hold; `posicionError` then receives the byte offset of the offending character.

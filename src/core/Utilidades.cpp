@@ -84,7 +84,7 @@ std::string QuitarBlancos(std::string_view texto) {
 std::string QuitarBlancosYBarras(std::string_view texto) {
   std::string r;
   for (char c : texto)
-    if (c != ' ' && c != '/') r += c;
+    if (c != ' ' && c != '\t' && c != '/') r += c;
   return r;
 }
 

@@ -51,7 +51,7 @@ bool CadenaAceptada(std::string_view cadena, const TFuncion& funcion, const TLis
 std::string NombreBloque(std::size_t bloque);
 // `texto` without its blanks.
 std::string QuitarBlancos(std::string_view texto);
-// `texto` without its blanks and slashes.
+// `texto` without its blanks (spaces and tabs) and slashes.
 std::string QuitarBlancosYBarras(std::string_view texto);
 // The set text: "{ a, &, ab }", the empty item written "&"; "{}" for an empty list.
 std::string ConjuntoATexto(const TLista& lista);

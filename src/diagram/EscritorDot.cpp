@@ -9,12 +9,12 @@
 namespace {
 
 // A DOT quoted string of a Windows-1252 text. Backslashes are doubled so labels show them
-// as typed instead of reading escapes such as \N or \l.
+// as typed instead of reading escapes such as \N or \l; control characters become their
+// pictures, which Graphviz's SVG (XML, where they cannot be written) carries as they are.
 std::string Cita(const std::string& texto) {
   std::string salida = "\"";
-  for (char c : Cp1252AUtf8(texto)) {
+  for (char c : Cp1252AUtf8Visible(texto)) {
     if (c == '"' || c == '\\') salida += '\\';
-    if (c == '\n' || c == '\r') continue;
     salida += c;
   }
   return salida + "\"";

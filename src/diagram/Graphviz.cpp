@@ -18,9 +18,16 @@ std::mutex& Cerrojo() {
   return cerrojo;
 }
 
+// Graphviz's own warnings and errors are English lines on stderr; the user gets our Spanish
+// message when a call fails, so they are not printed.
+int CallarGraphviz(char*) { return 0; }
+
 // The context, created on first use and kept: creating one loads Graphviz's plugins.
 GVC_t* Contexto() {
-  static GVC_t* contexto = gvContext();
+  static GVC_t* contexto = [] {
+    agseterrf(CallarGraphviz);
+    return gvContext();
+  }();
   return contexto;
 }
 
@@ -28,6 +35,7 @@ GVC_t* Contexto() {
 class TGrafoDispuesto {
  public:
   explicit TGrafoDispuesto(const std::string& dot) {
+    Contexto();  // first: it silences Graphviz before the graph is read
     m_grafo = agmemread(dot.c_str());
     if (m_grafo == nullptr) throw std::runtime_error("Graphviz no pudo leer el grafo");
     if (gvLayout(Contexto(), m_grafo, "dot") != 0) {

@@ -73,8 +73,14 @@ QWidget* TInteraccionQt::Encima() const {
 }
 
 TRespuesta TInteraccionQt::Mensaje(const std::string& texto, TIcono icono, TBotones botones) {
+  return MensajeDetallado(texto, "", icono, botones);
+}
+
+TRespuesta TInteraccionQt::MensajeDetallado(const std::string& texto, const std::string& detalle, TIcono icono,
+                                            TBotones botones) {
   QMessageBox caja(IconoQt(icono), TituloDe(icono), DeCp1252(texto), BotonesQt(botones), Encima());
   caja.setObjectName("Mensaje");
+  if (!detalle.empty()) caja.setDetailedText(DeCp1252(detalle));
   if (botones == TBotones::Reintentar) {
     // A box with Retry alone would take Escape and its close box as Retry too; a hidden
     // Cancel lets the user leave without retrying.

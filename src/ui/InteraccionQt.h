@@ -19,6 +19,9 @@ class TInteraccionQt : public virtual TInteraccion {
   TInteraccionQt(QWidget* ventana, TSonidos& sonidos);
 
   TRespuesta Mensaje(const std::string& texto, TIcono icono, TBotones botones) override;
+  // The detail goes to the box's "Show Details..." part (QMessageBox::setDetailedText).
+  TRespuesta MensajeDetallado(const std::string& texto, const std::string& detalle, TIcono icono,
+                              TBotones botones) override;
   std::optional<std::string> ElegirArchivoAbrir(const TDialogoArchivo& dialogo) override;
   std::optional<std::string> ElegirArchivoGuardar(const TDialogoArchivo& dialogo) override;
   void ReproducirSonido(const std::string& archivo) override;

@@ -62,6 +62,7 @@ INSTANTIATE_TEST_SUITE_P(
         CasoLectura{"veintisiete_simbolos", "1 27\n1 1 0\n", "l\xEDnea 1: un alfabeto de 27 s\xEDmbolos"},
         CasoLectura{"etiqueta_dos", "1 2\n2 1 0\n", "l\xEDnea 2: la etiqueta \"2\""},
         CasoLectura{"sin_longitud", "1 2\n1\n", "l\xEDnea 2: falta la longitud"},
+        CasoLectura{"longitud_negativa", "1 2\n1 -2 0 1\n", "l\xEDnea 2: longitud negativa (-2)"},
         CasoLectura{"longitud_que_no_cuadra", "2 2\n1 1 0\n1 3 0 1\n", "l\xEDnea 3: la longitud es 3 y la cadena tiene 2"},
         CasoLectura{"simbolo_no_entero", "1 2\n1 2 0 b\n", "l\xEDnea 2: el s\xEDmbolo \"b\" no es un n\xFAmero entero"},
         CasoLectura{"simbolo_decimal", "1 2\n1 1 1.0\n", "l\xEDnea 2: el s\xEDmbolo \"1.0\""},

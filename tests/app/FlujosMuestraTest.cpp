@@ -241,6 +241,35 @@ TEST_F(FlujosMuestra, NewSampleUsesTheEditorOfTheKind) {
                            "EditorSA"}));
 }
 
+// "Muestra No válida" keeps its text; its detail says why, naming the file when there is one.
+// An "&" beside other characters is refused naming its line, from a file or the editor.
+TEST_F(FlujosMuestra, RefusedSamplesSayWhyAndAnAmpersandInsideAnExampleIsRefused) {
+  Abrir(Escribir("buena.pos", "a\r\nb\r\n"));
+  const std::string mala = Escribir("mala.pos", "c\r\n\r\nd\r\n");
+  const std::string vacia = Escribir("vacia.pos", "");
+  const std::string marca = Escribir("marca.pos", "\xEF\xBB\xBF");
+  const std::string dentro = Escribir("dentro.pos", "ab\r\nb&\r\n");
+  for (const auto& ruta : {mala, vacia, marca, dentro}) EXPECT_FALSE(Abrir(ruta));
+  guion.ediciones = {TLista{"ab", ""}, TLista{}, TLista{"&", "a&b"}};
+  for (int i = 0; i < 3; ++i) CrearMuestra(sesion, guion);
+  EXPECT_EQ(sesion.MuestraPositiva, (TLista{"a", "b"}));
+  EXPECT_EQ(guion.detalles,
+            (std::vector<std::string>{
+                "El archivo \"" + mala + "\", l\xEDnea 2: en blanco (la cadena vac\xED" "a se escribe \"&\")",
+                "El archivo \"" + vacia + "\" est\xE1 vac\xEDo",
+                "El archivo \"" + marca + "\" solo contiene la marca de orden de bytes (BOM) de UTF-8",
+                "La l\xEDnea 2 est\xE1 en blanco (la cadena vac\xED" "a se escribe \"&\")",
+                "La muestra no tiene ning\xFAn ejemplo"}));
+  const std::string caracter = ": el car\xE1" "cter \"&\" escribe la cadena vac\xED" "a y no puede ir dentro de un ejemplo";
+  EXPECT_EQ(guion.transcripcion,
+            (Transcripcion{"Abrir: Abrir", "Abrir: Abrir", "Mensaje Error Ok: Muestra No v\xE1lida", "Abrir: Abrir",
+                           "Mensaje Error Ok: Muestra No v\xE1lida", "Abrir: Abrir",
+                           "Mensaje Error Ok: Muestra No v\xE1lida", "Abrir: Abrir",
+                           "Mensaje Error Ok: El archivo \"" + dentro + "\", l\xEDnea 2" + caracter, "Editor",
+                           "Mensaje Error Ok: Muestra No v\xE1lida", "Editor", "Mensaje Error Ok: Muestra No v\xE1lida",
+                           "Editor", "Mensaje Error Ok: La l\xEDnea 2" + caracter}));
+}
+
 // A file given to the program (a double-click): the kind follows the extension, and each
 // refusal is the box the open dialog shows, leaving the session as it was.
 TEST_F(FlujosMuestra, OpeningAGivenFileTakesItAsTheKindItsExtensionNames) {

@@ -40,6 +40,13 @@ class TInteraccionGuion : public virtual TInteraccion {
     respuestas.pop_front();
     return r;
   }
+  // The box goes to the transcript as Mensaje writes it; its detail to `detalles`.
+  std::vector<std::string> detalles;
+  TRespuesta MensajeDetallado(const std::string& texto, const std::string& detalle, TIcono icono,
+                              TBotones botones) override {
+    detalles.push_back(detalle);
+    return Mensaje(texto, icono, botones);
+  }
   std::optional<std::string> ElegirArchivoAbrir(const TDialogoArchivo& dialogo) override {
     return Archivo("Abrir: ", dialogo);
   }

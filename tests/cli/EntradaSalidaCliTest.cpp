@@ -142,7 +142,8 @@ TEST_F(EntradaSalidaCli, DashReadsTheSampleFromStdin) {
   }
   const auto blanca = EjecutarCli({"muestra", "-"}, {.entrada = Escribir("b.pos", "a\n\nb\n")});
   EXPECT_EQ(blanca.codigo, 2);
-  EXPECT_EQ(blanca.errores, "Muestra No válida\n");
+  EXPECT_EQ(blanca.errores,
+            "Muestra No válida\nEl archivo \"(entrada estándar)\", línea 2: en blanco (la cadena vacía se escribe \"&\")\n");
 }
 
 TEST(Cli, StdinAndDevicesAreRefusedWhereTheyCannotBeSamples) {

@@ -64,7 +64,8 @@ INSTANTIATE_TEST_SUITE_P(
         CasoCli{"negativa_vacia", {"kc", "--negativa", Kr("vacia.neg"), Kr("ab-b.pos")}, 2, "",
                 "No existe Muestra Negativa\n"},
         CasoCli{"negativa_con_linea_en_blanco", {"kc", "--negativa", Kr("blanca.neg"), Kr("ab-b.pos")}, 2, "",
-                "Muestra No válida\n"},
+                "Muestra No válida\nEl archivo \"" + Kr("blanca.neg") +
+                    "\", línea 2: en blanco (la cadena vacía se escribe \"&\")\n"},
         CasoCli{"negativa_con_otra_extension", {"kc", "--negativa", Kr("ab-b.pos"), Kr("ab-b.pos")}, 2, "",
                 "El archivo especificado no tiene extensión correcta\n"},
         CasoCli{"incremental",

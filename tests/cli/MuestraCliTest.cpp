@@ -42,9 +42,26 @@ INSTANTIATE_TEST_SUITE_P(
         CasoMuestra{"no_existe", "falta.pos", 2, "", "falta.pos\" (no existe)"}),
     [](const auto& info) { return std::string(info.param.nombre); });
 
-TEST(Cli, InvalidSampleMessageIsExactlyTheSystems) {
+// The system's message on its own line, then why: the file and its blank line, or that it
+// is empty or holds only a byte-order mark.
+TEST(Cli, InvalidSampleMessageIsExactlyTheSystemsAndItsReasonFollows) {
   const auto r = EjecutarCli({"muestra", Datos("muestras/blanca.pos")});
-  EXPECT_EQ(r.errores, "Muestra No válida\n");
+  EXPECT_EQ(r.errores, "Muestra No válida\nEl archivo \"" + Datos("muestras/blanca.pos") +
+                           "\", línea 2: en blanco (la cadena vacía se escribe \"&\")\n");
+  const auto carpeta = std::filesystem::temp_directory_path() / ("telar-motivos-" + std::to_string(::getpid()));
+  std::filesystem::create_directories(carpeta);
+  const struct {
+    const char* bytes;
+    const char* motivo;
+  } casos[] = {{"", "\" está vacío\n"}, {"\xEF\xBB\xBF", "\" solo contiene la marca de orden de bytes (BOM) de UTF-8\n"}};
+  for (const auto& caso : casos) {
+    const std::string ruta = (carpeta / "m.pos").string();
+    std::ofstream(ruta, std::ios::binary) << caso.bytes;
+    const auto v = EjecutarCli({"muestra", ruta});
+    EXPECT_EQ(v.codigo, 2);
+    EXPECT_EQ(v.errores, "Muestra No válida\nEl archivo \"" + ruta + caso.motivo);
+  }
+  std::filesystem::remove_all(carpeta);
 }
 
 struct CasoUso {

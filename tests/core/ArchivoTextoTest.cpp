@@ -1,6 +1,8 @@
 // ArchivoTexto: line breaks, character sets and the failures of reading and writing files.
 #include "core/ArchivoTexto.h"
+#include "core/EscribirArchivo.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -201,6 +203,48 @@ TEST_F(ArchivoTextoEnDisco, ReplacingKeepsPermissionsLinksAndDevices) {
   // a device is written where it is, never replaced by a file
   EXPECT_EQ(EscribirArchivoTexto("/dev/null", {"c"}), "");
   EXPECT_TRUE(fs::is_character_file("/dev/null"));
+}
+
+// A set of files is replaced whole or not at all; a dangling link gets its target created
+// and stays a link; the checks before a write name what would stop it.
+TEST_F(ArchivoTextoEnDisco, ASetIsReplacedWholeAndLinksAreFollowedToTheEnd) {
+  ASSERT_EQ(EscribirArchivoTexto(Ruta("m.pos"), {"viejo"}), "");
+  fs::create_directories(carpeta / "m.tst");
+  {
+    TEscrituraConjunta conjunto;
+    EXPECT_EQ(conjunto.Anadir(Ruta("m.pos"), {"nuevo"}), "");
+    EXPECT_EQ(conjunto.Anadir(Ruta("m.neg"), {"n"}), "");
+    EXPECT_EQ(conjunto.Anadir(Ruta("m.tst"), {"t"}),
+              "No se puede escribir el archivo \"" + Ruta("m.tst") + "\" (es una carpeta)");
+  }  // abandoned: nothing replaced, no temporary left
+  std::vector<std::string> quedan;
+  for (const auto& entrada : fs::directory_iterator(carpeta)) quedan.push_back(entrada.path().filename());
+  std::sort(quedan.begin(), quedan.end());
+  EXPECT_EQ(quedan, (std::vector<std::string>{"m.pos", "m.tst"}));
+  EXPECT_EQ(Bytes("m.pos"), "viejo\r\n");
+  {
+    TEscrituraConjunta conjunto;
+    EXPECT_EQ(conjunto.Anadir(Ruta("m.pos"), {"nuevo"}), "");
+    EXPECT_EQ(conjunto.Anadir(Ruta("m.neg"), {"n"}), "");
+    EXPECT_EQ(Bytes("m.pos"), "viejo\r\n");
+    EXPECT_EQ(conjunto.Confirmar(), "");
+  }
+  EXPECT_EQ(Bytes("m.pos"), "nuevo\r\n");
+  EXPECT_EQ(Bytes("m.neg"), "n\r\n");
+
+  fs::create_directories(carpeta / "sub");
+  fs::create_symlink("sub/destino.dot", Ruta("colgante.dot"));
+  fs::create_symlink("colgante.dot", Ruta("doble.dot"));
+  EXPECT_EQ(DestinoDeEscritura(Ruta("doble.dot")), carpeta / "sub/destino.dot");
+  ASSERT_EQ(EscribirArchivo(Ruta("doble.dot"), "x"), "");
+  EXPECT_TRUE(fs::is_symlink(Ruta("colgante.dot")));
+  EXPECT_EQ(Bytes("sub/destino.dot"), "x");
+
+  EXPECT_EQ(ComprobarEscritura(Ruta("m.pos")), "");
+  EXPECT_EQ(ComprobarEscritura(Ruta("nuevo.pos")), "");
+  EXPECT_EQ(ComprobarEscritura("/dev/null"), "");
+  EXPECT_EQ(ComprobarEscritura(Ruta("no/x")), "No se puede escribir el archivo \"" + Ruta("no/x") + "\" (la carpeta no existe)");
+  EXPECT_EQ(ComprobarEscritura(Ruta("m.pos/x")), "No se puede escribir el archivo \"" + Ruta("m.pos/x") + "\" (la ruta no es v\xE1lida)");
 }
 
 TEST(ArchivoTexto, PathsShowInTheCodePage) {

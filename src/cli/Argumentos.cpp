@@ -151,6 +151,9 @@ std::string ProblemaDeSalidas(const std::vector<std::string>& entradas, const st
     for (const auto& entrada : entradas)
       if (entrada != "-" && MismoArchivo(entrada, destino))
         return salidas[i].nombre + " no puede escribir sobre el fichero de entrada \"" + entrada + "\"";
+    // a device (/dev/null) takes any number of writes; a file would keep only the last
+    struct stat datos {};
+    if (::stat(destino.c_str(), &datos) == 0 && !S_ISREG(datos.st_mode)) continue;
     for (std::size_t j = 0; j < i; ++j)
       if (MismoArchivo(DestinoDeEscritura(salidas[j].ruta).string(), destino))
         return salidas[j].nombre + " y " + salidas[i].nombre + " nombran el mismo fichero \"" + salidas[i].ruta + "\"";

@@ -20,7 +20,7 @@ namespace {
 
 const TSintaxisOrden kSintaxis = {
     .orden = "aceptor",
-    .uso = "telar-cli aceptor [--kr|--im1] FICHERO.pos [-o FICHERO] [--diagrama FICHERO]",
+    .uso = "telar-cli aceptor [--kr|--im1] FICHERO.pos [-o FICHERO] [--diagrama FICHERO [--forzar]]",
     .ayuda = std::string("  aceptor [--kr|--im1] FICHERO.pos [-o FICHERO] [--diagrama FICHERO]\n"
              "      Informe del árbol aceptor de prefijos de la muestra positiva, como lo\n"
              "      guarda \"Guardar\" en la ventana del aceptor. Sin opción, el de KC; con\n"

@@ -102,7 +102,8 @@ TSintaxisOrden SintaxisMealy(TAlgoritmoMealy algoritmo) {
   const std::string orden = algoritmo == TAlgoritmoMealy::SKR ? "skr" : "skc";
   const std::string metodo = algoritmo == TAlgoritmoMealy::SKR ? "KR (k-reversible)" : "KC (k-sufijos)";
   return {.orden = orden,
-          .uso = "telar-cli " + orden + " FICHERO.sya [-k K [-o FICHERO] [--traza FICHERO] [--diagrama FICHERO]]",
+          .uso = "telar-cli " + orden +
+                 " FICHERO.sya [-k K [-o FICHERO] [--traza FICHERO] [--diagrama FICHERO [--forzar]]]",
           .ayuda = "  " + orden + " FICHERO.sya [-k K [-o FICHERO] [--traza FICHERO] [--diagrama FICHERO]]\n"
                    "      Máquina de Mealy por " + metodo + " sobre pares situación/acción.\n"
                    "      Sin -k: para cada K de 0 al mayor número de pares de una secuencia,\n"

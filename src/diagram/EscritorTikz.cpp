@@ -1,6 +1,6 @@
 // EscritorTikz: coordinates are written in points with y turned upwards, as TikZ has it. TeX
 // holds no length beyond 16383pt, so a picture wider or taller than kLadoMaximo is drawn
-// smaller: every coordinate scaled by one factor, and every node scaled by it too.
+// smaller: every coordinate and node size scaled by one factor, and every text by it too.
 #include "diagram/EscritorTikz.h"
 
 #include <algorithm>
@@ -82,17 +82,21 @@ std::string EscribirTikz(const TDiagrama& diagrama, const TDisposicion& disposic
   const double lado = std::max(disposicion.ancho, disposicion.alto);
   const double escala = lado > kLadoMaximo ? kLadoMaximo / lado : 1.0;
   const TEscritor escritor(disposicion.alto, escala);
-  // a node drawn smaller with the picture: its text, line and size together
-  const std::string escalaNodo = escala < 1.0 ? ", scale=" + Decimal(escala, 4) : "";
+  // a node drawn smaller with the picture: its size scaled as the coordinates are, its text
+  // through \scalebox (graphicx, which TikZ loads), so no length written grows past the limit
+  const auto texto = [&](const std::string& t) {
+    return escala < 1.0 ? "\\scalebox{" + Decimal(escala, 4) + "}{" + TextoLatex(t) + "}" : TextoLatex(t);
+  };
   std::string tex =
       "\\documentclass[tikz,border=4pt]{standalone}\n"
       "\\usepackage[T1]{fontenc}\n"
       "\\usepackage[utf8]{inputenc}\n"
+      + std::string(escala < 1.0 ? "\\usepackage{graphicx}\n" : "") +
       "\\usetikzlibrary{automata,arrows.meta}\n"
       "\\begin{document}\n"
       "\\begin{tikzpicture}[x=1pt, y=1pt, >={Stealth[length=6pt]}, font=\\sffamily\\small,\n"
       "  every state/.style={draw, circle, inner sep=1pt, minimum size=0pt},\n"
-      "  etiqueta/.style={inner sep=1pt, font=\\sffamily\\footnotesize" + escalaNodo + "}]\n";
+      "  etiqueta/.style={inner sep=1pt, font=\\sffamily\\footnotesize}]\n";
   for (std::size_t n = 0; n < diagrama.estados.size() && n < disposicion.estados.size(); ++n) {
     const auto& estado = diagrama.estados[n];
     const auto& nodo = disposicion.estados[n];
@@ -101,9 +105,9 @@ std::string EscribirTikz(const TDiagrama& diagrama, const TDisposicion& disposic
     if (estado.marcado) estilo += ", dashed";
     // accepting draws a double line around the node: the node takes the layout size less that line
     const double diametro = estado.final ? nodo.ancho - 4 : nodo.ancho;
-    estilo += ", minimum size=" + Numero(diametro) + "pt" + escalaNodo;
+    estilo += ", minimum size=" + Numero(diametro * escala) + "pt";
     tex += "  \\node[" + estilo + "] (e" + std::to_string(n) + ") at " + escritor.Punto(nodo.centro) + " {" +
-           TextoLatex(estado.nombre) + "};\n";
+           texto(estado.nombre) + "};\n";
   }
   if (disposicion.flechaInicial && !disposicion.flechaInicial->curva.empty())
     tex += "  \\draw[->] " + escritor.Camino(*disposicion.flechaInicial) + ";\n";
@@ -113,7 +117,7 @@ std::string EscribirTikz(const TDiagrama& diagrama, const TDisposicion& disposic
     tex += "  \\draw[->] " + escritor.Camino(arista) + ";\n";
     if (arista.etiqueta)
       tex += "  \\node[etiqueta] at " + escritor.Punto(*arista.etiqueta) + " {" +
-             TextoLatex(diagrama.transiciones[t].etiqueta) + "};\n";
+             texto(diagrama.transiciones[t].etiqueta) + "};\n";
   }
   return tex + "\\end{tikzpicture}\n\\end{document}\n";
 }

@@ -189,3 +189,16 @@ TEST_F(EntradasRarasCli, ExplorarStreamsItsRows) {
   EXPECT_GE(std::count(leido.begin(), leido.end(), '\n'), 3) << leido;
   EXPECT_EQ(leido.rfind("Algoritmo,k,Estados,Transiciones,Tiempo (ms)\nKR,0,", 0), 0u) << leido;
 }
+
+// IM1 with k-suffixes on one line of a million characters: the memory message in a moment
+// (the states' names alone would take the square of the line).
+TEST_F(EntradasRarasCli, Im1OnAMillionCharacterLineEndsWithTheMemoryMessage) {
+  std::mt19937 azar(13);
+  std::string linea;
+  for (int i = 0; i < 1000000; ++i) linea += "ab"[azar() % 2];
+  const std::string pos = Escribir("millon.pos", linea + "\n");
+  const auto r = EjecutarCli({"im1", "--heuristico", "ksufijos", "-k", "1", pos}, {.antes = "ulimit -v 4000000; "});
+  EXPECT_EQ(r.codigo, 2);
+  EXPECT_TRUE(Contiene(r.errores, "memoria insuficiente (muestra \"" + pos + "\": 1 ejemplo, el más largo de 1000000 caracteres)"))
+      << r.errores;
+}

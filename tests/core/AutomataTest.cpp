@@ -3,6 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <new>
+
+#include <unistd.h>
+
 namespace {
 
 struct TCasoAceptor {
@@ -58,3 +63,17 @@ TEST(Automata, MealyModeFollowsTheTokens) {
 }
 
 }  // namespace
+
+// The names of a long line's states take the square of its length: more than the machine's
+// memory is refused at once as memory run out, before any name is made (IM1 asks for them).
+TEST(Automata, NamesThatCannotFitInTheMemoryAreRefusedAtOnce) {
+  const double memoria = static_cast<double>(::sysconf(_SC_PHYS_PAGES)) * static_cast<double>(::sysconf(_SC_PAGE_SIZE));
+  ASSERT_GT(memoria, 0);
+  const auto largo = static_cast<std::size_t>(std::sqrt(2 * memoria)) + 1000;
+  const TAutomata automata(TLista{std::string(largo, 'a')});
+  EXPECT_EQ(automata.NumeroDeEstados(), largo + 1);
+  EXPECT_THROW(automata.Estados(), std::bad_alloc);
+  // a line whose names fit is named as before
+  const TAutomata corto(TLista{"abc"});
+  EXPECT_EQ(corto.Estados().Lista(), (TLista{"", "a", "ab", "abc"}));
+}

@@ -63,7 +63,7 @@ TEST(FormatosBienFormados, ALongChainFitsInTeXsLargestLength) {
   ASSERT_GT(std::max(disposicion.ancho, disposicion.alto), 16383);
   const std::string tex = EscribirTikz(diagrama, disposicion);
   EXPECT_EQ(formatos::ErrorTikz(tex), "");
-  EXPECT_NE(tex.find(", scale=0."), std::string::npos);
+  EXPECT_NE(tex.find("\\scalebox{0."), std::string::npos);
   if (std::system("command -v pdflatex >/dev/null 2>&1") != 0)
     GTEST_SKIP() << "pdflatex is not installed: the TikZ document was not compiled";
   const auto carpeta = std::filesystem::temp_directory_path() / ("telar-cadena-" + std::to_string(::getpid()));

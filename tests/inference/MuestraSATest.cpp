@@ -32,11 +32,11 @@ INSTANTIATE_TEST_SUITE_P(
                       TCasoLinea{"LeadingZero", "S01/A2", true}, TCasoLinea{"NullPair", "S0/A0", true},
                       TCasoLinea{"EditorBlanks", "S12 /A3   ", true}, TCasoLinea{"NoSlash", "S1A2", true},
                       TCasoLinea{"ManySlashes", "S/1//A/2", true}, TCasoLinea{"Empty", "", false},
-                      TCasoLinea{"OnlyBlanks", "    ", false}, TCasoLinea{"NoA", "S12", false},
+                      TCasoLinea{"OnlyBlanks", "  \t ", false}, TCasoLinea{"NoA", "S12", false},
                       TCasoLinea{"NoActionDigit", "S1/A", false}, TCasoLinea{"NoSituationDigit", "S/A1", false},
                       TCasoLinea{"FiveDigits", "S12345/A1", false}, TCasoLinea{"FiveActionDigits", "S1/A12345", false},
                       TCasoLinea{"OtherLetter", "S1/B2", false}, TCasoLinea{"Lowercase", "s1/a2", false},
-                      TCasoLinea{"TrailingText", "S1/A2X", false}, TCasoLinea{"Tab", "S1/A2\t", false},
+                      TCasoLinea{"TrailingText", "S1/A2X", false}, TCasoLinea{"TabIsABlank", "S1\t/A2\t", true},
                       TCasoLinea{"TwoPairs", "S1/A2S3/A4", false}, TCasoLinea{"OnlyA", "A1", false}),
     [](const auto& info) { return std::string(info.param.nombre); });
 

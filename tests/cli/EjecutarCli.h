@@ -24,6 +24,25 @@ inline std::string LeerBytes(const std::filesystem::path& ruta) {
   return s.str();
 }
 
+// True in a build under AddressSanitizer, which cannot start under a virtual memory limit.
+#if defined(__SANITIZE_ADDRESS__)
+inline constexpr bool kConAddressSanitizer = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+inline constexpr bool kConAddressSanitizer = true;
+#else
+inline constexpr bool kConAddressSanitizer = false;
+#endif
+#else
+inline constexpr bool kConAddressSanitizer = false;
+#endif
+
+// A limit of the address space for a run that must end well below it ("ulimit -v ..."), so a
+// fault cannot take the machine's memory; none under AddressSanitizer.
+inline std::string LimiteDeMemoria(const std::string& kilobytes) {
+  return kConAddressSanitizer ? "" : "ulimit -v " + kilobytes + "; ";
+}
+
 // A path under tests/data.
 inline std::string Datos(const std::string& relativa) { return std::string(TELAR_TEST_DATA) + "/" + relativa; }
 

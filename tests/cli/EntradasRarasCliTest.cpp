@@ -131,7 +131,7 @@ TEST_F(EntradasRarasCli, ADiagramTooBigToDrawNeedsForzar) {
 TEST_F(EntradasRarasCli, ALinkToDevZeroIsRefusedAtItsFirstNul) {
   fs::create_symlink("/dev/zero", Ruta("cero.pos"));
   // on a reader that reads on, memory runs out first
-  const auto r = EjecutarCli({"muestra", Ruta("cero.pos")}, {.antes = "ulimit -v 4000000; "});
+  const auto r = EjecutarCli({"muestra", Ruta("cero.pos")}, {.antes = LimiteDeMemoria("4000000")});
   EXPECT_EQ(r.codigo, 2);
   EXPECT_TRUE(Contiene(r.errores, "no es un archivo de texto: la línea 1 contiene un carácter nulo")) << r.errores;
 }
@@ -197,7 +197,7 @@ TEST_F(EntradasRarasCli, Im1OnAMillionCharacterLineEndsWithTheMemoryMessage) {
   std::string linea;
   for (int i = 0; i < 1000000; ++i) linea += "ab"[azar() % 2];
   const std::string pos = Escribir("millon.pos", linea + "\n");
-  const auto r = EjecutarCli({"im1", "--heuristico", "ksufijos", "-k", "1", pos}, {.antes = "ulimit -v 4000000; "});
+  const auto r = EjecutarCli({"im1", "--heuristico", "ksufijos", "-k", "1", pos}, {.antes = LimiteDeMemoria("4000000")});
   EXPECT_EQ(r.codigo, 2);
   EXPECT_TRUE(Contiene(r.errores, "memoria insuficiente (muestra \"" + pos + "\": 1 ejemplo, el más largo de 1000000 caracteres)"))
       << r.errores;

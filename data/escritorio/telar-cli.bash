@@ -1,6 +1,12 @@
 # Bash completion of telar-cli. The orders and each order's options are read from
 # telar-cli's own help, so they always match the installed program.
 
+# The .json and .jff files that start with $1 (the automata the automaton orders read).
+_telar_cli_automatas() {
+  compgen -f -X '!*.[jJ][sS][oO][nN]' -- "$1"
+  compgen -f -X '!*.[jJ][fF][fF]' -- "$1"
+}
+
 _telar_cli() {
   local actual=${COMP_WORDS[COMP_CWORD]} anterior=${COMP_WORDS[COMP_CWORD-1]}
   local programa=${COMP_WORDS[0]}
@@ -15,7 +21,8 @@ _telar_cli() {
 
   local orden=${COMP_WORDS[1]}
   case $anterior in
-    -k|--cota|-e) return ;;
+    -k|--cota|-e|-n|--longitud|--cuentas|--limite) return ;;
+    --comparar) COMPREPLY=($(_telar_cli_automatas "$actual")); compopt -o plusdirs 2>/dev/null; return ;;
     --heuristico) COMPREPLY=($(compgen -W "levine miclet ksufijos" -- "$actual")); return ;;
     --negativa) COMPREPLY=($(compgen -f -X '!*.[nN][eE][gG]' -- "$actual")); compopt -o plusdirs 2>/dev/null; return ;;
     --validar) COMPREPLY=($(compgen -f -X '!*.[tT][sS][tT]' -- "$actual")); compopt -o plusdirs 2>/dev/null; return ;;
@@ -28,6 +35,11 @@ _telar_cli() {
     COMPREPLY=($(compgen -W "$opciones --help" -- "$actual"))
     return
   fi
+  case $orden in
+    # an AUTOMATA argument: a .json or .jff file (or er:EXPRESION, typed by hand)
+    minimizar|comparar|expresion|cadenas)
+      COMPREPLY=($(_telar_cli_automatas "$actual")); compopt -o plusdirs 2>/dev/null; return ;;
+  esac
   compopt -o filenames 2>/dev/null
   COMPREPLY=($(compgen -f -- "$actual"))
 }

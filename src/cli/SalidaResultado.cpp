@@ -12,11 +12,16 @@
 #include "app/MostrarAutomataDeterLogica.h"
 #include "app/MostrarAutomataLogica.h"
 #include "app/Sesion.h"
+#include "automatas/AutomataDeResultado.h"
+#include "automatas/InformeAutomata.h"
+#include "automatas/Minimizacion.h"
 #include "cli/InteraccionCli.h"
 #include "cli/Orden.h"
 #include "core/Texto.h"
+#include "cli/SalidaAutomatas.h"
 #include "cli/SalidaDiagrama.h"
 #include "diagram/Diagrama.h"
+#include "diagram/DiagramaAutomataFinito.h"
 #include "results/Validacion.h"
 
 const char* const kAyudaSalidaResultado =
@@ -24,7 +29,10 @@ const char* const kAyudaSalidaResultado =
     "      del autómata determinista. --validar TEST.tst: tras el informe, las cuentas de\n"
     "      la validación; con --detalle, una línea \"Aceptado: x\" o \"Rechazado: x\" por\n"
     "      ejemplo de test, en su orden. -o FICHERO escribe el informe en Windows-1252 con CR LF.\n"
-    "      --diagrama FICHERO dibuja el autómata del informe.\n";
+    "      --diagrama FICHERO dibuja el autómata del informe. --minimizar: el informe (y el\n"
+    "      dibujo) del autómata determinista mínimo del resultado. --comparar AUTOMATA: tras\n"
+    "      todo, si el resultado y AUTOMATA (.json, .jff o er:EXPRESION) son equivalentes y,\n"
+    "      si no, el testigo y quién lo acepta (salida 1).\n";
 
 std::vector<TOpcionCli> OpcionesSalidaResultado() {
   return {{"--determinista"},
@@ -32,7 +40,9 @@ std::vector<TOpcionCli> OpcionesSalidaResultado() {
           {"--detalle"},
           {.nombre = "-o", .conValor = true, .salida = true},
           OpcionDiagrama(),
-          OpcionForzar()};
+          OpcionForzar(),
+          {.nombre = "--comparar", .conValor = true, .entrada = true},
+          {"--minimizar"}};
 }
 
 TOpcionesSalida LeerOpcionesSalida(const TArgumentos& argumentos) {
@@ -43,13 +53,19 @@ TOpcionesSalida LeerOpcionesSalida(const TArgumentos& argumentos) {
   opciones.fichero = argumentos.Valor("-o");
   opciones.diagrama = argumentos.Valor("--diagrama");
   opciones.forzar = argumentos.Tiene("--forzar");
+  opciones.comparar = argumentos.Valor("--comparar");
+  opciones.minimizar = argumentos.Tiene("--minimizar");
   return opciones;
 }
 
 int SalidaResultado(TFmostrarAutomataLogica& ventana, const TOpcionesSalida& opciones) {
   TSesion& sesion = ventana.Sesion();
   if (opciones.detalle && !opciones.validar) return ErrorDeEntrada("--detalle necesita --validar TEST.tst");
+  if (opciones.minimizar && opciones.determinista)
+    return ErrorDeEntrada("--minimizar y --determinista no pueden ir juntas");
   if (!ComprobarDiagrama(opciones.diagrama)) return kSalidaEntradaIncorrecta;
+  std::optional<TAutomataFinito> otro;
+  if (opciones.comparar && !(otro = LeerAutomataCli(*opciones.comparar))) return kSalidaEntradaIncorrecta;
   TInteraccionCli interaccion;
   if (opciones.validar) {
     interaccion.archivoAbrir = *opciones.validar;
@@ -64,7 +80,18 @@ int SalidaResultado(TFmostrarAutomataLogica& ventana, const TOpcionesSalida& opc
   TDetalleValidacion detalle;
   TDiagrama diagrama;
   std::unique_ptr<TFmostrarAutomataDeterLogica> determinista;
-  if (opciones.determinista && !ventana.EsDeterminista()) {
+  std::optional<TAutomataFinito> resultado;
+  if (opciones.minimizar || otro) resultado = AutomataDeCociente(ventana.Automata(), ventana.Datos());
+  std::optional<TAutomataFinito> minimo;
+  if (opciones.minimizar) {
+    minimo = Minimizar(*resultado).automata;
+    informe = [&](const TSalidaLineas& salida) {
+      EmitirInformeAutomata(CaptionMinimo(ventana.Caption()), &sesion.MuestraPositiva, *minimo, salida);
+    };
+    if (opciones.validar) cuentas = ventana.CuentasValidacion(sesion.MuestraValidacion);
+    if (opciones.detalle) detalle = ventana.DetalleValidacion(sesion.MuestraValidacion);
+    if (opciones.diagrama) diagrama = DiagramaDeAutomataFinito(*minimo);
+  } else if (opciones.determinista && !ventana.EsDeterminista()) {
     determinista = std::make_unique<TFmostrarAutomataDeterLogica>(ventana);
     determinista->PonerCaption(ventana.Caption());
     determinista->FormShow(interaccion);
@@ -93,7 +120,9 @@ int SalidaResultado(TFmostrarAutomataLogica& ventana, const TOpcionesSalida& opc
                   << Cp1252AUtf8(TextoEjemplo(sesion.MuestraValidacion[i])) << "\n";
     std::cout << std::flush;
   }
-  return EmitirDiagrama(diagrama, opciones.diagrama);
+  if (const int codigo = EmitirDiagrama(diagrama, opciones.diagrama); codigo != kSalidaResultado || !otro)
+    return codigo;
+  return EmitirComparacion(*resultado, *otro, false, "el resultado", NombreDeArgumento(*opciones.comparar));
 }
 
 int SalidaResultado(const TAutomata& automata, const TLista& muestraPositiva, const std::string& caption,

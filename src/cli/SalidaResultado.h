@@ -21,10 +21,12 @@ struct TOpcionesSalida {
   std::optional<std::string> fichero;   // -o FICHERO
   std::optional<std::string> diagrama;  // --diagrama FICHERO
   bool forzar = false;                  // --forzar
+  std::optional<std::string> comparar;  // --comparar AUTOMATA
+  bool minimizar = false;               // --minimizar
 };
 
-// "--determinista", "--validar" (with a value), "--detalle", "-o" and "--diagrama" (with a
-// value), for an order's syntax.
+// "--determinista", "--validar" (with a value), "--detalle", "-o", "--diagrama" and
+// "--comparar" (with a value) and "--minimizar", for an order's syntax.
 std::vector<TOpcionCli> OpcionesSalidaResultado();
 // Their lines for --help (UTF-8, each ending in "\n").
 extern const char* const kAyudaSalidaResultado;
@@ -51,7 +53,13 @@ TOpcionesSalida LeerOpcionesSalida(const TArgumentos& argumentos);
 //  - With --diagrama, the automaton of the report (the deterministic one when --determinista
 //    converted it) is drawn to that file after it; an extension that is no format prints
 //    its message and writes nothing.
-// Returns 0, or 2 after a message on stderr.
+//  - With --minimizar (not with --determinista), the report (and the drawing) is that of the
+//    minimal deterministic automaton of the result, in the result report's format, captioned
+//    CaptionMinimo(caption); validation still counts on the result.
+//  - With --comparar AUTOMATA (read before anything is written), the verdict of comparing the
+//    result with AUTOMATA follows everything else (LineasComparacion: "Equivalentes", or the
+//    witness and the side that accepts it); exit 1 when they are not equivalent.
+// Returns 0, 1 (not equivalent), or 2 after a message on stderr.
 int SalidaResultado(const TAutomata& automata, const TLista& muestraPositiva, const std::string& caption,
                     const TLista* ejemplosAnadidos, const TOpcionesSalida& opciones);
 

@@ -66,6 +66,11 @@ TFcompararLogica::TFcompararLogica(const TAutomataFinito& a, std::string nombreA
       m_diagramaA(DiagramaTrazable(a)),
       m_diagramaB(DiagramaTrazable(b)) {}
 
+std::string TFcompararLogica::Explicacion() const {
+  if (!HayTestigo()) return m_nombreA + " y " + m_nombreB + " aceptan el mismo lenguaje.";
+  return "La cadena m\xE1s corta que los distingue, recorrida en los dos diagramas:";
+}
+
 std::string TFcompararLogica::CadenaTestigo() const {
   std::string cadena;
   for (const auto& simbolo : m_comparacion.testigo) cadena += simbolo;

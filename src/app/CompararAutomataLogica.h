@@ -61,6 +61,9 @@ class TFcompararLogica {
   // "Aceptada por: ...", "Rechazada por: ...".
   const TLista& Lineas() const { return m_lineas; }
   bool HayTestigo() const { return !m_comparacion.equivalentes; }
+  // The sentence under the verdict: "A y B aceptan el mismo lenguaje." when equivalent,
+  // "La cadena más corta que los distingue, recorrida en los dos diagramas:" otherwise.
+  std::string Explicacion() const;
   // The witness as the trace field takes it: its symbols run together ("" for the empty one).
   std::string CadenaTestigo() const;
   const std::string& NombreA() const { return m_nombreA; }

@@ -109,6 +109,9 @@ TFcomparar::TFcomparar(const TFcompararLogica& ventana, TAyuda& ayuda, TInteracc
   veredicto->setTextFormat(Qt::RichText);
   veredicto->setTextInteractionFlags(Qt::TextSelectableByMouse);
   capa->addWidget(veredicto);
+  auto* explicacion = CrearEtiqueta(this, "Explicacion", DeCp1252(ventana.Explicacion()));
+  explicacion->setWordWrap(true);
+  capa->addWidget(explicacion);
 
   if (ventana.HayTestigo()) {
     const bool aceptaA = ventana.Comparacion().aceptaA;

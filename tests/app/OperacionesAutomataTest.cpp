@@ -109,6 +109,31 @@ TEST_F(OperacionesAutomata, MinimizeOpensTheMinimalWindowWhoseTipsPartitionTheRe
   EXPECT_TRUE(guion.transcripcion.empty());
 }
 
+TEST_F(OperacionesAutomata, TheMinimalWindowValidatesAsTheResultDoes) {
+  TCarpetaTemporal carpeta("telar-validar-minimo");
+  const std::string test = carpeta.Escribir("test.tst", "ab\r\nba\r\naab\r\n\r\nbbab\r\nabc\r\n");
+  const TAutomataVentana origen = Resultado(2);
+  sesion.MuestraNegativa = {"b", "abab"};
+  TCuentasValidacion cuentas;
+  TDetalleValidacion detalle;
+  guion.archivos.push_back(test);
+  guion.accionesAutomata.push_back([&](TFmostrarAutomataFinitoLogica& v, TInteraccionAutomatasGuion& g) {
+    v.BotonValidarClick(g);
+    cuentas = v.CuentasValidacion(sesion.MuestraValidacion);
+    detalle = v.DetalleValidacion(sesion.MuestraValidacion);
+  });
+  BotonMinimizarClick(origen, guion);
+  // the result window's own counting of the same file agrees
+  const TCuentasValidacion delResultado = ventana->CuentasValidacion(sesion.MuestraValidacion);
+  EXPECT_EQ(cuentas.total, 6);
+  EXPECT_EQ(cuentas.aceptados, 3) << "ab, aab and bbab; the empty string, ba and abc (c is no symbol) are not";
+  EXPECT_EQ(cuentas.aceptados, delResultado.aceptados);
+  EXPECT_EQ(cuentas.entrenamiento, 9);
+  EXPECT_EQ(detalle.negativosAceptados, TLista{"abab"});
+  EXPECT_NE(std::find(guion.transcripcion.begin(), guion.transcripcion.end(), "Graficos: " + guion.ultimoGrafico.Aciertos()),
+            guion.transcripcion.end());
+}
+
 TEST_F(OperacionesAutomata, CompareWithAnExpressionOrAFileGivesTheVerdictAndATraceableWitness) {
   TCarpetaTemporal carpeta("telar-comparar");
   const std::string jsonMinimo = carpeta.Escribir("minimo.json", EscribirJson(DiagramaDeAutomataFinito(

@@ -17,7 +17,10 @@
 #include "InteraccionGuion.h"
 #include "soporte/Guion.h"
 #include "soporte/Soporte.h"
+#include "app/ExpresionAutomataLogica.h"
+#include "automatas/AutomataFinito.h"
 #include "ui/CompararAutomatas.h"
+#include "ui/ExpresionAutomata.h"
 #include "ui/Principal.h"
 #include "ui/VistaDiagrama.h"
 
@@ -152,6 +155,19 @@ class TestAutomatas : public QObject {
     });
     guion.Pulsar("TFmostrarAutomata", "BitBtn1");
     EJECUTAR_GUION(guion, Accion("OpcionKRnormal")->trigger());
+  }
+
+  // An expression past its cap: the box stays empty, the notice says why, nothing to copy.
+  void expresionCapada() {
+    const TFexpresionLogica capada(*LeerExpresion("(a|b)*ab(a|bb)*(ba|b)*").automata, " Aut\xF3mata", 5);
+    TFexpresion ventana(capada, m_principal->Ayuda(), m_principal.get());
+    ventana.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&ventana));
+    QVERIFY(Hijo<QPlainTextEdit>(&ventana, "TextoExpresion")->toPlainText().isEmpty());
+    QVERIFY(Hijo<QLabel>(&ventana, "Aviso")->isVisible());
+    QVERIFY(!Hijo<QLabel>(&ventana, "Aviso")->text().isEmpty());
+    QVERIFY(!Hijo<QPushButton>(&ventana, "BotonCopiar")->isEnabled());
+    Capturar(&ventana, QStringLiteral("TFexpresion-capada"));
   }
 
   // "Abrir autómata...": a JFLAP file with a λ-move opens determinized with the same

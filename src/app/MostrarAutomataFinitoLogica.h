@@ -45,7 +45,8 @@ class TFmostrarAutomataFinitoLogica {
   TLista Informe() const;
   // On close: nothing is kept but the data shown.
   void FormClose() {}
-  const char* TemaAyuda() const { return "IDH_Automatas"; }
+  // The help topic of "Ayuda": minimization for a minimal window, opening automata otherwise.
+  const char* TemaAyuda() const { return m_agrupa.empty() ? "IDH_AbrirAutomata" : "IDH_Minimizar"; }
 
   // What the window shows.
   const std::string& Alfabeto() const { return m_datos.Alfabeto; }

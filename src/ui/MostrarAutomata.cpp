@@ -14,6 +14,7 @@
 #include "ui/Ayuda.h"
 #include "ui/Rejilla.h"
 #include "ui/TextoQt.h"
+#include "ui/Modal.h"
 
 namespace {
 
@@ -71,7 +72,7 @@ TCierre TFmostrarAutomata::Ejecutar(TFmostrarAutomataLogica& ventana, TInteracci
   m_interaccion = &interaccion;
   m_cierre = TCierre::Cancelar;
   setWindowTitle(DeCp1252(ventana.Caption()));
-  exec();
+  EjecutarModal(*this);
   m_ventana = nullptr;
   m_interaccion = nullptr;
   return m_cierre;

@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QShortcut>
 #include <QSlider>
 #include <QSplitter>
 #include <QTimer>
@@ -20,6 +21,7 @@
 #include "ui/Componentes.h"
 #include "ui/TextoQt.h"
 #include "ui/VistaDiagrama.h"
+#include "ui/Modal.h"
 
 namespace {
 
@@ -117,6 +119,13 @@ TFpasoAPaso::TFpasoAPaso(TAyuda& ayuda, QWidget* padre) : QDialog(padre), m_ayud
     });
     controles->addWidget(*b.boton);
   }
+  // the keyboard moves through the steps as the buttons do
+  const std::pair<Qt::Key, QPushButton*> teclas[] = {
+      {Qt::Key_Home, m_primero}, {Qt::Key_End, m_ultimo}, {Qt::Key_Left, m_anterior}, {Qt::Key_Right, m_siguiente}};
+  for (const auto& [tecla, boton] : teclas) {
+    auto* atajo = new QShortcut(QKeySequence(tecla), this);
+    connect(atajo, &QShortcut::activated, boton, &QPushButton::click);
+  }
   m_reproducir->setMinimumWidth(100);
   controles->addSpacing(16);
   controles->addWidget(CrearEtiqueta(this, "EtiquetaVelocidad", QStringLiteral("Velocidad: ")));
@@ -177,7 +186,7 @@ void TFpasoAPaso::Mostrar(TFpasoAPasoLogica& ventana, TInteraccion& interaccion)
   }
   m_reloj->setInterval(ventana.IntervaloMs());
   Refrescar();
-  exec();
+  EjecutarModal(*this);
   m_reloj->stop();
   m_ventana = nullptr;
 }

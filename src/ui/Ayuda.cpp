@@ -48,9 +48,10 @@ void OrdenarIndice(QHelpIndexWidget& lista, bool filtrado) {
   if (filtrado && modelo->rowCount() > 0) lista.setCurrentIndex(modelo->index(0, 0));
 }
 
-// Text with its entities read, however many times it was escaped ("&amp;quot;" is '"').
+// A snippet as plain text: its marks dropped and its entities read, however many times it
+// was escaped ("&amp;quot;" is '"', "<b>hacia</b>" is "hacia").
 QString SinEntidades(QString texto) {
-  for (int vuelta = 0; vuelta < 3 && texto.contains(QLatin1Char('&')); ++vuelta) {
+  for (int vuelta = 0; vuelta < 3 && (texto.contains(QLatin1Char('&')) || texto.contains(QLatin1Char('<'))); ++vuelta) {
     const QString leido = QTextDocumentFragment::fromHtml(texto).toPlainText();
     if (leido == texto) break;
     texto = leido;

@@ -158,10 +158,23 @@ TFpasoAPaso::TFpasoAPaso(TAyuda& ayuda, QWidget* padre) : QDialog(padre), m_ayud
     Refrescar();
   });
 
+  // what the rings, colours and dashes of both drawings mean
+  auto* leyenda = CrearEtiqueta(this, "Leyenda", {});
+  leyenda->setTextFormat(Qt::RichText);
+  leyenda->setWordWrap(true);
+  leyenda->setText(QStringLiteral(
+      "<span style='color:%1; font-size:large'>&#9711;</span> primer bloque que se une &nbsp;&nbsp; "
+      "<span style='color:%2; font-size:large'>&#9711;</span> segundo bloque &nbsp;&nbsp; "
+      "<span style='background:%3'>&nbsp;&nbsp;&nbsp;&nbsp;</span> un mismo color: un mismo bloque &nbsp;&nbsp; "
+      "&#9675; blanco: estado aún solo &nbsp;&nbsp; &#9678; doble círculo: estado final &nbsp;&nbsp; "
+      "&#9676; discontinuo: ejemplo con la marca final $")
+                       .arg(kBordePrimero.name(), kBordeSegundo.name(), ColorDeBloque(3).name()));
+
   auto* capa = new QVBoxLayout(this);
   capa->addWidget(m_textoPaso);
   capa->addWidget(m_frase);
   capa->addWidget(divisor, 1);
+  capa->addWidget(leyenda);
   capa->addLayout(controles);
   resize(1080, 620);
 }

@@ -197,6 +197,14 @@ class TestAyuda : public QObject {
       textos << etiqueta->text();
     QVERIFY2(textos.contains(QStringLiteral("Buscar:")), qPrintable(textos.join('|')));
     QVERIFY2(!textos.join('|').contains(QStringLiteral("Hits")), qPrintable(textos.join('|')));
+    // the snippets read their entities: a quoted phrase of a page shows its quotes
+    QSignalSpy buscado(buscador, &QHelpSearchEngine::searchingFinished);
+    consulta->findChild<QLineEdit*>()->setText(QStringLiteral("hacia"));
+    consulta->findChild<QPushButton*>()->click();
+    QVERIFY(buscado.wait(20000));
+    const QString lista = Hijo<QTextBrowser>(ventana, "Resultados")->toPlainText();
+    QVERIFY2(lista.contains(QStringLiteral("\"hacia atrás")), qPrintable(lista));
+    for (const char* crudo : {"&quot;", "&amp;", "<b>"}) QVERIFY2(!lista.contains(QLatin1String(crudo)), qPrintable(lista));
     GuardarCaptura(ventana, QStringLiteral("TFayuda-busqueda"));
   }
 

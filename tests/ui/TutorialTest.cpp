@@ -5,6 +5,7 @@
 #include <QHelpEngine>
 #include <QLabel>
 #include <QLineEdit>
+#include <QWindow>
 
 #include "soporte/Guion.h"
 #include "soporte/PruebaConPrincipal.h"
@@ -14,12 +15,14 @@
 
 namespace {
 
-// Clicks step `paso` (1 to 5) in the tutorial's contents, as a user does; the page shown then.
+// Clicks step `paso` (1 to 5) in the tutorial's contents as a user does, through the window
+// system, which drops input to a window a modal dialog blocks; the page shown then.
 QString ElegirPaso(TFayuda* tutorial, int paso) {
   QHelpContentWidget* contenido = tutorial->Motor().contentWidget();
   const QModelIndex item = contenido->model()->index(paso - 1, 0, contenido->model()->index(0, 0));
   contenido->scrollTo(item);
-  QTest::mouseClick(contenido->viewport(), Qt::LeftButton, {}, contenido->visualRect(item).center());
+  const QPoint punto = contenido->viewport()->mapTo(tutorial, contenido->visualRect(item).center());
+  QTest::mouseClick(tutorial->windowHandle(), Qt::LeftButton, {}, punto);
   return tutorial->PaginaActual().fileName();
 }
 

@@ -135,7 +135,8 @@ std::string TFpasoAPasoLogica::TextoPaso() const {
     texto += "aceptor de prefijos";
   else
     texto += "se unen " + FusionActual().Primero + " y " + FusionActual().Segundo;
-  const std::size_t bloques = Particion().size();
+  // the blocks the quotient draws: KR's end-marked states stay out of it
+  const std::size_t bloques = BloquesCociente().size();
   return texto + " (" + std::to_string(bloques) + (bloques == 1 ? " bloque)" : " bloques)");
 }
 

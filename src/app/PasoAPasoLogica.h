@@ -67,7 +67,8 @@ class TFpasoAPasoLogica {
   int IntervaloMs() const;
 
   // What the window shows at the current step (Windows-1252 texts).
-  // "Paso 3 de 9: se unen b y ab (10 bloques)"; step 0 names the acceptor.
+  // "Paso 3 de 9: se unen b y ab (10 bloques)"; step 0 names the acceptor. The blocks
+  // counted are the quotient's states as drawn (BloquesCociente: KR's end marks stay out).
   std::string TextoPaso() const;
   // The cause as a sentence; at step 0 what the acceptor is. FraseDePaso: the same for any
   // step (at most the last).

@@ -124,6 +124,7 @@ class TFprincipal : public QMainWindow {
   TImagen* m_imagenFija;
   QTimer* m_timer1;
   QLabel* m_panel0;
+  QLabel* m_panelMuestras;  // the session's samples: kind, file, strings
   QLabel* m_panel1;
 
   // Created by CrearVentanas, owned as children of this window.

@@ -102,6 +102,9 @@ void Recorrer(TFpasoAPasoLogica& ventana, const TDiagrama& esperado) {
       EXPECT_TRUE(esBloque);
     }
     EXPECT_EQ(ventana.AspectoCociente().size(), ventana.BloquesCociente().size());
+    // the count in the step's title is that of the states the quotient draws
+    const std::string titulo = ventana.TextoPaso();
+    EXPECT_EQ(std::stoul(titulo.substr(titulo.rfind('(') + 1)), ventana.DiagramaCociente().estados.size()) << titulo;
     if (i == ventana.UltimoPaso()) break;
     ventana.BotonSiguienteClick();
   }

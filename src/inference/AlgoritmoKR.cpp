@@ -9,11 +9,12 @@
 // of B2 by a whose last k symbols equal x's, x outer and y inner. When the queue is empty
 // the partition is closed under both rules; the block of the marked examples is removed.
 //
-// Representation. States and symbols are integer ids; blocks are union-find classes whose
-// states form a linked list in block order; B1 followed by B2 is a splice. For each block
-// and symbol we keep one representative successor (that of the first state in block order
-// that has one, which is what copying B1's cell, else B2's, yields) and the predecessors
-// grouped by their k-suffix, each group reduced to its first predecessor and its position.
+// Representation. States and symbols are integer ids; blocks are the classes of the shared
+// partition (core/UnionBloques), whose states form a list in block order; B1 followed by B2
+// is a splice. For each block and symbol we keep one representative successor (that of the
+// first state in block order that has one, which is what copying B1's cell, else B2's,
+// yields) and the predecessors grouped by their k-suffix, each group reduced to its first
+// predecessor and its position.
 //
 // Why the reduction gives the same partition. Take any block at the time it is joined:
 // every two of its predecessors by one symbol with equal k-suffixes were already queued
@@ -39,6 +40,7 @@
 #include "core/Automata.h"
 #include "core/Cancelacion.h"
 #include "core/ErrorInterno.h"
+#include "core/UnionBloques.h"
 #include "core/Utilidades.h"
 #include "inference/ObservadorFusiones.h"
 
@@ -131,7 +133,7 @@ class TFusionKR {
 
   // Runs the queue from the initial pairs of the marked examples; returns the partition,
   // the blocks as state id lists in partition order.
-  std::vector<std::vector<int>> Ejecutar(const std::vector<int>& finales);
+  std::vector<std::vector<TUnionBloques::TElemento>> Ejecutar(const std::vector<int>& finales);
 
  private:
   int Raiz(int estado);
@@ -153,14 +155,8 @@ class TFusionKR {
   int m_estados;
   int m_simbolos;
 
-  // Union-find over states; the data of a block live at its root.
-  std::vector<int> m_padre;
-  std::vector<int> m_tamano;
-  std::vector<int> m_primero;    // first state of the block
-  std::vector<int> m_ultimo;     // last state of the block
-  std::vector<int> m_siguiente;  // next state in its block, or kNinguno
-  std::vector<std::int64_t> m_orden;  // position of the block in the partition
-  std::int64_t m_siguienteOrden;
+  // The blocks; the data of a block below live at its root.
+  TUnionBloques m_bloques;
 
   std::vector<int> m_representante;  // [raiz * simbolos + a]: successor of the block by a
   std::vector<int> m_grupo;          // [raiz * simbolos + a]: index in m_grupos, or kNinguno
@@ -177,19 +173,9 @@ TFusionKR::TFusionKR(const TAutomata& automata, int k, TModoInferencia modo, TOb
       m_observador(observador),
       m_estados(static_cast<int>(automata.NumeroDeEstados())),
       m_simbolos(static_cast<int>(automata.Alfabeto().size())),
-      m_padre(m_estados),
-      m_tamano(m_estados, 1),
-      m_primero(m_estados),
-      m_ultimo(m_estados),
-      m_siguiente(m_estados, kNinguno),
-      m_orden(m_estados),
-      m_siguienteOrden(m_estados),
+      m_bloques(static_cast<std::size_t>(m_estados)),
       m_representante(static_cast<std::size_t>(m_estados) * m_simbolos, kNinguno),
       m_grupo(static_cast<std::size_t>(m_estados) * m_simbolos, kNinguno) {
-  for (int s = 0; s < m_estados; ++s) {
-    m_padre[s] = m_primero[s] = m_ultimo[s] = s;
-    m_orden[s] = s;
-  }
   const std::size_t simbolos = static_cast<std::size_t>(k);
   // the suffixes are views of the automaton's names, which outlive this run
   std::unordered_map<std::string_view, int> idSufijo;
@@ -251,15 +237,9 @@ TFusionKR::TFusionKR(const TAutomata& automata, int k, TModoInferencia modo, TOb
   }
 }
 
-int TFusionKR::Raiz(int estado) {
-  while (m_padre[estado] != estado) {
-    m_padre[estado] = m_padre[m_padre[estado]];
-    estado = m_padre[estado];
-  }
-  return estado;
-}
+int TFusionKR::Raiz(int estado) { return static_cast<int>(m_bloques.Raiz(static_cast<TUnionBloques::TElemento>(estado))); }
 
-std::vector<std::vector<int>> TFusionKR::Ejecutar(const std::vector<int>& finales) {
+std::vector<std::vector<TUnionBloques::TElemento>> TFusionKR::Ejecutar(const std::vector<int>& finales) {
   for (std::size_t i = 1; i < finales.size(); ++i) Encolar(finales[0], finales[i], kCausaFinal);
   while (!m_pendientes.empty()) {
     ComprobarCancelacion();
@@ -272,19 +252,7 @@ std::vector<std::vector<int>> TFusionKR::Ejecutar(const std::vector<int>& finale
     }
     FusionarPar(p, q, causa);
   }
-  std::vector<int> raices;
-  for (int s = 0; s < m_estados; ++s)
-    if (m_padre[s] == s) raices.push_back(s);
-  std::sort(raices.begin(), raices.end(), [&](int a, int b) { return m_orden[a] < m_orden[b]; });
-  std::vector<std::vector<int>> bloques;
-  bloques.reserve(raices.size());
-  for (int raiz : raices) {
-    std::vector<int> bloque;
-    bloque.reserve(m_tamano[raiz]);
-    for (int s = m_primero[raiz]; s != kNinguno; s = m_siguiente[s]) bloque.push_back(s);
-    bloques.push_back(std::move(bloque));
-  }
-  return bloques;
+  return m_bloques.Bloques();
 }
 
 void TFusionKR::Informar(int p, int q, int causa) const {
@@ -311,16 +279,8 @@ void TFusionKR::FusionarPar(int p, int q, int causa) {
   if (m_observador) Informar(p, q, causa);
 
   // B = B1 followed by B2, placed at the end of the partition.
-  const int raiz = m_tamano[r1] >= m_tamano[r2] ? r1 : r2;
-  const int otra = raiz == r1 ? r2 : r1;
-  const int primero = m_primero[r1];
-  const int ultimo = m_ultimo[r2];
-  m_siguiente[m_ultimo[r1]] = m_primero[r2];
-  m_padre[otra] = raiz;
-  m_tamano[raiz] += m_tamano[otra];
-  m_primero[raiz] = primero;
-  m_ultimo[raiz] = ultimo;
-  m_orden[raiz] = m_siguienteOrden++;
+  const int raiz = static_cast<int>(m_bloques.Unir(static_cast<TUnionBloques::TElemento>(r1),
+                                                   static_cast<TUnionBloques::TElemento>(r2)));
 
   for (int a = 0; a < m_simbolos; ++a) {
     const std::size_t c1 = static_cast<std::size_t>(r1) * m_simbolos + a;
@@ -398,7 +358,7 @@ void AlgoritmoKR(TAutomata& automata, int k, TModoInferencia modo, const TLista&
   if (!ids) throw TErrorInterno("ERROR INT0KR10");  // a marked example that is no state
   const std::vector<int> finales(ids->begin(), ids->end());
 
-  std::vector<std::vector<int>> bloques;
+  std::vector<std::vector<TUnionBloques::TElemento>> bloques;
   {
     TFusionKR fusion(automata, k, modo, observador);
     bloques = fusion.Ejecutar(finales);
@@ -410,7 +370,7 @@ void AlgoritmoKR(TAutomata& automata, int k, TModoInferencia modo, const TLista&
   particion.reserve(bloques.size());
   bool marcaQuitada = finales.empty();
   for (auto& bloque : bloques) {
-    if (!marcaQuitada && std::find(bloque.begin(), bloque.end(), finales[0]) != bloque.end()) {
+    if (!marcaQuitada && std::find(bloque.begin(), bloque.end(), static_cast<TUnionBloques::TElemento>(finales[0])) != bloque.end()) {
       marcaQuitada = true;
       continue;
     }

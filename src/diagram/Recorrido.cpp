@@ -15,7 +15,30 @@ bool EnLista(std::string_view simbolo, const TLista& lista) {
   return false;
 }
 
+// The length of the longest symbol of `alfabeto` that `resto` begins with; 0 if none.
+std::size_t SimboloAlPrincipio(std::string_view resto, const TLista& alfabeto) {
+  std::size_t largo = 0;
+  for (const auto& simbolo : alfabeto)
+    if (simbolo.size() > largo && simbolo.size() <= resto.size() &&
+        IgualesSinMayusculas(resto.substr(0, simbolo.size()), simbolo))
+      largo = simbolo.size();
+  return largo;
+}
+
 }  // namespace
+
+TLista CortarEnSimbolos(std::string_view cadena, const TLista& alfabeto) {
+  TLista simbolos;
+  for (std::size_t i = 0; i < cadena.size();) {
+    std::size_t largo = SimboloAlPrincipio(cadena.substr(i), alfabeto);
+    if (largo == 0)
+      while (i + ++largo < cadena.size() && SimboloAlPrincipio(cadena.substr(i + largo), alfabeto) == 0) {
+      }
+    simbolos.emplace_back(cadena.substr(i, largo));
+    i += largo;
+  }
+  return simbolos;
+}
 
 bool TRecorrido::Aceptada(const TDiagrama& diagrama) const {
   if (desconocido || pasos.size() != simbolos.size() + 1) return false;
@@ -26,8 +49,7 @@ bool TRecorrido::Aceptada(const TDiagrama& diagrama) const {
 
 TRecorrido Recorrer(const TDiagrama& diagrama, std::string_view cadena) {
   TRecorrido recorrido;
-  const std::size_t ancho = diagrama.anchoSimbolo == 0 ? 1 : diagrama.anchoSimbolo;
-  for (std::size_t i = 0; i < cadena.size(); i += ancho) recorrido.simbolos.emplace_back(cadena.substr(i, ancho));
+  recorrido.simbolos = CortarEnSimbolos(cadena, diagrama.alfabeto);
 
   TPasoRecorrido inicio;
   if (diagrama.inicial >= 0 && static_cast<std::size_t>(diagrama.inicial) < diagrama.estados.size())

@@ -16,7 +16,10 @@ struct TPasoRecorrido {
 };
 
 struct TRecorrido {
-  TLista simbolos;  // the string cut into symbols of the diagram's width (the last may be shorter)
+  // The string cut into the diagram's symbols: at each place the longest symbol of the
+  // alphabet that it begins with (ignoring letter case); where none begins, the piece up to
+  // the next place where one does (or the end) is an unknown symbol.
+  TLista simbolos;
   // pasos[i]: after reading i symbols. The walk stops at an unknown symbol (not read) or when
   // no state is left (that empty step is the last), so it may hold fewer than simbolos + 1.
   std::vector<TPasoRecorrido> pasos;
@@ -27,6 +30,9 @@ struct TRecorrido {
   // The last step: the symbols read (pasos.size() - 1).
   std::size_t UltimoPaso() const { return pasos.empty() ? 0 : pasos.size() - 1; }
 };
+
+// `cadena` cut into symbols of `alfabeto` as TRecorrido::simbolos says.
+TLista CortarEnSimbolos(std::string_view cadena, const TLista& alfabeto);
 
 // Reads `cadena` (Windows-1252) from the initial state, every current state at once (a
 // deterministic diagram keeps at most one). Symbols are compared ignoring letter case.

@@ -81,18 +81,18 @@ class TBloquesIM1 {
 
 TParticion FusionarPares(const TLista& Estados, const std::function<bool(std::size_t, std::size_t)>& aprueba,
                          TObservadorFusiones* observador,
-                         const std::function<std::string(std::size_t, std::size_t)>& causa) {
+                         const std::function<TCausaFusion(std::size_t, std::size_t)>& causa) {
   const std::size_t n = Estados.size();
   TBloquesIM1 bloques(n);
   for (std::size_t i = 0; i + 1 < n; ++i)
     for (std::size_t j = i + 1; j < n; ++j)
       if (aprueba(i, j) && bloques.Fusionar(i, j) && observador)
-        observador->Fusion(NombreEnTraza(Estados[i]), NombreEnTraza(Estados[j]), causa ? causa(i, j) : std::string());
+        observador->Fusion(NombreEnTraza(Estados[i]), NombreEnTraza(Estados[j]), causa ? causa(i, j) : TCausaFusion());
   return bloques.Particion(Estados);
 }
 
 TParticion FusionarPorClases(const TLista& Estados, const std::vector<int>& clases, TObservadorFusiones* observador,
-                             const std::function<std::string(std::size_t, std::size_t)>& causa) {
+                             const std::function<TCausaFusion(std::size_t, std::size_t)>& causa) {
   const std::size_t n = Estados.size();
   // states grouped by class, each class in index order
   std::vector<std::size_t> orden(n);
@@ -118,7 +118,7 @@ TParticion FusionarPorClases(const TLista& Estados, const std::vector<int>& clas
   if (observador) {
     std::sort(uniones.begin(), uniones.end());
     for (const auto& [i, j] : uniones)
-      observador->Fusion(NombreEnTraza(Estados[i]), NombreEnTraza(Estados[j]), causa ? causa(i, j) : std::string());
+      observador->Fusion(NombreEnTraza(Estados[i]), NombreEnTraza(Estados[j]), causa ? causa(i, j) : TCausaFusion());
   }
   std::sort(grupos.begin(), grupos.end(), [](const TClase& a, const TClase& b) { return a.momento < b.momento; });
   TParticion bloques;
@@ -136,11 +136,11 @@ TParticion FusionarParesCandidatos(const TLista& Estados,
                                    const std::vector<std::pair<std::size_t, std::size_t>>& candidatos,
                                    const std::function<bool(std::size_t, std::size_t)>& aprueba,
                                    TObservadorFusiones* observador,
-                                   const std::function<std::string(std::size_t, std::size_t)>& causa) {
+                                   const std::function<TCausaFusion(std::size_t, std::size_t)>& causa) {
   TBloquesIM1 bloques(Estados.size());
   for (const auto& [i, j] : candidatos)
     if (aprueba(i, j) && bloques.Fusionar(i, j) && observador)
-      observador->Fusion(NombreEnTraza(Estados[i]), NombreEnTraza(Estados[j]), causa ? causa(i, j) : std::string());
+      observador->Fusion(NombreEnTraza(Estados[i]), NombreEnTraza(Estados[j]), causa ? causa(i, j) : TCausaFusion());
   return bloques.Particion(Estados);
 }
 
@@ -239,7 +239,7 @@ std::vector<std::pair<std::size_t, std::size_t>> ParesDecisivosStren(const TPara
 
 }  // namespace
 
-std::string CausaIM1(const TParametrosIM1& parametros, std::size_t i, std::size_t j, const TTablaStren* tabla) {
+TCausaFusion CausaIM1(const TParametrosIM1& parametros, std::size_t i, std::size_t j, const TTablaStren* tabla) {
   const auto cota = [&] {
     const auto real = VarianteAReal(parametros.S);
     return real ? RealEnFormaGeneral(*real, ',') : std::string("?");
@@ -247,12 +247,21 @@ std::string CausaIM1(const TParametrosIM1& parametros, std::size_t i, std::size_
   const auto fuerza = [&] {
     return tabla ? std::to_string(tabla->Fuerza(static_cast<int>(i), static_cast<int>(j))) : std::string("?");
   };
+  TCausaFusion causa;
   switch (parametros.Heuristico) {
-    case THeuristico::Levine: return "levine " + fuerza() + " " + cota();
-    case THeuristico::Miclet: return "miclet " + fuerza() + " " + cota();
-    case THeuristico::K_Sufijos: return "k-sufijos " + std::to_string(parametros.K);
-    default: return std::string();
+    case THeuristico::Levine:
+    case THeuristico::Miclet:
+      causa.Regla = parametros.Heuristico == THeuristico::Levine ? TReglaFusion::Levine : TReglaFusion::Miclet;
+      causa.Fuerza = fuerza();
+      causa.Cota = cota();
+      break;
+    case THeuristico::K_Sufijos:
+      causa.Regla = TReglaFusion::KSufijos;
+      causa.K = parametros.K;
+      break;
+    default: break;
   }
+  return causa;
 }
 
 void AlgoritmoIM1(TAutomata& automata, const TParametrosIM1& parametros, const TTablaStren* tabla,

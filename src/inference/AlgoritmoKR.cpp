@@ -196,45 +196,12 @@ TFusionKR::TFusionKR(const TAutomata& automata, int k, TModoInferencia modo, TOb
     grupos.largo = 1;
     m_grupo[s * m_simbolos + a] = static_cast<int>(m_grupos.size() - 1);
   };
-  // t·a spells s exactly when the texts are equal letter case included.
-  const auto deletreaExacto = [&](std::size_t t, std::size_t a, std::size_t s) {
-    const std::string_view nombre = automata.VistaNombre(static_cast<TIdEstado>(t));
-    const std::string& simbolo = automata.Alfabeto()[a];
-    const std::string_view destino = automata.VistaNombre(static_cast<TIdEstado>(s));
-    return destino.size() == nombre.size() + simbolo.size() && destino.starts_with(nombre) &&
-           destino.substr(nombre.size()) == simbolo;
-  };
-
+  // Each state but the empty prefix (and a Mealy final line that has no parent) is its
+  // parent's successor.
   m_grupos.reserve(automata.NumeroDeEstados());
-  if (automata.EsTrie()) {
-    // A character trie: each state but the empty prefix is its parent's successor.
-    for (TIdEstado s = 1; s < automata.NumeroDeEstados(); ++s)
+  for (TIdEstado s = 1; s < automata.NumeroDeEstados(); ++s)
+    if (automata.Padre(s) != TAutomata::kSinEstado)
       enlazar(automata.Padre(s), automata.Simbolo(s), s, automata.SucesorExacto(s));
-    return;
-  }
-  if (automata.Alfabeto().TieneRepetidos()) {
-    // Two symbols equal but for letter case: every cell is looked up on its own.
-    for (std::size_t t = 0; t < automata.Estados().size(); ++t)
-      for (std::size_t a = 0; a < automata.Alfabeto().size(); ++a)
-        if (const auto s = automata.Estados().IndiceDe(automata.Estados()[t] + automata.Alfabeto()[a]))
-          enlazar(t, a, *s, deletreaExacto(t, a, *s));
-    return;
-  }
-  // Otherwise each state s is split, for each symbol length, into a prefix t and a final
-  // symbol a; the pair is a transition when both are known (letter case aside).
-  std::vector<std::size_t> largos;
-  for (const auto& simbolo : automata.Alfabeto())
-    if (std::find(largos.begin(), largos.end(), simbolo.size()) == largos.end()) largos.push_back(simbolo.size());
-  for (std::size_t s = 0; s < automata.Estados().size(); ++s) {
-    const std::string_view nombre = automata.Estados()[s];
-    for (const std::size_t largo : largos) {
-      if (largo > nombre.size()) continue;
-      const auto a = automata.Alfabeto().IndiceDe(nombre.substr(nombre.size() - largo));
-      if (!a) continue;
-      if (const auto t = automata.Estados().IndiceDe(nombre.substr(0, nombre.size() - largo)))
-        enlazar(*t, *a, s, deletreaExacto(*t, *a, s));
-    }
-  }
 }
 
 int TFusionKR::Raiz(int estado) { return static_cast<int>(m_bloques.Raiz(static_cast<TUnionBloques::TElemento>(estado))); }
@@ -256,20 +223,33 @@ std::vector<std::vector<TUnionBloques::TElemento>> TFusionKR::Ejecutar(const std
 }
 
 void TFusionKR::Informar(int p, int q, int causa) const {
-  std::string texto;
+  const auto nombre = [&](TIdEstado s) {
+    return s == TAutomata::kSinEstado ? std::string() : NombreEnTraza(m_automata.Nombre(s));
+  };
+  const auto estadoP = static_cast<TIdEstado>(p);
+  const auto estadoQ = static_cast<TIdEstado>(q);
+  TCausaFusion texto;
   if (causa == kCausaFinal) {
-    texto = "final";
-  } else if (causa % 2 == 0) {
-    texto = "sucesor " + m_automata.Alfabeto()[static_cast<std::size_t>(causa / 2)];
+    texto.Regla = TReglaFusion::Final;
   } else {
-    // the common k-suffix of the two predecessors, read from the first
-    const std::string_view x = m_automata.VistaNombre(static_cast<TIdEstado>(p));
-    const std::string_view w = UltimosSimbolos(x, static_cast<std::size_t>(m_k), m_modo).value_or(x);
-    texto = "predecesor " + m_automata.Alfabeto()[static_cast<std::size_t>(causa / 2)] + " " +
-            NombreEnTraza(std::string(w));
+    const auto a = static_cast<std::size_t>(causa / 2);
+    texto.Simbolo = m_automata.Alfabeto()[a];
+    if (causa % 2 == 0) {
+      // p and q are successors by a: of their parents, which lie in one block
+      texto.Regla = TReglaFusion::Sucesor;
+      texto.Origen1 = nombre(m_automata.Padre(estadoP));
+      texto.Origen2 = nombre(m_automata.Padre(estadoQ));
+    } else {
+      // the common k-suffix of the two predecessors, read from the first
+      const std::string_view x = m_automata.VistaNombre(estadoP);
+      const std::string_view w = UltimosSimbolos(x, static_cast<std::size_t>(m_k), m_modo).value_or(x);
+      texto.Regla = TReglaFusion::Predecesor;
+      texto.Sufijo = NombreEnTraza(std::string(w));
+      texto.Origen1 = nombre(m_automata.Sucesor(estadoP, a));
+      texto.Origen2 = nombre(m_automata.Sucesor(estadoQ, a));
+    }
   }
-  m_observador->Fusion(NombreEnTraza(m_automata.Nombre(static_cast<TIdEstado>(p))),
-                       NombreEnTraza(m_automata.Nombre(static_cast<TIdEstado>(q))), texto);
+  m_observador->Fusion(nombre(estadoP), nombre(estadoQ), texto);
 }
 
 void TFusionKR::FusionarPar(int p, int q, int causa) {

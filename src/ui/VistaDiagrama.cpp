@@ -345,10 +345,14 @@ void TVistaDiagrama::NuevaCadena() {
     cadena += byte.size() == 1 && (byte != "?" || texto == QStringLiteral("?")) ? byte : std::string(1, '\0');
     textos << texto;
   }
-  const std::size_t ancho = m_diagrama.anchoSimbolo == 0 ? 1 : m_diagrama.anchoSimbolo;
-  m_textoSimbolos.clear();
-  for (int i = 0; i < textos.size(); i += static_cast<int>(ancho)) m_textoSimbolos << textos.mid(i, ancho).join(QString());
   m_recorrido = Recorrer(m_diagrama, cadena);
+  // one character of the field per byte of the string: the pieces as the walk cut them
+  m_textoSimbolos.clear();
+  int inicio = 0;
+  for (const auto& simbolo : m_recorrido.simbolos) {
+    m_textoSimbolos << textos.mid(inicio, static_cast<int>(simbolo.size())).join(QString());
+    inicio += static_cast<int>(simbolo.size());
+  }
   m_probando = !m_cadena->text().isEmpty();
   IrAPaso(0);
 }
@@ -365,7 +369,7 @@ void TVistaDiagrama::IrAPaso(std::size_t paso) {
       linea += QStringLiteral("<span style='background:%1'><b>%2</b></span>").arg(kColorActual.name(), simbolo);
     else
       linea += simbolo;
-    if (m_diagrama.anchoSimbolo > 1) linea += QStringLiteral(" ");
+    if (m_diagrama.paresSA) linea += QStringLiteral(" ");
   }
   if (!m_recorrido.pasos.empty() && m_probando) {
     QStringList estados;

@@ -71,6 +71,27 @@ TRecogida Recoger(const TProductorLineas& producir) {
   return r;
 }
 
+// Every state of `aceptor` against the text list: its name (found again in another letter
+// case), its final flag, and its successor by each symbol where name + symbol is a state.
+void ExpectNombresYTransiciones(const TAutomata& aceptor, const TListaIndexada& estados, const TLista& alfabeto) {
+  const std::vector<bool> finales = aceptor.EstadosFinales();
+  for (TIdEstado id = 0; id < aceptor.NumeroDeEstados(); ++id) {
+    const std::string& nombre = estados[id];
+    EXPECT_EQ(aceptor.Nombre(id), nombre);
+    EXPECT_EQ(aceptor.IdDe(AMayusculas(nombre)), id);
+    EXPECT_EQ(aceptor.IdDe(AMinusculas(nombre)), id);
+    EXPECT_EQ(finales[id], aceptor.Finales().EsMiembro(nombre));
+    for (std::size_t a = 0; a < alfabeto.size(); ++a) {
+      const std::string siguiente = nombre + alfabeto[a];
+      const auto s = estados.IndiceDe(siguiente);
+      EXPECT_EQ(aceptor.Sucesor(id, a), s ? static_cast<TIdEstado>(*s) : TAutomata::kSinEstado) << siguiente;
+      if (s) {
+        EXPECT_EQ(aceptor.SucesorExacto(static_cast<TIdEstado>(*s)), estados[*s] == siguiente);
+      }
+    }
+  }
+}
+
 TEST(EstadosPorIds, TheTrieHasTheTextListsStatesNamesAndTransitions) {
   std::mt19937 azar(20261208);
   for (int vuelta = 0; vuelta < 200; ++vuelta) {
@@ -81,21 +102,7 @@ TEST(EstadosPorIds, TheTrieHasTheTextListsStatesNamesAndTransitions) {
     ASSERT_EQ(aceptor.Estados().Lista(), texto.estados.Lista());
     ASSERT_EQ(aceptor.Alfabeto().Lista(), texto.alfabeto.Lista());
     ASSERT_EQ(aceptor.NumeroDeEstados(), texto.estados.size());
-    const std::vector<bool> finales = aceptor.EstadosFinales();
-    for (TIdEstado id = 0; id < aceptor.NumeroDeEstados(); ++id) {
-      const std::string& nombre = texto.estados[id];
-      EXPECT_EQ(aceptor.Nombre(id), nombre);
-      EXPECT_EQ(aceptor.IdDe(AMayusculas(nombre)), id);
-      EXPECT_EQ(finales[id], aceptor.Finales().EsMiembro(nombre));
-      for (std::size_t a = 0; a < texto.alfabeto.size(); ++a) {
-        const std::string siguiente = nombre + texto.alfabeto[a];
-        const auto s = texto.estados.IndiceDe(siguiente);
-        EXPECT_EQ(aceptor.Sucesor(id, a), s ? static_cast<TIdEstado>(*s) : TAutomata::kSinEstado) << siguiente;
-        if (s) {
-          EXPECT_EQ(aceptor.SucesorExacto(static_cast<TIdEstado>(*s)), texto.estados[*s] == siguiente);
-        }
-      }
-    }
+    ExpectNombresYTransiciones(aceptor, texto.estados, texto.alfabeto.Lista());
     EXPECT_FALSE(aceptor.IdDe(muestra.empty() ? "z" : muestra.front() + "z"));
   }
 }
@@ -146,21 +153,7 @@ TEST(EstadosPorIds, TheMealyTrieHasTheTextListsStatesNamesAndTransitions) {
     const TAceptorMealyTexto texto(finales, modelo.Tokens());
     ASSERT_EQ(aceptor.Estados().Lista(), texto.estados.Lista());
     ASSERT_EQ(aceptor.Alfabeto().Lista(), modelo.Pares());
-    const std::vector<bool> finalesPorId = aceptor.EstadosFinales();
-    for (TIdEstado id = 0; id < aceptor.NumeroDeEstados(); ++id) {
-      const std::string& nombre = texto.estados[id];
-      EXPECT_EQ(aceptor.Nombre(id), nombre);
-      EXPECT_EQ(aceptor.IdDe(AMinusculas(nombre)), id);
-      EXPECT_EQ(finalesPorId[id], aceptor.Finales().EsMiembro(nombre));
-      for (std::size_t a = 0; a < modelo.Pares().size(); ++a) {
-        const std::string siguiente = nombre + modelo.Pares()[a];
-        const auto s = texto.estados.IndiceDe(siguiente);
-        EXPECT_EQ(aceptor.Sucesor(id, a), s ? static_cast<TIdEstado>(*s) : TAutomata::kSinEstado) << siguiente;
-        if (s) {
-          EXPECT_EQ(aceptor.SucesorExacto(static_cast<TIdEstado>(*s)), texto.estados[*s] == siguiente);
-        }
-      }
-    }
+    ExpectNombresYTransiciones(aceptor, texto.estados, modelo.Pares());
     for (int k = 0; k <= 2; ++k) {
       SCOPED_TRACE("k=" + std::to_string(k));
       TAutomata aprendido(finales, TConstruccion::Mealy, modelo.Tokens(), modelo.Pares());

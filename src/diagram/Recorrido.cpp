@@ -17,6 +17,16 @@ bool EnLista(std::string_view simbolo, const TLista& lista) {
   return false;
 }
 
+// The length of the longest symbol of `alfabeto` that `resto` begins with; 0 if none.
+std::size_t SimboloAlPrincipio(std::string_view resto, const TLista& alfabeto) {
+  std::size_t largo = 0;
+  for (const auto& simbolo : alfabeto)
+    if (simbolo.size() > largo && simbolo.size() <= resto.size() &&
+        IgualesSinMayusculas(resto.substr(0, simbolo.size()), simbolo))
+      largo = simbolo.size();
+  return largo;
+}
+
 std::string Situacion(const std::string& par) {
   std::string situacion, accion;
   PartirEnA(par, situacion, accion);
@@ -33,7 +43,7 @@ std::string Accion(const std::string& par) {
 // "/" is that pair, and a situation is every pair that has it.
 TLista Simbolos(const TDiagrama& diagrama, const std::string& pieza) {
   TLista simbolos;
-  if (diagrama.anchoSimbolo <= 1) {
+  if (!diagrama.paresSA) {
     if (EnLista(pieza, diagrama.alfabeto)) simbolos.push_back(pieza);
     return simbolos;
   }
@@ -46,18 +56,12 @@ TLista Simbolos(const TDiagrama& diagrama, const std::string& pieza) {
   return simbolos;
 }
 
-// The pieces of a Mealy string: the old pair-width cut when it has no blank and every piece
-// is a pair, otherwise its blank-separated words.
+// The pieces of a Mealy string: with no blank nor "/", cut by the machine's pairs, whatever
+// their width (a piece that is no pair may still be a situation); otherwise its
+// blank-separated words.
 TLista PiezasMealy(const TDiagrama& diagrama, std::string_view cadena) {
+  if (cadena.find_first_of(" \t/") == std::string_view::npos) return CortarEnSimbolos(cadena, diagrama.alfabeto);
   TLista piezas;
-  const std::size_t ancho = diagrama.anchoSimbolo;
-  if (cadena.find_first_of(" \t/") == std::string_view::npos && !cadena.empty() && cadena.size() % ancho == 0) {
-    for (std::size_t i = 0; i < cadena.size(); i += ancho) piezas.emplace_back(cadena.substr(i, ancho));
-    if (std::all_of(piezas.begin(), piezas.end(),
-                    [&](const std::string& p) { return EnLista(p, diagrama.alfabeto); }))
-      return piezas;
-    piezas.clear();
-  }
   std::size_t i = 0;
   while (i < cadena.size()) {
     while (i < cadena.size() && (cadena[i] == ' ' || cadena[i] == '\t')) ++i;
@@ -77,6 +81,19 @@ std::string Nombres(const TDiagrama& diagrama, const std::vector<int>& estados) 
 
 }  // namespace
 
+TLista CortarEnSimbolos(std::string_view cadena, const TLista& alfabeto) {
+  TLista simbolos;
+  for (std::size_t i = 0; i < cadena.size();) {
+    std::size_t largo = SimboloAlPrincipio(cadena.substr(i), alfabeto);
+    if (largo == 0)
+      while (i + ++largo < cadena.size() && SimboloAlPrincipio(cadena.substr(i + largo), alfabeto) == 0) {
+      }
+    simbolos.emplace_back(cadena.substr(i, largo));
+    i += largo;
+  }
+  return simbolos;
+}
+
 bool TRecorrido::Aceptada(const TDiagrama& diagrama) const {
   if (desconocido || pasos.size() != simbolos.size() + 1) return false;
   for (int estado : pasos.back().estados)
@@ -87,10 +104,8 @@ bool TRecorrido::Aceptada(const TDiagrama& diagrama) const {
 TRecorrido Recorrer(const TDiagrama& diagrama, std::string_view cadena) {
   if (cadena == kCadenaVaciaRecorrido) cadena = {};
   TRecorrido recorrido;
-  if (diagrama.anchoSimbolo > 1)
-    recorrido.simbolos = PiezasMealy(diagrama, cadena);
-  else
-    for (char c : cadena) recorrido.simbolos.emplace_back(1, c);
+  recorrido.simbolos =
+      diagrama.paresSA ? PiezasMealy(diagrama, cadena) : CortarEnSimbolos(cadena, diagrama.alfabeto);
 
   TPasoRecorrido inicio;
   if (diagrama.inicial >= 0 && static_cast<std::size_t>(diagrama.inicial) < diagrama.estados.size())
@@ -112,7 +127,7 @@ TRecorrido Recorrer(const TDiagrama& diagrama, std::string_view cadena) {
       for (const auto& simbolo : simbolos) {
         if (!EnLista(simbolo, arista.simbolos)) continue;
         tomada = true;
-        if (diagrama.anchoSimbolo > 1) {
+        if (diagrama.paresSA) {
           const std::string accion = Accion(simbolo);
           if (!EnLista(accion, paso.acciones)) paso.acciones.push_back(accion);
         }

@@ -18,9 +18,10 @@ struct TPasoRecorrido {
 };
 
 struct TRecorrido {
-  // The string cut into what is read at each step: single characters; for a Mealy machine
-  // the blank-separated situations ("S1") or pairs ("S1/A1", "S1A1"), or, with no blank,
-  // pieces of the pair width as long as every piece is a pair of the alphabet.
+  // The string cut into what is read at each step: the diagram's symbols, at each place the
+  // longest symbol of the alphabet that it begins with (ignoring letter case), where none
+  // begins the piece up to the next place where one does (an unknown symbol); for a Mealy
+  // machine written with blanks or "/", its words: situations ("S1") or pairs ("S1/A1").
   TLista simbolos;
   // pasos[i]: after reading i symbols. The walk stops at an unknown symbol (not read) or when
   // no state is left (that empty step is the last), so it may hold fewer than simbolos + 1.
@@ -35,6 +36,9 @@ struct TRecorrido {
 
 // The text that writes the empty string, as sample files write it.
 inline constexpr std::string_view kCadenaVaciaRecorrido = "&";
+
+// `cadena` cut into symbols of `alfabeto` as TRecorrido::simbolos says.
+TLista CortarEnSimbolos(std::string_view cadena, const TLista& alfabeto);
 
 // Reads `cadena` (Windows-1252) from the initial state, every current state at once (a
 // deterministic diagram keeps at most one). Symbols are compared ignoring letter case.

@@ -39,7 +39,7 @@ constexpr double kEscalaMaxima = 20;
 // A label or state name as the drawing writes it: a blank symbol would be invisible, so it
 // is "␣" (the ", " between symbols stays). Situation/action pairs keep their own blanks.
 QString TextoVisible(const std::string& texto, const TDiagrama& diagrama) {
-  if (diagrama.anchoSimbolo > 1) return DeCp1252(texto);
+  if (diagrama.paresSA) return DeCp1252(texto);
   return DeCp1252(texto)
       .replace(QStringLiteral(", "), QStringLiteral("\x1F"))
       .replace(QLatin1Char(' '), QChar(0x2423))
@@ -465,10 +465,8 @@ void TVistaDiagrama::NuevaCadena() {
     cadena += byte.size() == 1 && (byte != "?" || texto == QStringLiteral("?")) ? byte : std::string(1, '\0');
     textos << texto;
   }
-  const std::size_t ancho = m_diagrama.anchoSimbolo == 0 ? 1 : m_diagrama.anchoSimbolo;
-  m_textoSimbolos.clear();
-  for (int i = 0; i < textos.size(); i += static_cast<int>(ancho)) m_textoSimbolos << textos.mid(i, ancho).join(QString());
-  if (m_diagrama.anchoSimbolo > 1) {
+  m_textoSimbolos = textos;
+  if (m_diagrama.paresSA) {
     // a Mealy machine reads words (situations, pairs): the trace shows those
     m_recorrido = Recorrer(m_diagrama, cadena);
     m_textoSimbolos.clear();
@@ -484,6 +482,14 @@ void TVistaDiagrama::NuevaCadena() {
       m_textoSimbolos << DeCp1252(m_textoMarca);
     }
     m_recorrido = Recorrer(m_diagrama, cadena);
+    // one character of the field per byte of the string: the pieces as the walk cut them
+    const QStringList caracteresLeidos = m_textoSimbolos;
+    m_textoSimbolos.clear();
+    int inicio = 0;
+    for (const auto& simbolo : m_recorrido.simbolos) {
+      m_textoSimbolos << caracteresLeidos.mid(inicio, static_cast<int>(simbolo.size())).join(QString());
+      inicio += static_cast<int>(simbolo.size());
+    }
   }
   m_probando = !m_cadena->text().isEmpty();
   IrAPaso(0);
@@ -501,9 +507,9 @@ void TVistaDiagrama::IrAPaso(std::size_t paso) {
       linea += QStringLiteral("<span style='background:%1'><b>%2</b></span>").arg(kColorActual.name(), simbolo);
     else
       linea += simbolo;
-    if (m_diagrama.anchoSimbolo > 1) linea += QStringLiteral(" ");
+    if (m_diagrama.paresSA) linea += QStringLiteral(" ");
   }
-  if (m_probando && m_diagrama.anchoSimbolo > 1 && m_paso > 0) {
+  if (m_probando && m_diagrama.paresSA && m_paso > 0) {
     // the actions produced so far, step by step
     QStringList acciones;
     for (std::size_t p = 1; p <= m_paso && p < m_recorrido.pasos.size(); ++p) {

@@ -97,7 +97,8 @@ TEST(Recorrido, MealyReadsPairsOrSituationsAndListsTheActions) {
       {"pairs as the sample writes them", "S1/A1 S2/A3", {"S1/A1", "S2/A3"}, {}, {{"A1"}, {"A3"}}},
       {"situations give every action they may", "S1 S2", {"S1", "S2"}, {}, {{"A1"}, {"A2", "A3"}}},
       {"letter case aside", "s1 s2/a2", {"s1", "s2/a2"}, {}, {{"A1"}, {"A2"}}},
-      {"a piece that is no pair nor situation", "S1A1S2", {"S1A1S2"}, 0, {}},
+      {"a pair then a situation", "S1A1S2", {"S1A1", "S2"}, {}, {{"A1"}, {"A2", "A3"}}},
+      {"a piece that is no pair nor situation", "S1A1S9", {"S1A1", "S9"}, 1, {{"A1"}}},
       {"an unknown situation", "S1 S9", {"S1", "S9"}, 1, {{"A1"}}},
   };
   for (const auto& caso : casos) {
@@ -130,6 +131,30 @@ TEST(Recorrido, RejectionSaysWhereAndWhy) {
   sinInicial.estados = {{"q0", {}, true, false}};
   sinInicial.alfabeto = {"a"};
   EXPECT_EQ(MotivoRechazo(Recorrer(sinInicial, "a"), sinInicial), "el diagrama no tiene estado inicial");
+}
+
+// A Mealy string is cut by the machine's pairs, whatever their width.
+TEST(Recorrido, MealyReadsThePairsOfItsAlphabet) {
+  const TDiagrama maquina = montajes::MaquinaSKR({"S1/A1", "S2/A2", "", "S1/A1", "S2/A3", ""}, 0);
+  const TRecorrido completa = Recorrer(maquina, "S1A1S2A3");
+  EXPECT_EQ(completa.simbolos, (TLista{"S1A1", "S2A3"}));
+  EXPECT_TRUE(completa.Aceptada(maquina));
+  const TRecorrido cortada = Recorrer(maquina, "S1A1S9");
+  EXPECT_EQ(cortada.simbolos, (TLista{"S1A1", "S9"}));
+  EXPECT_EQ(cortada.desconocido, 1u);  // a piece that is no pair nor situation
+  EXPECT_FALSE(cortada.Aceptada(maquina));
+
+  const TDiagrama anchos = montajes::MaquinaSKR({"S12/A11", "", "S1/A1", "S12/A1", "", "S2/A2", ""}, 0);
+  const TRecorrido larga = Recorrer(anchos, "S12A11");
+  EXPECT_EQ(larga.simbolos, (TLista{"S12A11"}));
+  EXPECT_TRUE(larga.Aceptada(anchos));
+  const TRecorrido mezcla = Recorrer(anchos, "s1a1s12a1");
+  EXPECT_EQ(mezcla.simbolos, (TLista{"s1a1", "s12a1"}));
+  EXPECT_TRUE(mezcla.Aceptada(anchos));
+  const TRecorrido fuera = Recorrer(anchos, "S12A11S9A9S2A2");
+  EXPECT_EQ(fuera.simbolos, (TLista{"S12A11", "S9A9", "S2A2"}));
+  EXPECT_FALSE(fuera.Aceptada(anchos));
+  EXPECT_EQ(fuera.desconocido, 1u);
 }
 
 TEST(Recorrido, NoInitialStateRejectsEverything) {

@@ -5,10 +5,10 @@
 
 #include <unistd.h>
 
-#include "app/ArchivosResultado.h"
-#include "app/BarridoK.h"
-#include "app/ComandosKR.h"
-#include "app/Sesion.h"
+#include "app/ventanas/ArchivosResultado.h"
+#include "app/comandos/BarridoK.h"
+#include "app/comandos/ComandosKR.h"
+#include "app/sesion/Sesion.h"
 #include "cli/Argumentos.h"
 #include "cli/InteraccionCli.h"
 #include "cli/Orden.h"

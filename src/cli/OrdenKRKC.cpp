@@ -3,12 +3,12 @@
 
 #include <iostream>
 
-#include "app/ComandoIncremental.h"
-#include "app/ComandosKR.h"
-#include "app/FlujosMuestra.h"
-#include "app/MostrarAutomata1Logica.h"
-#include "app/Muestra.h"
-#include "app/Sesion.h"
+#include "app/comandos/ComandoIncremental.h"
+#include "app/comandos/ComandosKR.h"
+#include "app/muestras/FlujosMuestra.h"
+#include "app/ventanas/MostrarAutomata1Logica.h"
+#include "app/muestras/Muestra.h"
+#include "app/sesion/Sesion.h"
 #include "cli/InteraccionCli.h"
 #include "cli/InteraccionKRCli.h"
 #include "cli/Orden.h"

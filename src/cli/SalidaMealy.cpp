@@ -7,12 +7,12 @@
 #include <limits>
 #include <optional>
 
-#include "app/ComandosMealy.h"
-#include "app/DiagramasVentanas.h"
-#include "app/FlujosMuestra.h"
-#include "app/LecturaMealy.h"
-#include "app/MostrarMealyLogica.h"
-#include "app/Sesion.h"
+#include "app/comandos/ComandosMealy.h"
+#include "app/ventanas/DiagramasVentanas.h"
+#include "app/muestras/FlujosMuestra.h"
+#include "app/muestras/LecturaMealy.h"
+#include "app/ventanas/MostrarMealyLogica.h"
+#include "app/sesion/Sesion.h"
 #include "cli/InteraccionCli.h"
 #include "cli/Orden.h"
 #include "cli/SalidaTraza.h"

@@ -167,3 +167,7 @@ bool TFuncion::Acepta(std::string_view cadena) const {
   }
   return ContieneFinal(m_conjuntos[actual]);
 }
+
+bool CadenaAceptada(std::string_view cadena, const TFuncion& funcion, const TLista& alfabeto) {
+  return SobreAlfabeto(cadena, alfabeto) && funcion.Acepta(cadena);
+}

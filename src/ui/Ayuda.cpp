@@ -17,7 +17,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "app/Interaccion.h"
+#include "app/interaccion/Interaccion.h"
 #include "ui/Rutas.h"
 #include "ui/TextoQt.h"
 

@@ -24,8 +24,8 @@
 #include <stdexcept>
 #include <utility>
 
-#include "app/ErrorInternoEnCaja.h"
-#include "app/InteraccionResultados.h"
+#include "app/comandos/ErrorInternoEnCaja.h"
+#include "app/interaccion/InteraccionResultados.h"
 #include "core/Cancelacion.h"
 #include "core/ErrorInterno.h"
 #include "ui/TextoQt.h"

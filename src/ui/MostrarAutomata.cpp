@@ -8,9 +8,9 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "app/DiagramasVentanas.h"
-#include "app/InteraccionResultados.h"
-#include "app/MostrarAutomataLogica.h"
+#include "app/ventanas/DiagramasVentanas.h"
+#include "app/interaccion/InteraccionResultados.h"
+#include "app/ventanas/MostrarAutomataLogica.h"
 #include "ui/Ayuda.h"
 #include "ui/Rejilla.h"
 #include "ui/TextoQt.h"

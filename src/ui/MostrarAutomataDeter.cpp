@@ -4,9 +4,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/DiagramasVentanas.h"
-#include "app/InteraccionResultados.h"
-#include "app/MostrarAutomataDeterLogica.h"
+#include "app/ventanas/DiagramasVentanas.h"
+#include "app/interaccion/InteraccionResultados.h"
+#include "app/ventanas/MostrarAutomataDeterLogica.h"
 #include "ui/Ayuda.h"
 #include "ui/Rejilla.h"
 #include "ui/TextoQt.h"

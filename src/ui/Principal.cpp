@@ -21,13 +21,13 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "app/ComandoIM1.h"
-#include "app/ComandoIncremental.h"
-#include "app/ComandosKR.h"
-#include "app/ComandosMealy.h"
-#include "app/ExplorarKLogica.h"
-#include "app/FlujosAbbadingo.h"
-#include "app/FlujosMuestra.h"
+#include "app/comandos/ComandoIM1.h"
+#include "app/comandos/ComandoIncremental.h"
+#include "app/comandos/ComandosKR.h"
+#include "app/comandos/ComandosMealy.h"
+#include "app/ventanas/ExplorarKLogica.h"
+#include "app/muestras/FlujosAbbadingo.h"
+#include "app/muestras/FlujosMuestra.h"
 #include "ui/AcercaDe.h"
 #include "ui/Ayuda.h"
 #include "ui/ExplorarK.h"

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "../inference/Referencia.h"
-#include "app/MostrarAutomataLogica.h"
-#include "app/Sesion.h"
+#include "app/ventanas/MostrarAutomataLogica.h"
+#include "app/sesion/Sesion.h"
 #include "core/Automata.h"
 #include "core/ListaIndexada.h"
 #include "core/Texto.h"

@@ -12,7 +12,6 @@
 #include "cli/Argumentos.h"
 #include "cli/InteraccionCli.h"
 #include "cli/Orden.h"
-#include "core/ErrorInterno.h"
 #include "core/Texto.h"
 #include "inference/AlgoritmoKR.h"
 
@@ -168,12 +167,6 @@ int Explorar(const TArgumentos& argumentos) {
   return kSalidaResultado;
 }
 
-const TRegistroOrden registro(OrdenConSintaxis(kSintaxis, [](const TArgumentos& argumentos) {
-  try {
-    return Explorar(argumentos);
-  } catch (const TErrorInterno& error) {
-    return ErrorDeEntrada(error.Codigo());
-  }
-}));
+const TRegistroOrden registro(OrdenConSintaxis(kSintaxis, Explorar));
 
 }  // namespace

@@ -17,7 +17,6 @@
 #include "cli/SalidaTraza.h"
 #include "core/ArchivoTexto.h"
 #include "core/Automata.h"
-#include "core/ErrorInterno.h"
 #include "core/Texto.h"
 #include "inference/AlgoritmoKC.h"
 #include "inference/AlgoritmoKR.h"
@@ -144,9 +143,5 @@ int Ejecutar(TAlgoritmoK algoritmo, const TSintaxisOrden& sintaxis, const TArgum
 }  // namespace
 
 int EjecutarKRKC(TAlgoritmoK algoritmo, const TArgumentos& argumentos) {
-  try {
-    return Ejecutar(algoritmo, SintaxisKRKC(algoritmo), argumentos);
-  } catch (const TErrorInterno& error) {
-    return ErrorDeEntrada(error.Codigo());
-  }
+  return Ejecutar(algoritmo, SintaxisKRKC(algoritmo), argumentos);
 }

@@ -6,6 +6,7 @@
 #include <csignal>
 #include <iostream>
 #include <new>
+#include <stdexcept>
 
 #include <unistd.h>
 
@@ -13,12 +14,18 @@
 #include "cli/Orden.h"
 #include "cli/SalidaEstandar.h"
 #include "core/ArchivoTexto.h"
+#include "core/ErrorInterno.h"
 #include "core/TemporalesPendientes.h"
 #include "core/Texto.h"
 
 std::vector<TOrden>& OrdenesRegistradas() {
   static std::vector<TOrden> ordenes;
   return ordenes;
+}
+
+std::function<void(const std::string&)>& AlEmpezarOrden() {
+  static std::function<void(const std::string&)> antes;
+  return antes;
 }
 
 namespace {
@@ -35,8 +42,16 @@ void MostrarAyuda(std::ostream& salida) {
             "Con -o FICHERO el informe se escribe en Windows-1252 con CR LF, como \"Guardar\".\n";
 }
 
-// Runs the call; running out of memory ends it with a message and exit code 2 rather than
-// an abort.
+int MemoriaInsuficiente(const std::string& orden) {
+  const std::string muestras = DescripcionMuestrasLeidas();
+  std::cerr << "telar-cli " << orden << ": memoria insuficiente"
+            << (muestras.empty() ? "" : " (muestra " + Cp1252AUtf8(muestras) + ")") << "\n";
+  return kSalidaEntradaIncorrecta;
+}
+
+// Runs the call. The one place where the failures no order handles end: an internal fault
+// prints its code, running out of memory (or a container grown past what it can hold) says
+// so, and both end with exit code 2 rather than an abort.
 int Ejecutar(const std::vector<std::string>& args) {
   if (args.empty()) {
     MostrarAyuda(std::cerr);
@@ -50,11 +65,13 @@ int Ejecutar(const std::vector<std::string>& args) {
     if (orden.nombre != args[0]) continue;
     try {
       return orden.ejecutar(std::vector<std::string>(args.begin() + 1, args.end()));
-    } catch (const std::bad_alloc&) {
-      const std::string muestras = DescripcionMuestrasLeidas();
-      std::cerr << "telar-cli " << orden.nombre << ": memoria insuficiente"
-                << (muestras.empty() ? "" : " (muestra " + Cp1252AUtf8(muestras) + ")") << "\n";
+    } catch (const TErrorInterno& error) {
+      std::cerr << Cp1252AUtf8(error.Codigo()) << "\n";
       return kSalidaEntradaIncorrecta;
+    } catch (const std::bad_alloc&) {
+      return MemoriaInsuficiente(orden.nombre);
+    } catch (const std::length_error&) {
+      return MemoriaInsuficiente(orden.nombre);
     }
   }
   std::cerr << "telar-cli: orden desconocida \"" << args[0] << "\"\n"

@@ -18,7 +18,6 @@
 #include "cli/SalidaTraza.h"
 #include "cli/SalidaDiagrama.h"
 #include "core/ArchivoTexto.h"
-#include "core/ErrorInterno.h"
 #include "core/Texto.h"
 #include "diagram/Diagrama.h"
 
@@ -145,9 +144,5 @@ int Ejecutar(TAlgoritmoMealy algoritmo, const TArgumentos& argumentos) {
 }  // namespace
 
 int EjecutarOrdenMealy(TAlgoritmoMealy algoritmo, const TArgumentos& argumentos) {
-  try {
-    return Ejecutar(algoritmo, argumentos);
-  } catch (const TErrorInterno& error) {
-    return ErrorDeEntrada(error.Codigo());
-  }
+  return Ejecutar(algoritmo, argumentos);
 }

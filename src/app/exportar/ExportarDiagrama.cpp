@@ -2,7 +2,6 @@
 // atomic write.
 #include "app/exportar/ExportarDiagrama.h"
 
-#include <exception>
 #include <filesystem>
 
 #include "app/muestras/FlujosMuestra.h"
@@ -59,7 +58,7 @@ std::string ExportarDiagrama(const TDiagrama& diagrama, const std::string& ruta)
   std::string bytes;
   try {
     bytes = formato->escribir(diagrama);
-  } catch (const std::exception& error) {
+  } catch (const TErrorGraphviz& error) {  // memory and internal faults go on to the command's handler
     return "No se pudo dibujar el diagrama: " + RutaVisible(error.what());
   }
   return EscribirArchivo(ruta, bytes);

@@ -28,9 +28,11 @@ const TFormatoDiagrama* FormatoDeRuta(const std::string& ruta);
 std::string MensajeFormatoDiagrama(const std::string& ruta);
 
 // Writes `diagrama` to `ruta` (UTF-8 path) in the format of its extension, through
-// EscribirArchivo (a failure leaves any file of that name as it was). Returns the empty text, or a Windows-1252 message:
-// the extension is no format (nothing is written), the renderer failed, or the file
-// could not be written.
+// EscribirArchivo (a failure leaves any file of that name as it was). Returns the empty
+// text, or a Windows-1252 message: the extension is no format (nothing is written),
+// Graphviz failed ("No se pudo dibujar el diagrama: " and its reason), or the file could not
+// be written. Running out of memory and internal faults are thrown on, to the handler of the
+// command that exports.
 std::string ExportarDiagrama(const TDiagrama& diagrama, const std::string& ruta);
 
 // The save dialog of "Exportar diagrama": title "Exportar diagrama", one filter per format

@@ -57,8 +57,18 @@ class TInteraccionVentanasQt : public TInteraccionQt, public TInteraccionIM1, pu
   TCierre MostrarMealy(TFmostrarMealyLogica& ventana) override;
   // The step window, a new TFpasoAPaso each time, modal above the window that opened it.
   void MostrarPasoAPaso(TFpasoAPasoLogica& ventana) override;
+  // TInteraccionAutomatas (InteraccionAutomatasQt.cpp); each a new window every time, modal
+  // above the window that opened it.
+  void MostrarAutomataFinito(TFmostrarAutomataFinitoLogica& ventana) override;
+  TRespuesta ElegirComparacion(TFelegirComparacionLogica& dialogo) override;
+  void MostrarComparacion(const TFcompararLogica& ventana) override;
+  void MostrarExpresion(const TFexpresionLogica& ventana) override;
+  void MostrarCadenas(TFcadenasLogica& ventana) override;
 
  private:
+  // The parent of a window opened now: the active modal window, or the main window.
+  QWidget* Encima() const;
+
   QWidget* m_ventana;
   TAyuda* m_ayuda = nullptr;
   std::tuple<QPointer<TFelegirHeuristico>, QPointer<TFelegirCotaS>, QPointer<TFelegirParametro>,

@@ -8,10 +8,12 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "app/ventanas/AutomatasVentanas.h"
 #include "app/ventanas/DiagramasVentanas.h"
 #include "app/interaccion/InteraccionResultados.h"
 #include "app/ventanas/MostrarAutomataLogica.h"
 #include "ui/Ayuda.h"
+#include "ui/BotonesAutomata.h"
 #include "ui/Rejilla.h"
 #include "ui/TextoQt.h"
 
@@ -53,6 +55,9 @@ void TFmostrarAutomata::Construir() {
                             QStringLiteral("Ver cada fusión desde el árbol aceptor"), [this] {
                               if (m_ventana) m_ventana->BotonPasoAPasoClick(*m_interaccion);
                             });
+  AnadirBotonesAutomata(this, Botones(), [this](TOperacionAutomata operacion) {
+    if (m_ventana) OperacionAutomataClick(operacion, AutomataDeVentana(*m_ventana), *m_interaccion);
+  });
   Botones()->addStretch(1);
   AnadirBoton("BitBtn1", QStringLiteral("Cerrar"), {}, [this] { Cerrar(TCierre::Cancelar); });
   auto* botonAyuda = CrearBotonAyuda(this);

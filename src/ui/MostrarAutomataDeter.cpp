@@ -4,10 +4,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/ventanas/AutomatasVentanas.h"
 #include "app/ventanas/DiagramasVentanas.h"
 #include "app/interaccion/InteraccionResultados.h"
 #include "app/ventanas/MostrarAutomataDeterLogica.h"
 #include "ui/Ayuda.h"
+#include "ui/BotonesAutomata.h"
 #include "ui/Rejilla.h"
 #include "ui/TextoQt.h"
 
@@ -26,6 +28,9 @@ TFmostrarAutomataDeter::TFmostrarAutomataDeter(TAyuda& ayuda, QWidget* padre)
     if (m_ventana) m_ventana->BotonGuardarClick(*m_interaccion);
   });
   Botones()->addWidget(CrearBotonImprimir(this));
+  AnadirBotonesAutomata(this, Botones(), [this](TOperacionAutomata operacion) {
+    if (m_ventana) OperacionAutomataClick(operacion, AutomataDeVentana(*m_ventana), *m_interaccion);
+  });
   Botones()->addStretch(1);
   AnadirBoton("BitBtn1", QStringLiteral("Cerrar"), {}, [this] { reject(); });
   auto* botonAyuda = CrearBotonAyuda(this);

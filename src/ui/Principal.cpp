@@ -27,6 +27,7 @@
 #include "app/comandos/ComandosMealy.h"
 #include "app/ventanas/ExplorarKLogica.h"
 #include "app/muestras/FlujosAbbadingo.h"
+#include "app/comandos/OperacionesAutomata.h"
 #include "app/muestras/FlujosMuestra.h"
 #include "ui/AcercaDe.h"
 #include "ui/Ayuda.h"
@@ -210,6 +211,10 @@ void TFprincipal::CrearMenus() {
           [this] { ImportarClick(*m_sesion, *m_interaccion); });
   connect(item(muestra, "Exportar", QStringLiteral("Exportar...")), &QAction::triggered, this,
           [this] { ExportarClick(*m_sesion, *m_interaccion); });
+  muestra->addSeparator();
+  // finite automata saved by Telar (.json) or by JFLAP (.jff)
+  connect(item(muestra, "AbrirAutomata", QStringLiteral("Abrir autómata...")), &QAction::triggered, this,
+          [this] { AbrirAutomataClick(*m_sesion, *m_interaccion); });
   muestra->addSeparator();
   connect(item(muestra, "Salir1", QStringLiteral("&Salir"), QKeySequence(Qt::CTRL | Qt::Key_X)),
           &QAction::triggered, this, &TFprincipal::Salir1Click);

@@ -218,6 +218,12 @@ void TVistaDiagrama::PonerAspecto(std::vector<QColor> rellenos, std::vector<QCol
   Resaltar();
 }
 
+void TVistaDiagrama::PonerPistas(std::vector<QString> pistas) {
+  m_pistas = std::move(pistas);
+  for (std::size_t n = 0; n < m_estados.size() && n < m_pistas.size(); ++n)
+    if (!m_pistas[n].isEmpty()) m_estados[n]->setToolTip(m_pistas[n]);
+}
+
 void TVistaDiagrama::OcultarPrueba() {
   m_filaPrueba->hide();
   m_simbolos->hide();
@@ -225,6 +231,7 @@ void TVistaDiagrama::OcultarPrueba() {
 
 void TVistaDiagrama::Mostrar(TDiagrama diagrama) {
   m_diagrama = std::move(diagrama);
+  m_pistas.clear();
   m_rellenos.clear();
   m_bordes.clear();
   m_dibujado = false;
@@ -286,7 +293,7 @@ void TVistaDiagrama::Dibujar(const TDisposicion& disposicion) {
     if (estado.marcado) pluma.setStyle(Qt::DashLine);
     auto* circulo = m_escena->addEllipse(caja, pluma, Qt::white);
     circulo->setData(kRolEstado, static_cast<int>(n));
-    circulo->setToolTip(ListaPrefijos(estado));
+    circulo->setToolTip(n < m_pistas.size() && !m_pistas[n].isEmpty() ? m_pistas[n] : ListaPrefijos(estado));
     circulo->setZValue(1);
     if (estado.final) {
       auto* interior = new QGraphicsEllipseItem(caja.adjusted(4, 4, -4, -4), circulo);

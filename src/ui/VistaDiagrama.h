@@ -53,6 +53,9 @@ class TVistaDiagrama : public QWidget {
   // invalid colour keeps the usual white fill or black outline. Outlined states are drawn
   // thicker. The string trace and the selection draw over them.
   void PonerAspecto(std::vector<QColor> rellenos, std::vector<QColor> bordes);
+  // Replaces the tips of the states (by index; an empty text keeps "q1 = { a, aa }") until
+  // the next Mostrar.
+  void PonerPistas(std::vector<QString> pistas);
   // Hides "Probar cadena" and its controls.
   void OcultarPrueba();
   // Called with the diagram when "Exportar diagrama" is pressed.
@@ -100,6 +103,7 @@ class TVistaDiagrama : public QWidget {
   std::vector<QGraphicsPathItem*> m_aristas;            // each edge's curve
   std::vector<QAbstractGraphicsShapeItem*> m_puntas;    // each edge's arrowhead
 
+  std::vector<QString> m_pistas;
   std::vector<QColor> m_rellenos;
   std::vector<QColor> m_bordes;
 

@@ -123,7 +123,7 @@ class TestPrincipal : public QObject {
     QTest::newRow("barra") << "" << QStringList{"&Muestra", "&Algoritmos", "&Configuración", "Ay&uda", "&Tutorial"};
     QTest::newRow("Muestra") << "MuestraM"
                              << QStringList{"&Nueva...", "&Abrir...", "&Ver", "&Guardar como...", "-",
-                                            "Importar...", "Exportar...", "-", "&Salir"};
+                                            "Importar...", "Exportar...", "-", "Abrir autómata...", "-", "&Salir"};
     QTest::newRow("Algoritmos") << "AlgoritmosM" << QStringList{"&IM1...", "K&R", "K&C", "SKR", "SKC", "-", "Explorar &K..."};
     QTest::newRow("KR") << "OpcionKR" << QStringList{"KR...", "KR incremental...", "KR ejemplos negativos..."};
     QTest::newRow("KC") << "OpcionKC" << QStringList{"KC...", "KC incremental...", "KC ejemplos negativos..."};

@@ -1,12 +1,14 @@
 // TInteraccionResultados: the result windows of the automaton algorithms as the user sees
 // them: the automaton result window, the deterministic window, the validation chart and
-// the yes/no notice TFavisos1. Qt implements it with the forms; tests with a script.
+// the yes/no notice TFavisos1, besides the windows of the automaton operations they open.
+// Qt implements it with the forms; tests with a script.
 #pragma once
 
 #include <string>
 
 #include "app/interaccion/Cierre.h"
 #include "app/interaccion/Interaccion.h"
+#include "app/interaccion/InteraccionAutomatas.h"
 
 class TFmostrarAutomataLogica;
 class TFmostrarAutomataDeterLogica;
@@ -17,7 +19,7 @@ class TFgraficosLogica;
 // the buttons to the window's handlers (BotonValidarClick, BotonGuardarClick...), and
 // when the window closes call ventana.FormClose() and return how it was closed. The
 // window's data (texts, tables, enabled states) is read from the logic object.
-class TInteraccionResultados : public virtual TInteraccion {
+class TInteraccionResultados : public virtual TInteraccionAutomatas {
  public:
   // The automaton result window TFmostrarAutomata, modal.
   virtual TCierre MostrarResultado(TFmostrarAutomataLogica& ventana) = 0;

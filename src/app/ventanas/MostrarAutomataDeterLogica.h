@@ -70,6 +70,7 @@ class TFmostrarAutomataDeterLogica {
   const TFgraficosLogica& Graficos() const { return m_graficos; }
   // The acceptor with the partition the conversion started from.
   const TAutomata& Automata() const { return m_automata; }
+  TSesion& Sesion() const { return m_sesion; }
 
   // The counts of validating `test` with the deterministic walk: an example is accepted
   // when it is over the alphabet and its walk from the initial subset-state ends in one

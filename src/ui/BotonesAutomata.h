@@ -1,0 +1,15 @@
+// BotonesAutomata: the four buttons of the automaton operations that every automaton window
+// has beside its own.
+#pragma once
+
+#include <functional>
+
+#include "app/comandos/OperacionesAutomata.h"
+
+class QBoxLayout;
+class QWidget;
+
+// Adds "Minimizar" (BotonMinimizar), "Comparar..." (BotonComparar), "Expresión regular"
+// (BotonExpresion) and "Cadenas..." (BotonCadenas) to `columna`, children of `ventana`; each
+// calls `accion` with its operation.
+void AnadirBotonesAutomata(QWidget* ventana, QBoxLayout* columna, std::function<void(TOperacionAutomata)> accion);

@@ -115,7 +115,7 @@ TEST(EstadosPorIds, KRAndKCInMixedCaseMatchTheTextListReference) {
       TAutomata kc(muestra);
       TAutomata kcRef(muestra);
       AlgoritmoKC(kc, k, TModoInferencia::Silencioso);
-      referencia::KC(kcRef, k, TModoInferencia::Silencioso);
+      referencia::KCListas(kcRef, k, TModoInferencia::Silencioso);
       EXPECT_EQ(kc.Bloques(), kcRef.Bloques());
       EXPECT_EQ(kc.Estados().Lista(), kcRef.Estados().Lista());
     }

@@ -6,7 +6,7 @@
 #include <benchmark/benchmark.h>
 
 #include "CadenasAleatorias.h"
-#include "app/BarridoK.h"
+#include "app/comandos/BarridoK.h"
 #include "core/Automata.h"
 #include "core/Lista.h"
 #include "inference/Incremental.h"

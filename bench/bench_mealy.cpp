@@ -5,7 +5,7 @@
 
 #include <random>
 
-#include "app/LecturaMealy.h"
+#include "app/muestras/LecturaMealy.h"
 #include "inference/mealy/BusquedaMealy.h"
 
 namespace {

@@ -161,7 +161,7 @@ TLista UnionDeAlfabetos(const TLista& a, const TLista& b) {
   return union_.Alfabeto();
 }
 
-TAutomataFinito SobreAlfabeto(const TAutomataFinito& automata, const TLista& alfabeto) {
+TAutomataFinito RenumeradoAlAlfabeto(const TAutomataFinito& automata, const TLista& alfabeto) {
   TAutomataFinito nuevo(alfabeto);
   std::vector<int> id(static_cast<std::size_t>(automata.NumeroDeSimbolos()));
   for (int s = 0; s < automata.NumeroDeSimbolos(); ++s) id[s] = nuevo.AnadirSimbolo(automata.Alfabeto()[s]);

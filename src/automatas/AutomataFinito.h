@@ -119,7 +119,7 @@ std::vector<int> CierreLambda(const TAutomataFinito& automata, std::vector<int> 
 // The same automaton over `alfabeto` (which must hold every symbol text of `automata`,
 // ignoring case): symbol ids renumbered to `alfabeto`'s order. Used to compare two
 // automata over the union of their alphabets.
-TAutomataFinito SobreAlfabeto(const TAutomataFinito& automata, const TLista& alfabeto);
+TAutomataFinito RenumeradoAlAlfabeto(const TAutomataFinito& automata, const TLista& alfabeto);
 
 // `a`'s alphabet followed by `b`'s symbols that `a` lacks, in `b`'s order.
 TLista UnionDeAlfabetos(const TLista& a, const TLista& b);

@@ -42,8 +42,8 @@ struct TTabla {
 TComparacion Buscar(const TAutomataFinito& a, const TAutomataFinito& b, bool inclusion) {
   const TLista alfabeto = UnionDeAlfabetos(a.Alfabeto(), b.Alfabeto());
   const int simbolos = static_cast<int>(alfabeto.size());
-  const TTabla ta(SobreAlfabeto(a, alfabeto), simbolos);
-  const TTabla tb(SobreAlfabeto(b, alfabeto), simbolos);
+  const TTabla ta(RenumeradoAlAlfabeto(a, alfabeto), simbolos);
+  const TTabla tb(RenumeradoAlAlfabeto(b, alfabeto), simbolos);
 
   struct TNodo {
     int p, q, padre, simbolo;

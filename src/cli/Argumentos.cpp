@@ -229,6 +229,7 @@ TOrden OrdenConSintaxis(TSintaxisOrden sintaxis, std::function<int(const TArgume
     if (const std::string problema = ProblemaDeFicheros(sintaxis, analisis.argumentos); !problema.empty())
       return ErrorDeUso(sintaxis, problema);
     SalidasDeLaOrden() = {SalidasDeArgumentos(sintaxis, analisis.argumentos), false};
+    if (AlEmpezarOrden()) AlEmpezarOrden()(sintaxis.orden);
     return ejecutar(analisis.argumentos);
   };
   return orden;

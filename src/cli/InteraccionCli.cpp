@@ -6,8 +6,8 @@
 #include <utility>
 #include <vector>
 
-#include "app/FlujosMuestra.h"
-#include "app/Muestra.h"
+#include "app/muestras/FlujosMuestra.h"
+#include "app/muestras/Muestra.h"
 #include "core/ArchivoTexto.h"
 #include "core/Texto.h"
 

@@ -6,8 +6,8 @@
 #include <optional>
 #include <string>
 
-#include "app/Interaccion.h"
-#include "app/Sesion.h"
+#include "app/interaccion/Interaccion.h"
+#include "app/sesion/Sesion.h"
 
 class TInteraccionCli : public virtual TInteraccion {
  public:

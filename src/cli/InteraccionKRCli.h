@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/InteraccionKR.h"
+#include "app/interaccion/InteraccionKR.h"
 #include "cli/InteraccionCli.h"
 
 class TInteraccionKRCli : public TInteraccionKR {

@@ -19,6 +19,11 @@ struct TOrden {
 
 std::vector<TOrden>& OrdenesRegistradas();
 
+// A test seam: when set, it runs with the order's name as each order's work starts (its
+// arguments read and checked), so a test can make every order meet an internal fault or run
+// out of memory there. Empty in the program.
+std::function<void(const std::string& orden)>& AlEmpezarOrden();
+
 struct TRegistroOrden {
   explicit TRegistroOrden(TOrden orden) { OrdenesRegistradas().push_back(std::move(orden)); }
 };

@@ -1,11 +1,11 @@
 // telar-cli aceptor [--kr|--im1] FICHERO.pos [-o FICHERO]: the report that the prefix
 // acceptor window's "Guardar" writes, for the acceptor that KC, KR or IM1 shows first.
-#include "app/ComandosKR.h"
-#include "app/DiagramasVentanas.h"
-#include "app/FlujoIM1.h"
-#include "app/MostrarAceptorLogica.h"
-#include "app/FlujosMuestra.h"
-#include "app/Sesion.h"
+#include "app/comandos/ComandosKR.h"
+#include "app/ventanas/DiagramasVentanas.h"
+#include "app/comandos/FlujoIM1.h"
+#include "app/ventanas/MostrarAceptorLogica.h"
+#include "app/muestras/FlujosMuestra.h"
+#include "app/sesion/Sesion.h"
 #include "cli/Argumentos.h"
 #include "cli/InteraccionCli.h"
 #include "cli/Orden.h"

@@ -2,8 +2,8 @@
 #include <filesystem>
 #include <iostream>
 
-#include "app/FlujosAbbadingo.h"
-#include "app/FlujosMuestra.h"
+#include "app/muestras/FlujosAbbadingo.h"
+#include "app/muestras/FlujosMuestra.h"
 #include "cli/Argumentos.h"
 #include "cli/InteraccionCli.h"
 #include "cli/Orden.h"

@@ -5,14 +5,13 @@
 
 #include <unistd.h>
 
-#include "app/ArchivosResultado.h"
-#include "app/BarridoK.h"
-#include "app/ComandosKR.h"
-#include "app/Sesion.h"
+#include "app/ventanas/ArchivosResultado.h"
+#include "app/comandos/BarridoK.h"
+#include "app/comandos/ComandosKR.h"
+#include "app/sesion/Sesion.h"
 #include "cli/Argumentos.h"
 #include "cli/InteraccionCli.h"
 #include "cli/Orden.h"
-#include "core/ErrorInterno.h"
 #include "core/Texto.h"
 #include "inference/AlgoritmoKR.h"
 
@@ -168,12 +167,6 @@ int Explorar(const TArgumentos& argumentos) {
   return kSalidaResultado;
 }
 
-const TRegistroOrden registro(OrdenConSintaxis(kSintaxis, [](const TArgumentos& argumentos) {
-  try {
-    return Explorar(argumentos);
-  } catch (const TErrorInterno& error) {
-    return ErrorDeEntrada(error.Codigo());
-  }
-}));
+const TRegistroOrden registro(OrdenConSintaxis(kSintaxis, Explorar));
 
 }  // namespace

@@ -5,11 +5,11 @@
 // candidate bounds as the bound dialog lists them, Miclet with the smallest one.
 #include <iostream>
 
-#include "app/ElegirCotaSLogica.h"
-#include "app/FlujoIM1.h"
-#include "app/FlujosMuestra.h"
-#include "app/Muestra.h"
-#include "app/Sesion.h"
+#include "app/ventanas/ElegirCotaSLogica.h"
+#include "app/comandos/FlujoIM1.h"
+#include "app/muestras/FlujosMuestra.h"
+#include "app/muestras/Muestra.h"
+#include "app/sesion/Sesion.h"
 #include "cli/Argumentos.h"
 #include "cli/InteraccionCli.h"
 #include "cli/Orden.h"

@@ -3,12 +3,12 @@
 
 #include <iostream>
 
-#include "app/ComandoIncremental.h"
-#include "app/ComandosKR.h"
-#include "app/FlujosMuestra.h"
-#include "app/MostrarAutomata1Logica.h"
-#include "app/Muestra.h"
-#include "app/Sesion.h"
+#include "app/comandos/ComandoIncremental.h"
+#include "app/comandos/ComandosKR.h"
+#include "app/muestras/FlujosMuestra.h"
+#include "app/ventanas/MostrarAutomata1Logica.h"
+#include "app/muestras/Muestra.h"
+#include "app/sesion/Sesion.h"
 #include "cli/InteraccionCli.h"
 #include "cli/InteraccionKRCli.h"
 #include "cli/Orden.h"
@@ -17,7 +17,6 @@
 #include "cli/SalidaTraza.h"
 #include "core/ArchivoTexto.h"
 #include "core/Automata.h"
-#include "core/ErrorInterno.h"
 #include "core/Texto.h"
 #include "inference/AlgoritmoKC.h"
 #include "inference/AlgoritmoKR.h"
@@ -144,9 +143,5 @@ int Ejecutar(TAlgoritmoK algoritmo, const TSintaxisOrden& sintaxis, const TArgum
 }  // namespace
 
 int EjecutarKRKC(TAlgoritmoK algoritmo, const TArgumentos& argumentos) {
-  try {
-    return Ejecutar(algoritmo, SintaxisKRKC(algoritmo), argumentos);
-  } catch (const TErrorInterno& error) {
-    return ErrorDeEntrada(error.Codigo());
-  }
+  return Ejecutar(algoritmo, SintaxisKRKC(algoritmo), argumentos);
 }

@@ -4,9 +4,9 @@
 
 #include <unistd.h>
 
-#include "app/FlujosMuestra.h"
+#include "app/muestras/FlujosMuestra.h"
 #include "core/ArchivoTexto.h"
-#include "app/Sesion.h"
+#include "app/sesion/Sesion.h"
 #include "cli/Argumentos.h"
 #include "cli/InteraccionCli.h"
 #include "cli/Orden.h"

@@ -1,7 +1,7 @@
 // SalidaDiagrama: the CLI's side of the diagram export.
 #include "cli/SalidaDiagrama.h"
 
-#include "app/ExportarDiagrama.h"
+#include "app/exportar/ExportarDiagrama.h"
 #include "cli/Orden.h"
 #include "diagram/Diagrama.h"
 #include "diagram/Disposicion.h"

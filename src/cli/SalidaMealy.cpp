@@ -7,18 +7,17 @@
 #include <limits>
 #include <optional>
 
-#include "app/ComandosMealy.h"
-#include "app/DiagramasVentanas.h"
-#include "app/FlujosMuestra.h"
-#include "app/LecturaMealy.h"
-#include "app/MostrarMealyLogica.h"
-#include "app/Sesion.h"
+#include "app/comandos/ComandosMealy.h"
+#include "app/ventanas/DiagramasVentanas.h"
+#include "app/muestras/FlujosMuestra.h"
+#include "app/muestras/LecturaMealy.h"
+#include "app/ventanas/MostrarMealyLogica.h"
+#include "app/sesion/Sesion.h"
 #include "cli/InteraccionCli.h"
 #include "cli/Orden.h"
 #include "cli/SalidaTraza.h"
 #include "cli/SalidaDiagrama.h"
 #include "core/ArchivoTexto.h"
-#include "core/ErrorInterno.h"
 #include "core/Texto.h"
 #include "diagram/Diagrama.h"
 
@@ -145,9 +144,5 @@ int Ejecutar(TAlgoritmoMealy algoritmo, const TArgumentos& argumentos) {
 }  // namespace
 
 int EjecutarOrdenMealy(TAlgoritmoMealy algoritmo, const TArgumentos& argumentos) {
-  try {
-    return Ejecutar(algoritmo, argumentos);
-  } catch (const TErrorInterno& error) {
-    return ErrorDeEntrada(error.Codigo());
-  }
+  return Ejecutar(algoritmo, argumentos);
 }

@@ -5,13 +5,13 @@
 #include <iostream>
 #include <memory>
 
-#include "app/ArchivosResultado.h"
-#include "app/DiagramasVentanas.h"
-#include "app/GraficosLogica.h"
-#include "app/MostrarAutomata1Logica.h"
-#include "app/MostrarAutomataDeterLogica.h"
-#include "app/MostrarAutomataLogica.h"
-#include "app/Sesion.h"
+#include "app/ventanas/ArchivosResultado.h"
+#include "app/ventanas/DiagramasVentanas.h"
+#include "app/ventanas/GraficosLogica.h"
+#include "app/ventanas/MostrarAutomata1Logica.h"
+#include "app/ventanas/MostrarAutomataDeterLogica.h"
+#include "app/ventanas/MostrarAutomataLogica.h"
+#include "app/sesion/Sesion.h"
 #include "automatas/AutomataDeResultado.h"
 #include "automatas/InformeAutomata.h"
 #include "automatas/Minimizacion.h"

@@ -187,6 +187,11 @@ std::string NombreTemporal(const std::filesystem::path& destino, unsigned intent
 
 }  // namespace
 
+TFsync& FsyncDeEscritura() {
+  static TFsync fsync = ::fsync;
+  return fsync;
+}
+
 // A file written under a temporary name beside its target, waiting to take the target's
 // name; removed if it never does. A device or pipe is written in place and leaves none.
 struct TEscrituraPendiente {
@@ -260,7 +265,7 @@ std::string Preparar(const std::string& ruta, const TContenido& contenido, TEscr
 
   // the replacement keeps the permissions of the file it replaces
   bool correcto = !existe || ::fchmod(descriptor, anterior.st_mode & 07777) == 0;
-  correcto = correcto && contenido(descriptor) && ::fsync(descriptor) == 0;
+  correcto = correcto && contenido(descriptor) && FsyncDeEscritura()(descriptor) == 0;
   int numero = errno;
   if (::close(descriptor) != 0 && correcto) {
     correcto = false;
@@ -270,12 +275,27 @@ std::string Preparar(const std::string& ruta, const TContenido& contenido, TEscr
   return ConMotivo(pendiente.mensaje, numero, true) + pendiente.sinCambios;
 }
 
-// The prepared file takes its target's name. Returns the message on failure.
+// Flushes the folder of `destino`, so that a rename in it is on the disk. Only a failing
+// flush is an error (its errno); a folder that cannot be opened, or a file system that does
+// not flush folders, gives 0.
+int FlushCarpeta(const std::filesystem::path& destino) {
+  const std::filesystem::path carpeta = destino.has_parent_path() ? destino.parent_path() : ".";
+  const int descriptor = ::open(carpeta.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (descriptor < 0) return 0;
+  errno = 0;
+  const int numero = FsyncDeEscritura()(descriptor) == 0 || errno == EINVAL || errno == EROFS ? 0 : errno;
+  ::close(descriptor);
+  return numero;
+}
+
+// The prepared file takes its target's name, and its folder is flushed. Returns the message
+// on failure; after a failed folder flush the target is already replaced.
 std::string ConfirmarPendiente(TEscrituraPendiente& pendiente) {
   if (pendiente.temporal.empty()) return "";
   if (::rename(pendiente.temporal.c_str(), pendiente.destino.c_str()) != 0)
     return ConMotivo(pendiente.mensaje, errno, true) + pendiente.sinCambios;
   pendiente.temporal.clear();
+  if (const int numero = FlushCarpeta(pendiente.destino); numero != 0) return ConMotivo(pendiente.mensaje, numero, true);
   return "";
 }
 

@@ -11,7 +11,10 @@
 #include "core/Lista.h"
 
 // Writes `bytes` to `ruta` as they are, with the guarantees of EscribirArchivoTexto: a
-// temporary file beside the target renamed over it, so a failure leaves the old file whole.
+// temporary file beside the target, flushed to the disk and renamed over it, so a failure
+// leaves the old file whole; then the folder is flushed, so the new name survives a crash.
+// A folder that cannot be opened or flushed (a file system without it) is let be; a flush
+// that fails with an input/output error is reported, the file already replaced.
 // Returns the empty text on success, else a Windows-1252 message that names the file.
 std::string EscribirArchivo(const std::string& ruta, const std::string& bytes);
 
@@ -25,13 +28,20 @@ std::filesystem::path DestinoDeEscritura(const std::string& ruta);
 // the message the write would give ("... (la carpeta no existe)"). Nothing is written.
 std::string ComprobarEscritura(const std::string& ruta);
 
+// A test seam: the flush every write calls, on the new file before it takes its name and on
+// its folder after. ::fsync in the program; a test puts a function that fails instead, and
+// tells the two calls apart by the descriptor (the folder's is a directory).
+using TFsync = int (*)(int descriptor);
+TFsync& FsyncDeEscritura();
+
 struct TEscrituraPendiente;
 
 // A set of text files replaced together: Anadir writes each to a temporary beside its
 // target, Confirmar renames them all over their targets. Until Confirmar, no target is
 // touched; a set abandoned (destroyed unconfirmed) removes its temporaries. The renames are
 // within each target's folder and were checked writable, so once every Anadir succeeded the
-// set is replaced whole (only a failure of rename itself could stop it part way).
+// set is replaced whole (only a failure of rename itself, or an input/output error flushing
+// a folder, could stop it part way).
 class TEscrituraConjunta {
  public:
   TEscrituraConjunta();

@@ -178,3 +178,7 @@ bool TFuncion::AceptaSimbolos(const TLista& simbolos) const {
   }
   return ContieneFinal(m_conjuntos[actual]);
 }
+
+bool CadenaAceptada(std::string_view cadena, const TFuncion& funcion, const TLista& alfabeto) {
+  return SobreAlfabeto(cadena, alfabeto) && funcion.Acepta(cadena);
+}

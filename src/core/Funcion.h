@@ -89,3 +89,7 @@ class TFuncion {
   TIndiceHash m_filaDeEstado;              // case-insensitive hash of a state -> (row, item)
   TIndiceHash m_estadoEnParticion;         // the same over the automaton's Bloques -> (block, item)
 };
+
+// False if `cadena` is not over `alfabeto` (the table is then not consulted); otherwise
+// the table's verdict (TFuncion::Acepta).
+bool CadenaAceptada(std::string_view cadena, const TFuncion& funcion, const TLista& alfabeto);

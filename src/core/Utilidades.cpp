@@ -5,7 +5,6 @@
 #include <array>
 #include <unordered_set>
 
-#include "core/Funcion.h"
 #include "core/Texto.h"
 
 bool EsMiembro(std::string_view texto, const TLista& lista) {
@@ -66,10 +65,6 @@ bool SobreAlfabeto(std::string_view cadena, const TLista& alfabeto) {
   for (char c : cadena)
     if (!permitido[static_cast<unsigned char>(c)]) return false;
   return true;
-}
-
-bool CadenaAceptada(std::string_view cadena, const TFuncion& funcion, const TLista& alfabeto) {
-  return SobreAlfabeto(cadena, alfabeto) && funcion.Acepta(cadena);
 }
 
 std::string NombreBloque(std::size_t bloque) { return "q" + std::to_string(bloque); }

@@ -11,8 +11,6 @@
 
 #include "core/Lista.h"
 
-class TFuncion;
-
 // A partition of states: its blocks (text lists used as sets of state names), in order.
 // Blocks are held by value; two blocks are equal when their lists are equal exactly.
 using TParticion = std::vector<TLista>;
@@ -43,9 +41,6 @@ bool EsSinTransicion(const TLista& lista);
 // True if every character of `cadena` is in some symbol of `alfabeto` (EstaEnAlguno);
 // true for the empty string.
 bool SobreAlfabeto(std::string_view cadena, const TLista& alfabeto);
-// False if `cadena` is not over `alfabeto` (the table is then not consulted); otherwise
-// the table's verdict (TFuncion::Acepta).
-bool CadenaAceptada(std::string_view cadena, const TFuncion& funcion, const TLista& alfabeto);
 // The name of block n of a partition, the state n of the quotient automaton: "q" + n in
 // decimal.
 std::string NombreBloque(std::size_t bloque);

@@ -4,10 +4,17 @@
 #pragma once
 
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "diagram/Diagrama.h"
+
+// Graphviz could not read, lay out or render a graph; what() says which, in Spanish.
+class TErrorGraphviz : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
 
 // Points (1/72 inch), origin at the top-left corner of the drawing, y growing downwards.
 struct TPunto {
@@ -42,7 +49,7 @@ struct TDisposicion {
 };
 
 // Lays out EscribirDot(diagrama) with dot, left to right. The same diagram always gives the
-// same numbers. Calls are serialised: Graphviz is not reentrant. Throws std::runtime_error
+// same numbers. Calls are serialised: Graphviz is not reentrant. Throws TErrorGraphviz
 // when Graphviz fails.
 TDisposicion Disponer(const TDiagrama& diagrama);
 
@@ -54,6 +61,6 @@ TDisposicion Disponer(const TDiagrama& diagrama);
 bool DibujoInmediato(const TDiagrama& diagrama);
 
 // EscribirDot(diagrama) laid out and rendered by Graphviz in `formato` ("svg", "png"...),
-// bitmaps at `escala` times Graphviz's 96 dots per inch. Throws std::runtime_error when
+// bitmaps at `escala` times Graphviz's 96 dots per inch. Throws TErrorGraphviz when
 // Graphviz fails or lacks the format.
 std::string Renderizar(const TDiagrama& diagrama, const std::string& formato, double escala = 1);

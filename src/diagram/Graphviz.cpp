@@ -38,13 +38,13 @@ class TGrafoDispuesto {
   explicit TGrafoDispuesto(const std::string& dot, double puntosPorPulgada = 0) {
     Contexto();  // first: it silences Graphviz before the graph is read
     m_grafo = agmemread(dot.c_str());
-    if (m_grafo == nullptr) throw std::runtime_error("Graphviz no pudo leer el grafo");
+    if (m_grafo == nullptr) throw TErrorGraphviz("Graphviz no pudo leer el grafo");
     if (puntosPorPulgada > 0)
       agsafeset(m_grafo, const_cast<char*>("dpi"), const_cast<char*>(std::to_string(puntosPorPulgada).c_str()),
                 const_cast<char*>(""));
     if (gvLayout(Contexto(), m_grafo, "dot") != 0) {
       agclose(m_grafo);
-      throw std::runtime_error("Graphviz no pudo disponer el grafo");
+      throw TErrorGraphviz("Graphviz no pudo disponer el grafo");
     }
   }
   ~TGrafoDispuesto() {
@@ -134,7 +134,7 @@ std::string Renderizar(const TDiagrama& diagrama, const std::string& formato, do
   char* datos = nullptr;
   unsigned int longitud = 0;
   if (gvRenderData(Contexto(), dispuesto.Grafo(), formato.c_str(), &datos, &longitud) != 0 || datos == nullptr)
-    throw std::runtime_error("Graphviz no puede dibujar en formato " + formato);
+    throw TErrorGraphviz("Graphviz no puede dibujar en formato " + formato);
   std::string bytes(datos, longitud);
   gvFreeRenderData(datos);
   return bytes;

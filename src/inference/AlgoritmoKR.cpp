@@ -335,7 +335,7 @@ int TFusionKR::UnirGrupos(int g1, int g2) {
 
 void AlgoritmoKR(TAutomata& automata, int k, TModoInferencia modo, const TLista& muestra, TObservadorFusiones* observador) {
   const auto ids = automata.IdsDeFinales();
-  if (!ids) throw TErrorInterno("ERROR INT0KR10");  // a marked example that is no state
+  if (!ids) throw TErrorInterno("ERROR INT0KR12");  // a marked example that is no state
   const std::vector<int> finales(ids->begin(), ids->end());
 
   std::vector<std::vector<TUnionBloques::TElemento>> bloques;

@@ -34,7 +34,8 @@ bool UsaMarcaFinal(const TLista& muestra);
 // gives the single block of the empty prefix. k symbols are k characters, or k pair
 // symbols in TModoInferencia::Mealy (UltimosSimbolos). Showing the result is the caller's.
 // Throws TErrorInterno ("ERROR INT0KR10"/"ERROR INT0KR11") if a successor cell were found
-// not to hold exactly one state, which the construction rules out.
+// not to hold exactly one state, and "ERROR INT0KR12" if an example of `automata`'s Finales
+// were no state; the construction rules both out.
 // `observador`, when given, hears each effective merge: the pair as queued and its cause,
 // "final", "sucesor a" or "predecesor a w" (w the pair's common k-suffix).
 void AlgoritmoKR(TAutomata& automata, int k, TModoInferencia modo, const TLista& muestra,

@@ -14,7 +14,7 @@ constexpr const char* kSimboloDesconocido = "ERROR INT0FUNC01";
 // Follows `destino` from `inicial` reading the columns of `ejemplo`; -1 when a transition
 // is missing.
 template <typename Destino>
-int Recorrer(const TColumnasSimbolo& columnas, int inicial, std::string_view ejemplo, Destino destino) {
+int LeerPorColumnas(const TColumnasSimbolo& columnas, int inicial, std::string_view ejemplo, Destino destino) {
   int fila = inicial;
   for (char c : ejemplo) {
     const int columna = columnas.Columna(c);
@@ -51,7 +51,7 @@ TAceptadorDeterminista::TAceptadorDeterminista(const TAutomataDeterminista& auto
 
 bool TAceptadorDeterminista::Acepta(std::string_view ejemplo) const {
   if (!m_columnas.SobreAlfabeto(ejemplo) || m_automata.Estados.empty()) return false;
-  const int fila = Recorrer(m_columnas, 0, ejemplo, [&](int f, int c) {
+  const int fila = LeerPorColumnas(m_columnas, 0, ejemplo, [&](int f, int c) {
     return m_automata.Transiciones[static_cast<std::size_t>(f)][static_cast<std::size_t>(c)];
   });
   return fila >= 0 && m_final[static_cast<std::size_t>(fila)];

@@ -7,7 +7,7 @@
 #include <new>
 #include <stdexcept>
 
-#include "app/ErrorInternoEnCaja.h"
+#include "app/comandos/ErrorInternoEnCaja.h"
 #include "ui/Modal.h"
 #include "ui/TextoQt.h"
 

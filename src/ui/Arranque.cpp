@@ -6,7 +6,7 @@
 #include <QLocale>
 #include <QTranslator>
 
-#include "app/Interaccion.h"
+#include "app/interaccion/Interaccion.h"
 #include "ui/Presentacion.h"
 #include "ui/Principal.h"
 #include "ui/Sonido.h"

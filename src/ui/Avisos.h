@@ -7,7 +7,7 @@
 #include <QDialog>
 #include <string>
 
-#include "app/Interaccion.h"
+#include "app/interaccion/Interaccion.h"
 
 class QLabel;
 

@@ -23,7 +23,7 @@
 #include <QTextDocumentFragment>
 #include <QVBoxLayout>
 
-#include "app/Interaccion.h"
+#include "app/interaccion/Interaccion.h"
 #include "ui/Rutas.h"
 #include "ui/TextoQt.h"
 

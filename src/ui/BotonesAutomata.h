@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "app/OperacionesAutomata.h"
+#include "app/comandos/OperacionesAutomata.h"
 
 class QBoxLayout;
 class QWidget;

@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 
-#include "app/CadenasAutomataLogica.h"
+#include "app/ventanas/CadenasAutomataLogica.h"
 #include "ui/Ayuda.h"
 #include "ui/Componentes.h"
 #include "ui/TextoQt.h"

@@ -9,8 +9,8 @@
 #include <QSplitter>
 #include <QVBoxLayout>
 
-#include "app/CompararAutomataLogica.h"
-#include "app/ExportarDiagrama.h"
+#include "app/ventanas/CompararAutomataLogica.h"
+#include "app/exportar/ExportarDiagrama.h"
 #include "ui/Ayuda.h"
 #include "ui/Componentes.h"
 #include "ui/TextoQt.h"

@@ -5,7 +5,7 @@
 
 #include <QDialog>
 
-#include "app/Interaccion.h"
+#include "app/interaccion/Interaccion.h"
 
 class QLineEdit;
 class TAyuda;

@@ -13,7 +13,7 @@
 #include <algorithm>
 #include <limits>
 
-#include "app/ExportarDiagrama.h"
+#include "app/exportar/ExportarDiagrama.h"
 #include "ui/Rejilla.h"
 #include "ui/TextoQt.h"
 #include "ui/VistaDiagrama.h"

@@ -12,9 +12,9 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include "app/ElegirCotaSLogica.h"
-#include "app/ElegirHeuristicoLogica.h"
-#include "app/InteraccionIM1.h"
+#include "app/ventanas/ElegirCotaSLogica.h"
+#include "app/ventanas/ElegirHeuristicoLogica.h"
+#include "app/interaccion/InteraccionIM1.h"
 #include "ui/Ayuda.h"
 #include "ui/Componentes.h"
 #include "ui/TextoQt.h"

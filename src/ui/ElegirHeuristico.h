@@ -5,7 +5,7 @@
 #include <QDialog>
 #include <array>
 
-#include "app/Interaccion.h"
+#include "app/interaccion/Interaccion.h"
 
 class QAbstractButton;
 class QButtonGroup;

@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 
-#include "app/ElegirParametroLogica.h"
+#include "app/ventanas/ElegirParametroLogica.h"
 #include "ui/Componentes.h"
 #include "ui/TextoQt.h"
 #include "ui/Modal.h"

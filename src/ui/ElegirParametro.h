@@ -3,7 +3,7 @@
 
 #include <QDialog>
 
-#include "app/Interaccion.h"
+#include "app/interaccion/Interaccion.h"
 
 class QSpinBox;
 class TFelegirParametroLogica;

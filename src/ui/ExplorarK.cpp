@@ -26,11 +26,11 @@
 #include <stdexcept>
 #include <utility>
 
-#include "app/ErrorInternoEnCaja.h"
-#include "app/InteraccionResultados.h"
+#include "app/comandos/ErrorInternoEnCaja.h"
+#include "app/interaccion/InteraccionResultados.h"
 #include "core/Cancelacion.h"
 #include "core/ErrorInterno.h"
-#include "app/FlujosMuestra.h"
+#include "app/muestras/FlujosMuestra.h"
 #include "ui/TextoQt.h"
 
 namespace {

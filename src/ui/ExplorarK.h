@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "app/ExplorarKLogica.h"
+#include "app/ventanas/ExplorarKLogica.h"
 
 class QChart;
 class QComboBox;

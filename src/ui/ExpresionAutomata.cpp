@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/ExpresionAutomataLogica.h"
+#include "app/ventanas/ExpresionAutomataLogica.h"
 #include "ui/Ayuda.h"
 #include "ui/Componentes.h"
 #include "ui/TextoQt.h"

@@ -14,7 +14,7 @@
 #include <QValueAxis>
 #include <algorithm>
 
-#include "app/GraficosLogica.h"
+#include "app/ventanas/GraficosLogica.h"
 #include "ui/TextoQt.h"
 #include "ui/Modal.h"
 

@@ -6,7 +6,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "app/Interaccion.h"
+#include "app/interaccion/Interaccion.h"
 
 class QWidget;
 class TFnuevaMuestraSA;

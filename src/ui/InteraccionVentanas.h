@@ -6,8 +6,8 @@
 #include <QPointer>
 #include <tuple>
 
-#include "app/InteraccionIM1.h"
-#include "app/InteraccionMealy.h"
+#include "app/interaccion/InteraccionIM1.h"
+#include "app/interaccion/InteraccionMealy.h"
 #include "ui/InteraccionQt.h"
 
 class TAyuda;

@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/DiagramasVentanas.h"
-#include "app/MostrarAceptorLogica.h"
+#include "app/ventanas/DiagramasVentanas.h"
+#include "app/ventanas/MostrarAceptorLogica.h"
 #include "ui/Ayuda.h"
 #include "ui/Rejilla.h"
 #include "ui/TextoQt.h"

@@ -8,10 +8,10 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "app/AutomatasVentanas.h"
-#include "app/DiagramasVentanas.h"
-#include "app/InteraccionResultados.h"
-#include "app/MostrarAutomataLogica.h"
+#include "app/ventanas/AutomatasVentanas.h"
+#include "app/ventanas/DiagramasVentanas.h"
+#include "app/interaccion/InteraccionResultados.h"
+#include "app/ventanas/MostrarAutomataLogica.h"
 #include "ui/Ayuda.h"
 #include "ui/BotonesAutomata.h"
 #include "ui/Rejilla.h"

@@ -2,7 +2,7 @@
 // of a result with validation, saving and the offer to convert a non-deterministic result.
 #pragma once
 
-#include "app/Cierre.h"
+#include "app/interaccion/Cierre.h"
 #include "ui/Componentes.h"
 
 class QLineEdit;

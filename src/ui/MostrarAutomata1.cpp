@@ -9,8 +9,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/InteraccionKR.h"
-#include "app/MostrarAutomata1Logica.h"
+#include "app/interaccion/InteraccionKR.h"
+#include "app/ventanas/MostrarAutomata1Logica.h"
 #include "ui/TextoQt.h"
 
 TFmostrarAutomata1::TFmostrarAutomata1(TAyuda& ayuda, QWidget* padre)

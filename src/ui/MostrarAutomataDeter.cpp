@@ -4,10 +4,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/AutomatasVentanas.h"
-#include "app/DiagramasVentanas.h"
-#include "app/InteraccionResultados.h"
-#include "app/MostrarAutomataDeterLogica.h"
+#include "app/ventanas/AutomatasVentanas.h"
+#include "app/ventanas/DiagramasVentanas.h"
+#include "app/interaccion/InteraccionResultados.h"
+#include "app/ventanas/MostrarAutomataDeterLogica.h"
 #include "ui/Ayuda.h"
 #include "ui/BotonesAutomata.h"
 #include "ui/Rejilla.h"

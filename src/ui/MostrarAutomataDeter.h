@@ -2,7 +2,7 @@
 // above the automaton result window after a conversion.
 #pragma once
 
-#include "app/Cierre.h"
+#include "app/interaccion/Cierre.h"
 #include "ui/Componentes.h"
 
 class TAyuda;

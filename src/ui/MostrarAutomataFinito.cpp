@@ -4,8 +4,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/InteraccionResultados.h"
-#include "app/MostrarAutomataFinitoLogica.h"
+#include "app/interaccion/InteraccionResultados.h"
+#include "app/ventanas/MostrarAutomataFinitoLogica.h"
 #include "ui/Ayuda.h"
 #include "ui/BotonesAutomata.h"
 #include "ui/TextoQt.h"

@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/DiagramasVentanas.h"
-#include "app/MostrarMealyLogica.h"
+#include "app/ventanas/DiagramasVentanas.h"
+#include "app/ventanas/MostrarMealyLogica.h"
 #include "ui/Ayuda.h"
 #include "ui/Rejilla.h"
 #include "ui/TextoQt.h"

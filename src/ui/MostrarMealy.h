@@ -2,7 +2,7 @@
 // SKR or SKC.
 #pragma once
 
-#include "app/Cierre.h"
+#include "app/interaccion/Cierre.h"
 #include "ui/Componentes.h"
 
 class QLineEdit;

@@ -3,7 +3,7 @@
 
 #include <QDialog>
 
-#include "app/EditorMuestra.h"
+#include "app/muestras/EditorMuestra.h"
 
 class QLabel;
 class QLineEdit;

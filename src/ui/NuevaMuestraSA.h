@@ -3,7 +3,7 @@
 
 #include <QDialog>
 
-#include "app/EditorMuestraSA.h"
+#include "app/muestras/EditorMuestraSA.h"
 
 class QLineEdit;
 class QListWidget;

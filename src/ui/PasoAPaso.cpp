@@ -15,8 +15,8 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "app/ExportarDiagrama.h"
-#include "app/PasoAPasoLogica.h"
+#include "app/exportar/ExportarDiagrama.h"
+#include "app/pasos/PasoAPasoLogica.h"
 #include "ui/Ayuda.h"
 #include "ui/Componentes.h"
 #include "ui/TextoQt.h"

@@ -8,8 +8,8 @@
 #include <functional>
 #include <memory>
 
-#include "app/PistasEstado.h"
-#include "app/Sesion.h"
+#include "app/ventanas/PistasEstado.h"
+#include "app/sesion/Sesion.h"
 
 class QActionGroup;
 class QLabel;

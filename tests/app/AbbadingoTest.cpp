@@ -1,6 +1,6 @@
 // Abbadingo files: reading, refusals naming the line, lossless round trips, and the
 // "&Muestra" import and export flows with a scripted user.
-#include "app/Abbadingo.h"
+#include "app/muestras/Abbadingo.h"
 
 #include <filesystem>
 #include <random>
@@ -10,7 +10,7 @@
 
 #include "../CarpetaTemporal.h"
 #include "InteraccionGuion.h"
-#include "app/FlujosAbbadingo.h"
+#include "app/muestras/FlujosAbbadingo.h"
 
 namespace fs = std::filesystem;
 

@@ -1,13 +1,13 @@
 // The IM1 command as the user meets it: the button and menu entries, the heuristic and
 // bound dialogs with their reset rules and messages, and the runs they start.
-#include "app/ComandoIM1.h"
+#include "app/comandos/ComandoIM1.h"
 
 #include <gtest/gtest.h>
 
-#include "app/ElegirCotaSLogica.h"
-#include "app/ElegirHeuristicoLogica.h"
-#include "app/FlujoIM1.h"
-#include "app/Sesion.h"
+#include "app/ventanas/ElegirCotaSLogica.h"
+#include "app/ventanas/ElegirHeuristicoLogica.h"
+#include "app/comandos/FlujoIM1.h"
+#include "app/sesion/Sesion.h"
 #include "InteraccionIM1Guion.h"
 
 // GCC 12 wrongly reports the std::optional members of the scripted actions in the tables

@@ -1,6 +1,6 @@
 // The KR and KC command flows with a scripted user: what is shown, in which order, with
 // which captions and texts, and what is not shown when a command stops early.
-#include "app/ComandosKR.h"
+#include "app/comandos/ComandosKR.h"
 
 #include <filesystem>
 #include <fstream>
@@ -10,9 +10,9 @@
 #include <gtest/gtest.h>
 
 #include "InteraccionKRGuion.h"
-#include "app/ComandoIncremental.h"
-#include "app/ErrorInternoEnCaja.h"
-#include "app/Sesion.h"
+#include "app/comandos/ComandoIncremental.h"
+#include "app/comandos/ErrorInternoEnCaja.h"
+#include "app/sesion/Sesion.h"
 #include "core/ErrorInterno.h"
 #include "inference/AlgoritmoKR.h"
 

@@ -6,10 +6,10 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/ComandosMealy.h"
-#include "app/EditorMuestraSA.h"
-#include "app/LecturaMealy.h"
-#include "app/Sesion.h"
+#include "app/comandos/ComandosMealy.h"
+#include "app/muestras/EditorMuestraSA.h"
+#include "app/muestras/LecturaMealy.h"
+#include "app/sesion/Sesion.h"
 #include "GuionMealy.h"
 
 namespace {

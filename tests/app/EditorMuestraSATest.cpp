@@ -1,5 +1,5 @@
 // TEditorMuestraSA: pair acceptance, blank removal, sequences and the counter.
-#include "app/EditorMuestraSA.h"
+#include "app/muestras/EditorMuestraSA.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // TEditorMuestra: the sample editor's list rules.
-#include "app/EditorMuestra.h"
+#include "app/muestras/EditorMuestra.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Opening, saving and typing samples, with a scripted user.
-#include "app/FlujosMuestra.h"
+#include "app/muestras/FlujosMuestra.h"
 
 #include <filesystem>
 #include <fstream>

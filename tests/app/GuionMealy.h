@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "app/InteraccionMealy.h"
-#include "app/MostrarMealyLogica.h"
+#include "app/interaccion/InteraccionMealy.h"
+#include "app/ventanas/MostrarMealyLogica.h"
 #include "core/Lista.h"
 #include "InteraccionGuion.h"
 

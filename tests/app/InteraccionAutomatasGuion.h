@@ -9,10 +9,10 @@
 #include <string>
 
 #include "../results/InteraccionResultadosGuion.h"
-#include "app/CadenasAutomataLogica.h"
-#include "app/CompararAutomataLogica.h"
-#include "app/ExpresionAutomataLogica.h"
-#include "app/MostrarAutomataFinitoLogica.h"
+#include "app/ventanas/CadenasAutomataLogica.h"
+#include "app/ventanas/CompararAutomataLogica.h"
+#include "app/ventanas/ExpresionAutomataLogica.h"
+#include "app/ventanas/MostrarAutomataFinitoLogica.h"
 
 class TInteraccionAutomatasGuion : public TInteraccionResultadosGuion {
  public:

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Interaccion.h"
+#include "app/interaccion/Interaccion.h"
 #include "core/Cancelacion.h"
 
 class TInteraccionGuion : public virtual TInteraccion {

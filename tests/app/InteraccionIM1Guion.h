@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "InteraccionKRGuion.h"
-#include "app/ElegirCotaSLogica.h"
-#include "app/ElegirHeuristicoLogica.h"
-#include "app/InteraccionIM1.h"
+#include "app/ventanas/ElegirCotaSLogica.h"
+#include "app/ventanas/ElegirHeuristicoLogica.h"
+#include "app/interaccion/InteraccionIM1.h"
 #include "core/Utilidades.h"
 
 class TInteraccionIM1Guion : public TInteraccionKRGuion, public TInteraccionIM1 {

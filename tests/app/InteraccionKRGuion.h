@@ -11,10 +11,10 @@
 #include <vector>
 
 #include "../results/InteraccionResultadosGuion.h"
-#include "app/ElegirParametroLogica.h"
-#include "app/InteraccionKR.h"
-#include "app/MostrarAceptorLogica.h"
-#include "app/MostrarAutomata1Logica.h"
+#include "app/ventanas/ElegirParametroLogica.h"
+#include "app/interaccion/InteraccionKR.h"
+#include "app/ventanas/MostrarAceptorLogica.h"
+#include "app/ventanas/MostrarAutomata1Logica.h"
 
 class TInteraccionKRGuion : public TInteraccionResultadosGuion, public virtual TInteraccionKR {
  public:

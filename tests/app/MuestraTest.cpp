@@ -1,5 +1,5 @@
 // Umuestra: loading, checking, measuring and showing samples.
-#include "app/Muestra.h"
+#include "app/muestras/Muestra.h"
 
 #include <gtest/gtest.h>
 

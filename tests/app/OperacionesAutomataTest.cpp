@@ -9,9 +9,9 @@
 
 #include "../CarpetaTemporal.h"
 #include "InteraccionAutomatasGuion.h"
-#include "app/AutomatasVentanas.h"
-#include "app/OperacionesAutomata.h"
-#include "app/Sesion.h"
+#include "app/ventanas/AutomatasVentanas.h"
+#include "app/comandos/OperacionesAutomata.h"
+#include "app/sesion/Sesion.h"
 #include "automatas/ExpresionRegular.h"
 #include "automatas/Minimizacion.h"
 #include "core/Automata.h"

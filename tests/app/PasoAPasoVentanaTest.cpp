@@ -9,16 +9,16 @@
 #include <set>
 
 #include "InteraccionIM1Guion.h"
-#include "app/ComandoIM1.h"
-#include "app/ComandoIncremental.h"
-#include "app/ComandosKR.h"
-#include "app/ComandosMealy.h"
-#include "app/DiagramasVentanas.h"
-#include "app/MostrarMealyLogica.h"
-#include "app/InteraccionMealy.h"
-#include "app/Muestra.h"
-#include "app/PasoAPasoLogica.h"
-#include "app/Sesion.h"
+#include "app/comandos/ComandoIM1.h"
+#include "app/comandos/ComandoIncremental.h"
+#include "app/comandos/ComandosKR.h"
+#include "app/comandos/ComandosMealy.h"
+#include "app/ventanas/DiagramasVentanas.h"
+#include "app/ventanas/MostrarMealyLogica.h"
+#include "app/interaccion/InteraccionMealy.h"
+#include "app/muestras/Muestra.h"
+#include "app/pasos/PasoAPasoLogica.h"
+#include "app/sesion/Sesion.h"
 #include "inference/AlgoritmoIM1.h"
 
 namespace {
@@ -63,7 +63,7 @@ void Recorrer(TFpasoAPasoLogica& ventana, const TDiagrama& esperado) {
   ventana.BotonAnteriorClick();
   EXPECT_EQ(ventana.PasoActual(), 0u);
   EXPECT_FALSE(ventana.BotonAnteriorHabilitado());
-  EXPECT_EQ(ventana.ListaPasos().size(), ventana.UltimoPaso() + 1);
+  EXPECT_EQ(ventana.ListaPasos().size(), ventana.NumeroDeFusiones() + 1);
   std::vector<std::pair<TParticion, std::vector<TAspectoEstado>>> vistos;
   for (std::size_t i = 0;; ++i) {
     vistos.emplace_back(ventana.Particion(), ventana.AspectoAceptor());
@@ -105,26 +105,26 @@ void Recorrer(TFpasoAPasoLogica& ventana, const TDiagrama& esperado) {
     // the count in the step's title is that of the states the quotient draws
     const std::string titulo = ventana.TextoPaso();
     EXPECT_EQ(std::stoul(titulo.substr(titulo.rfind('(') + 1)), ventana.DiagramaCociente().estados.size()) << titulo;
-    if (i == ventana.UltimoPaso()) break;
+    if (i == ventana.NumeroDeFusiones()) break;
     ventana.BotonSiguienteClick();
   }
   EXPECT_FALSE(ventana.BotonSiguienteHabilitado());
   // backwards each step shows what it showed forwards
-  for (std::size_t i = ventana.UltimoPaso(); i-- > 0;) {
+  for (std::size_t i = ventana.NumeroDeFusiones(); i-- > 0;) {
     ventana.BotonAnteriorClick();
     ASSERT_EQ(ventana.PasoActual(), i);
     EXPECT_EQ(std::pair(ventana.Particion(), ventana.AspectoAceptor()), vistos[i]) << "paso " << i;
   }
   ventana.BotonUltimoClick();
   ventana.BotonSiguienteClick();
-  ventana.ElegirPaso(ventana.UltimoPaso() + 7);
-  EXPECT_EQ(ventana.PasoActual(), ventana.UltimoPaso());
+  ventana.ElegirPaso(ventana.NumeroDeFusiones() + 7);
+  EXPECT_EQ(ventana.PasoActual(), ventana.NumeroDeFusiones());
   // playing from the end starts over and stops at the end
   ventana.BotonReproducirClick();
   EXPECT_EQ(ventana.PasoActual(), 0u);
-  EXPECT_EQ(ventana.Reproduciendo(), ventana.UltimoPaso() > 0);
-  for (std::size_t t = 0; t < ventana.UltimoPaso() + 2; ++t) ventana.Tic();
-  EXPECT_EQ(ventana.PasoActual(), ventana.UltimoPaso());
+  EXPECT_EQ(ventana.Reproduciendo(), ventana.NumeroDeFusiones() > 0);
+  for (std::size_t t = 0; t < ventana.NumeroDeFusiones() + 2; ++t) ventana.Tic();
+  EXPECT_EQ(ventana.PasoActual(), ventana.NumeroDeFusiones());
   EXPECT_FALSE(ventana.Reproduciendo());
   ExpectMismoDiagrama(ventana.DiagramaCociente(), esperado);
 }

@@ -1,11 +1,11 @@
 // TSesion: kinds, variants, enabling rules, taking samples, the viewer memo and the hints.
-#include "app/Sesion.h"
+#include "app/sesion/Sesion.h"
 
 #include <gtest/gtest.h>
 
 #include "InteraccionGuion.h"
-#include "app/PistasEstado.h"
-#include "app/ResumenMuestras.h"
+#include "app/sesion/ResumenMuestras.h"
+#include "app/ventanas/PistasEstado.h"
 
 namespace {
 

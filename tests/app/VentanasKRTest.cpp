@@ -2,8 +2,8 @@
 // showing, the lists the acceptor window keeps while shown, and its fixed texts.
 #include <gtest/gtest.h>
 
-#include "app/ElegirParametroLogica.h"
-#include "app/MostrarAceptorLogica.h"
+#include "app/ventanas/ElegirParametroLogica.h"
+#include "app/ventanas/MostrarAceptorLogica.h"
 #include "core/Automata.h"
 
 namespace {

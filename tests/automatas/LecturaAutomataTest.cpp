@@ -32,7 +32,7 @@ std::string Datos(const std::string& relativa) { return std::string(TELAR_TEST_D
 // has no alphabet: its symbols come in the order the transitions use them, so `leido` is
 // first put over the original's alphabet.
 void MismoAutomataConNombres(const TAutomataFinito& jff, const TAutomataFinito& original, const std::string& caso) {
-  const TAutomataFinito leido = SobreAlfabeto(jff, original.Alfabeto());
+  const TAutomataFinito leido = RenumeradoAlAlfabeto(jff, original.Alfabeto());
   ASSERT_EQ(leido.NumeroDeEstados(), original.NumeroDeEstados()) << caso;
   EXPECT_EQ(leido.Alfabeto(), original.Alfabeto()) << caso;
   EXPECT_EQ(leido.Inicial(), original.Inicial()) << caso;

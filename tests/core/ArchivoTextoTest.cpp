@@ -3,9 +3,12 @@
 #include "core/EscribirArchivo.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <string>
+#include <vector>
 
 #include <csignal>
 
@@ -158,6 +161,66 @@ TEST_F(ArchivoTextoEnDisco, AFailedWriteKeepsTheOldFileAndLeavesNothingBehind) {
   std::vector<std::string> quedan;
   for (const auto& entrada : fs::directory_iterator(carpeta)) quedan.push_back(entrada.path().filename());
   EXPECT_EQ(quedan, std::vector<std::string>{"viejo.pos"});
+}
+
+// The flushes a write makes, through the file layer's seam: each call noted as the file's or
+// the folder's, and failed with the errno the test chose for that kind (0: it succeeds).
+struct TFlushes {
+  static inline std::vector<std::string> llamadas;
+  static inline int falloArchivo = 0;
+  static inline int falloCarpeta = 0;
+  static int Fsync(int descriptor) {
+    struct stat datos {};
+    const bool carpeta = ::fstat(descriptor, &datos) == 0 && S_ISDIR(datos.st_mode);
+    llamadas.push_back(carpeta ? "carpeta" : "archivo");
+    const int fallo = carpeta ? falloCarpeta : falloArchivo;
+    if (fallo == 0) return ::fsync(descriptor);
+    errno = fallo;
+    return -1;
+  }
+  TFlushes(int archivo, int carpeta) {
+    llamadas.clear();
+    falloArchivo = archivo;
+    falloCarpeta = carpeta;
+    FsyncDeEscritura() = Fsync;
+  }
+  ~TFlushes() { FsyncDeEscritura() = ::fsync; }
+};
+
+// The new file is flushed before it takes the target's name and its folder after: a failed
+// file flush keeps the old file and leaves no temporary; a failed folder flush is reported
+// over the file already replaced; a file system that cannot flush folders is no failure.
+TEST_F(ArchivoTextoEnDisco, TheFileAndThenItsFolderAreFlushed) {
+  const struct {
+    const char* nombre;
+    int falloArchivo, falloCarpeta;
+    std::vector<std::string> llamadas;
+    std::string error;  // after the file's name
+    std::string queda;
+  } casos[] = {
+      {"both flushed", 0, 0, {"archivo", "carpeta"}, "", "b\r\n"},
+      {"file not flushed", ENOSPC, 0, {"archivo"}, "\" (no queda espacio en el disco); no se ha modificado el archivo",
+       "a\r\n"},
+      {"folder not flushed", 0, EIO, {"archivo", "carpeta"}, "\"", "b\r\n"},
+      {"folders not flushable", 0, EINVAL, {"archivo", "carpeta"}, "", "b\r\n"},
+  };
+  for (const auto& caso : casos) {
+    ASSERT_EQ(EscribirArchivoTexto(Ruta("m.pos"), {"a"}), "");
+    std::string error;
+    std::vector<std::string> llamadas;
+    {
+      const TFlushes flushes(caso.falloArchivo, caso.falloCarpeta);
+      error = EscribirArchivo(Ruta("m.pos"), "b\r\n");
+      llamadas = TFlushes::llamadas;
+    }
+    EXPECT_EQ(llamadas, caso.llamadas) << caso.nombre;
+    EXPECT_EQ(error, caso.error.empty() ? "" : "No se puede escribir el archivo \"" + Ruta("m.pos") + caso.error)
+        << caso.nombre;
+    EXPECT_EQ(Bytes("m.pos"), caso.queda) << caso.nombre;
+    std::vector<std::string> quedan;
+    for (const auto& entrada : fs::directory_iterator(carpeta)) quedan.push_back(entrada.path().filename());
+    EXPECT_EQ(quedan, std::vector<std::string>{"m.pos"}) << caso.nombre;
+  }
 }
 
 // Lines handed out one at a time are written in blocks: many lines cross many blocks and

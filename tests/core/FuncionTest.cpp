@@ -98,6 +98,31 @@ TEST(Funcion, BlockOfState) {
   EXPECT_FALSE(f.ContieneFinal({"", "a"}));
 }
 
+// The partition of a merge in progress may hold a state in two blocks: its successor then
+// goes to the first row holding it, exactly or ignoring case, whatever the blocks' order.
+TEST(Funcion, AStateInTwoBlocksBelongsToTheFirstRowHoldingIt) {
+  const struct {
+    const char* nombre;
+    TParticion bloques;
+    TLista desdeVacio;  // the target of the empty prefix's block by "a"
+    TLista desdeA;      // the target of a's first block by "b"
+  } casos[] = {
+      {"earlier block", {{"", "a"}, {"a", "b"}, {"ab"}}, {"", "a"}, {"a", "b"}},
+      {"later blocks", {{""}, {"b"}, {"A", "ab"}, {"a"}, {"ab"}}, {"A", "ab"}, {"A", "ab"}},
+      {"same block twice", {{"", "a", "a"}, {"ab", "b"}}, {"", "a", "a"}, {"ab", "b"}},
+  };
+  for (const auto& caso : casos) {
+    TAutomata a({"ab", "b"});  // states: "", a, ab, b
+    a.PonerBloques(caso.bloques);
+    const TFuncion f(a);
+    const TLista vacio = f.BloqueDeEstado("");
+    EXPECT_EQ(f.Transicion(vacio, "a"), caso.desdeVacio) << caso.nombre;
+    EXPECT_EQ(f.Transicion(f.BloqueDeEstado("a"), "b"), caso.desdeA) << caso.nombre;
+    EXPECT_EQ(f.BloqueDeEstado("a"), caso.desdeVacio) << caso.nombre;
+    EXPECT_TRUE(f.Acepta("ab")) << caso.nombre;
+  }
+}
+
 TEST(Funcion, QuotientTargetIsDecidedByTheFirstMemberWithASuccessor) {
   TAutomata aceptor({"aa", "ba", "bb"});  // states: "", a, aa, b, ba, bb
   aceptor.PonerBloques({{"", "aa"}, {"a", "b"}, {"ba"}, {"bb"}});

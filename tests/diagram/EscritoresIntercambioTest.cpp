@@ -126,3 +126,64 @@ TEST(EscritorJff, CoordinatesKeepTheDecimalPointUnderACommaLocale) {
   EXPECT_NE(jff.find("<x>150.2</x>"), std::string::npos) << jff;
   EXPECT_NE(tikz.find("(110.25,"), std::string::npos) << tikz;
 }
+
+namespace {
+
+// One state named `nombre`, at the origin of a 40-point picture.
+TDiagrama UnEstado(const std::string& nombre) {
+  TDiagrama d;
+  d.estados = {{nombre, {"&"}, false, false}};
+  return d;
+}
+
+TDisposicion UnNodo() {
+  TDisposicion p;
+  p.ancho = p.alto = 40;
+  p.estados = {{{20, 20}, 30, 30}};
+  return p;
+}
+
+// The text of the state node e0 as the TikZ document writes it, between its braces.
+std::string TextoNodoTikz(const std::string& nombre) {
+  const std::string tex = EscribirTikz(UnEstado(nombre), UnNodo());
+  const std::string inicio = "(e0) at (20.00,20.00) {";
+  const auto desde = tex.find(inicio);
+  if (desde == std::string::npos) return "<no node>\n" + tex;
+  const auto hasta = tex.find("};\n", desde);
+  return tex.substr(desde + inicio.size(), hasta - desde - inicio.size());
+}
+
+}  // namespace
+
+// Every control character, 0x1F the last of them, as \u00XX; the blank after them as itself.
+TEST(EscritorJson, EveryControlCharacterIsEscaped) {
+  for (int c = 1; c <= 0x20; ++c) {
+    const std::string json = EscribirJson(UnEstado(std::string("a") + static_cast<char>(c) + "b"));
+    static const char* kHex = "0123456789abcdef";
+    const std::string esperado = c == 0x20 ? "\"a b\"" : std::string("\"a\\u00") + kHex[c >> 4] + kHex[c & 0xF] + "b\"";
+    EXPECT_NE(json.find("\"nombre\": " + esperado), std::string::npos) << "byte " << c << "\n" << json;
+  }
+}
+
+// The characters LaTeX reads as commands, each escaped; control characters in caret
+// notation, their letter escaped again when it is special itself.
+TEST(EscritorTikz, SpecialCharactersOfLatexAreEscaped) {
+  const struct {
+    const char* nombre;
+    const char* tex;
+  } casos[] = {
+      {"q_1", "q\\_1"},
+      {"a\\b", "a\\textbackslash{}b"},
+      {"{x}", "\\{x\\}"},
+      {"$&#%", "\\$\\&\\#\\%"},
+      {"^~", "\\textasciicircum{}\\textasciitilde{}"},
+      {"a\xA0" "b", "a~b"},
+      {"\xF1", "\xC3\xB1"},
+      {"\x01", "\\textasciicircum{}A"},
+      {"\x1F", "\\textasciicircum{}\\_"},
+      {"\x1C", "\\textasciicircum{}\\textbackslash{}"},
+      {"\x7F", "\\textasciicircum{}?"},
+      {"\x81", "\\textbackslash{}x81"},
+  };
+  for (const auto& caso : casos) EXPECT_EQ(TextoNodoTikz(caso.nombre), caso.tex) << caso.nombre;
+}

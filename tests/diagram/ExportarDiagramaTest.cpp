@@ -1,6 +1,6 @@
 // Exporting a diagram by the file name's extension: every format written whole, any other
 // extension refused without touching the disk, a failed write reported.
-#include "app/ExportarDiagrama.h"
+#include "app/exportar/ExportarDiagrama.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "../results/CocienteAleatorio.h"
-#include "app/LecturaMealy.h"
+#include "app/muestras/LecturaMealy.h"
 #include "core/Automata.h"
 #include "diagram/DiagramaDeAutomata.h"
 #include "inference/AlgoritmoKC.h"

@@ -4,7 +4,7 @@
 // Properties: reading what the writer wrote gives the same samples (a round trip), and the
 // writer refuses nothing the reader gave.
 #include "Fuzz.h"
-#include "app/Abbadingo.h"
+#include "app/muestras/Abbadingo.h"
 
 namespace {
 

@@ -15,8 +15,8 @@
 #include <string_view>
 #include <vector>
 
-#include "app/Interaccion.h"
-#include "app/Muestra.h"
+#include "app/interaccion/Interaccion.h"
+#include "app/muestras/Muestra.h"
 #include "core/ArchivoTexto.h"
 #include "core/Automata.h"
 #include "results/DatosResultado.h"

@@ -8,11 +8,11 @@
 #include <memory>
 
 #include "Fuzz.h"
-#include "app/ComandoIncremental.h"
-#include "app/InteraccionKR.h"
-#include "app/MostrarAutomata1Logica.h"
-#include "app/Muestra.h"
-#include "app/Sesion.h"
+#include "app/comandos/ComandoIncremental.h"
+#include "app/interaccion/InteraccionKR.h"
+#include "app/ventanas/MostrarAutomata1Logica.h"
+#include "app/muestras/Muestra.h"
+#include "app/sesion/Sesion.h"
 #include "core/Utilidades.h"
 #include "inference/AlgoritmoKR.h"
 #include "inference/Incremental.h"

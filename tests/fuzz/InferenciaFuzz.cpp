@@ -9,10 +9,10 @@
 #include <memory>
 
 #include "Fuzz.h"
-#include "app/ElegirCotaSLogica.h"
-#include "app/MostrarAutomataDeterLogica.h"
-#include "app/MostrarAutomataLogica.h"
-#include "app/Sesion.h"
+#include "app/ventanas/ElegirCotaSLogica.h"
+#include "app/ventanas/MostrarAutomataDeterLogica.h"
+#include "app/ventanas/MostrarAutomataLogica.h"
+#include "app/sesion/Sesion.h"
 #include "inference/AlgoritmoIM1.h"
 #include "inference/AlgoritmoKR.h"
 #include "inference/BusquedaK.h"

@@ -7,10 +7,10 @@
 #include <random>
 
 #include "Fuzz.h"
-#include "app/ComandosMealy.h"
-#include "app/LecturaMealy.h"
-#include "app/MostrarMealyLogica.h"
-#include "app/Sesion.h"
+#include "app/comandos/ComandosMealy.h"
+#include "app/muestras/LecturaMealy.h"
+#include "app/ventanas/MostrarMealyLogica.h"
+#include "app/sesion/Sesion.h"
 #include "core/Utilidades.h"
 #include "inference/mealy/BusquedaMealy.h"
 #include "inference/mealy/ParSA.h"

@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "Fuzz.h"
-#include "app/Sesion.h"
+#include "app/sesion/Sesion.h"
 #include "core/Texto.h"
 
 namespace {

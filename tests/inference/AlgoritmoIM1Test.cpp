@@ -10,7 +10,7 @@
 
 #include "FuncionReferencia.h"
 #include "Referencia.h"
-#include "app/Muestra.h"
+#include "app/muestras/Muestra.h"
 #include "core/Automata.h"
 #include "core/Utilidades.h"
 #include "inference/ObservadorFusiones.h"

@@ -277,7 +277,7 @@ TEST(AlgoritmoKR, NamesInMixedCaseFollowTheTextListForm) {
       TAutomata a(muestra);
       TAutomata r(muestra);
       AlgoritmoKC(a, k, TModoInferencia::Silencioso);
-      referencia::KC(r, k, TModoInferencia::Silencioso);
+      referencia::KCListas(r, k, TModoInferencia::Silencioso);
       EXPECT_EQ(a.Bloques(), r.Bloques()) << muestra[0] << " k=" << k;
     }
   }

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "Referencia.h"
-#include "app/Muestra.h"
+#include "app/muestras/Muestra.h"
 #include "core/Automata.h"
 #include "core/Texto.h"
 #include "inference/AlgoritmoKR.h"

@@ -5,8 +5,8 @@
 #include <random>
 #include <set>
 
-#include "app/ComandosMealy.h"
-#include "app/LecturaMealy.h"
+#include "app/comandos/ComandosMealy.h"
+#include "app/muestras/LecturaMealy.h"
 #include "core/Texto.h"
 #include "inference/mealy/BusquedaMealy.h"
 

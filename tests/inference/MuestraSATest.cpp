@@ -4,7 +4,7 @@
 
 #include <stdexcept>
 
-#include "app/LecturaMealy.h"
+#include "app/muestras/LecturaMealy.h"
 #include "core/Automata.h"
 #include "inference/mealy/AutomataMealy.h"
 #include "inference/mealy/ParSA.h"

@@ -1,10 +1,12 @@
-// Referencia: KR and KC written step by step over text lists and transition tables, block
-// equality and linear scans included, as the oracle that the indexed algorithms must match
-// exactly (block order and order inside blocks); plus helpers to build acceptors.
+// Referencia: the oracles that the indexed algorithms must match exactly (block order and
+// order inside blocks): KR written step by step over text lists and transition tables,
+// block equality and linear scans included; KC from the partition it yields; plus helpers
+// to build acceptors.
 #pragma once
 
 #include <algorithm>
 #include <deque>
+#include <map>
 #include <random>
 #include <string>
 #include <utility>
@@ -99,7 +101,41 @@ inline void KR(TAutomata& a, int k, TModoInferencia modo, const TLista& muestra,
   a.ResultadoKR(std::move(bloques), muestra, kMarcaFinal);
 }
 
+// KC from what it yields, not from how the algorithm gets there: the states with fewer than
+// k symbols as singletons in state order, then one block per distinct k-symbol suffix with
+// its states in state order, the blocks in the order of their last state. Each state that
+// joins a block already started is traced, in state order, with the block's first state.
+// For names in one letter case, as every sample gives them.
 inline void KC(TAutomata& a, int k, TModoInferencia modo, std::vector<TFusionTrazada>* traza = nullptr) {
+  TParticion bloques;
+  TLista largos;
+  std::map<std::string, TLista> porSufijo;
+  std::map<std::string, std::size_t> ultimo;
+  const TLista estados = a.Estados();
+  for (std::size_t i = 0; i < estados.size(); ++i) {
+    const std::string& s = estados[i];
+    if (Simbolos(s, modo).size() < static_cast<std::size_t>(k)) {
+      bloques.push_back({s});
+      continue;
+    }
+    largos.push_back(s);
+    const std::string suf = SufijoDeSimbolos(s, k, modo);
+    TLista& bloque = porSufijo[suf];
+    if (!bloque.empty() && traza)
+      traza->push_back({bloque.front().empty() ? "&" : bloque.front(), s, "sufijo " + (suf.empty() ? "&" : suf)});
+    bloque.push_back(s);
+    ultimo[suf] = i;
+  }
+  std::vector<std::pair<std::size_t, std::string>> orden;
+  for (const auto& [suf, i] : ultimo) orden.emplace_back(i, suf);
+  std::sort(orden.begin(), orden.end());
+  for (const auto& [i, suf] : orden) bloques.push_back(porSufijo[suf]);
+  a.ResultadoKC(std::move(bloques), largos);
+}
+
+// KC as its text-list form states it, block scan and case-insensitive membership included:
+// the oracle where names mix letter case, which the closed form above does not cover.
+inline void KCListas(TAutomata& a, int k, TModoInferencia modo, std::vector<TFusionTrazada>* traza = nullptr) {
   TLista estados = a.Estados();
   TLista cortos;
   for (const auto& s : estados)

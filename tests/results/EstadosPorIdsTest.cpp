@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "../inference/Referencia.h"
-#include "app/MostrarAutomataLogica.h"
-#include "app/Sesion.h"
+#include "app/ventanas/MostrarAutomataLogica.h"
+#include "app/sesion/Sesion.h"
 #include "core/Automata.h"
 #include "core/ListaIndexada.h"
 #include "core/Texto.h"
@@ -187,7 +187,7 @@ TEST(EstadosPorIds, KRAndKCInMixedCaseMatchTheTextListReference) {
       TAutomata kc(muestra);
       TAutomata kcRef(muestra);
       AlgoritmoKC(kc, k, TModoInferencia::Silencioso);
-      referencia::KC(kcRef, k, TModoInferencia::Silencioso);
+      referencia::KCListas(kcRef, k, TModoInferencia::Silencioso);
       EXPECT_EQ(kc.Bloques(), kcRef.Bloques());
       EXPECT_EQ(kc.Estados().Lista(), kcRef.Estados().Lista());
     }

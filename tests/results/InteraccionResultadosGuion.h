@@ -9,10 +9,10 @@
 #include <string>
 
 #include "../app/InteraccionGuion.h"
-#include "app/GraficosLogica.h"
-#include "app/InteraccionResultados.h"
-#include "app/MostrarAutomataDeterLogica.h"
-#include "app/MostrarAutomataLogica.h"
+#include "app/ventanas/GraficosLogica.h"
+#include "app/interaccion/InteraccionResultados.h"
+#include "app/ventanas/MostrarAutomataDeterLogica.h"
+#include "app/ventanas/MostrarAutomataLogica.h"
 
 class TInteraccionResultadosGuion : public TInteraccionGuion, public virtual TInteraccionResultados {
  public:

@@ -1,5 +1,5 @@
 // Validation counts, the hit percentage and the chart's data.
-#include "app/GraficosLogica.h"
+#include "app/ventanas/GraficosLogica.h"
 
 #include <gtest/gtest.h>
 

@@ -9,8 +9,8 @@
 #include <sstream>
 
 #include "InteraccionResultadosGuion.h"
-#include "app/MostrarAutomata1Logica.h"
-#include "app/Sesion.h"
+#include "app/ventanas/MostrarAutomata1Logica.h"
+#include "app/sesion/Sesion.h"
 #include "core/Automata.h"
 #include "core/Utilidades.h"
 

@@ -17,7 +17,7 @@
 #include "InteraccionGuion.h"
 #include "soporte/Guion.h"
 #include "soporte/Soporte.h"
-#include "app/ExpresionAutomataLogica.h"
+#include "app/ventanas/ExpresionAutomataLogica.h"
 #include "automatas/AutomataFinito.h"
 #include "ui/CompararAutomatas.h"
 #include "ui/ExpresionAutomata.h"

@@ -11,7 +11,7 @@
 #include <new>
 #include <thread>
 
-#include "app/ErrorInternoEnCaja.h"
+#include "app/comandos/ErrorInternoEnCaja.h"
 #include "core/Cancelacion.h"
 #include "soporte/Guion.h"
 #include "soporte/Ventanas.h"

@@ -8,6 +8,7 @@
 #include "app/CompararAutomataLogica.h"
 #include "app/ExpresionAutomataLogica.h"
 #include "app/InteraccionResultados.h"
+#include "app/objetivos/FlujosObjetivo.h"
 #include "app/MostrarAutomataFinitoLogica.h"
 #include "automatas/InformeAutomata.h"
 #include "automatas/LecturaAutomata.h"
@@ -68,6 +69,7 @@ void OperacionAutomataClick(TOperacionAutomata operacion, const TAutomataVentana
     case TOperacionAutomata::Comparar: return BotonCompararClick(origen, interaccion);
     case TOperacionAutomata::Expresion: return BotonExpresionClick(origen, interaccion);
     case TOperacionAutomata::Cadenas: return BotonCadenasClick(origen, interaccion);
+    case TOperacionAutomata::ValidarConEtiquetas: ValidarConEtiquetasClick(origen, interaccion); return;
   }
 }
 

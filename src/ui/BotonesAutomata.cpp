@@ -19,6 +19,9 @@ void AnadirBotonesAutomata(QWidget* ventana, QBoxLayout* columna, std::function<
       {"BotonExpresion", "Expresión regular", "El lenguaje como expresión regular", TOperacionAutomata::Expresion},
       {"BotonCadenas", "Cadenas...", "Las primeras cadenas aceptadas y cuántas hay de cada longitud",
        TOperacionAutomata::Cadenas},
+      {"BotonValidarEtiquetas", "Validar con etiquetas",
+       "Exactitud, matriz de confusión y cadenas mal clasificadas en un test etiquetado (por el objetivo, si lo hay)",
+       TOperacionAutomata::ValidarConEtiquetas},
   };
   for (const auto& b : botones) {
     auto* boton = CrearBoton(ventana, b.nombre, QString::fromUtf8(b.texto), QString::fromUtf8(b.pista));

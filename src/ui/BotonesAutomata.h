@@ -10,6 +10,7 @@ class QBoxLayout;
 class QWidget;
 
 // Adds "Minimizar" (BotonMinimizar), "Comparar..." (BotonComparar), "Expresión regular"
-// (BotonExpresion) and "Cadenas..." (BotonCadenas) to `columna`, children of `ventana`; each
+// (BotonExpresion), "Cadenas..." (BotonCadenas) and "Validar con etiquetas"
+// (BotonValidarEtiquetas) to `columna`, children of `ventana`; each
 // calls `accion` with its operation.
 void AnadirBotonesAutomata(QWidget* ventana, QBoxLayout* columna, std::function<void(TOperacionAutomata)> accion);

@@ -7,6 +7,7 @@
 #include "app/FlujosMuestra.h"
 #include "app/GraficosLogica.h"
 #include "app/InteraccionResultados.h"
+#include "app/Muestra.h"
 #include "app/TextosProgreso.h"
 #include "core/ArchivoTexto.h"
 
@@ -49,6 +50,9 @@ bool ElegirMuestraValidacion(TInteraccion& interaccion, TLista& muestraValidacio
     interaccion.Mensaje(lectura.error, TIcono::Error, TBotones::Ok);
     return false;
   }
+  // "&" writes the empty string in test files as in every sample file
+  for (auto& linea : lectura.lineas)
+    if (linea == kCadenaVacia) linea.clear();
   muestraValidacion = std::move(lectura.lineas);
   return true;
 }

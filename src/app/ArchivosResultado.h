@@ -24,7 +24,8 @@ TDialogoArchivo DialogoInforme();
 // the error box "El archivo especificado no tiene extensión correcta", false, nothing
 // changes. A file that cannot be read: the file layer's message in an error box, false.
 // Otherwise `muestraValidacion` is replaced by the file's lines exactly as read (not
-// lowercased, "&" kept as "&", an empty line being the empty string); the result is true.
+// lowercased; a line that is exactly "&" and an empty line are both the empty string); the
+// result is true.
 bool ElegirMuestraValidacion(TInteraccion& interaccion, TLista& muestraValidacion);
 
 // Asks where to save `informe` and writes it there in Windows-1252, each line ended by

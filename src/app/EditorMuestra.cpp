@@ -16,14 +16,21 @@ TLista::iterator Buscar(TLista& lista, const std::string& texto) {
 
 void TEditorMuestra::FormShow() { BotonCancelarClick(); }
 
-void TEditorMuestra::PonerLinea(const std::string& texto) { m_linea = texto.substr(0, kLongitudMaxima); }
+void TEditorMuestra::PonerLinea(const std::string& texto) {
+  m_linea = texto.substr(0, kLongitudMaxima);
+  m_aviso = texto.size() > kLongitudMaxima
+                ? "Se ha cortado a " + std::to_string(kLongitudMaxima) + " caracteres"
+                : std::string();
+}
 
 void TEditorMuestra::ElegirEntrada(std::size_t indice) {
   if (indice < m_entradas.size()) m_linea = m_entradas[indice];
 }
 
 bool TEditorMuestra::BotonInsertarClick() {
-  const bool anadir = !m_linea.empty() && Buscar(m_entradas, m_linea) == m_entradas.end();
+  const auto igual = m_linea.empty() ? m_entradas.end() : Buscar(m_entradas, m_linea);
+  m_aviso = igual != m_entradas.end() ? *igual + " ya est\xE1 en la muestra" : std::string();
+  const bool anadir = !m_linea.empty() && igual == m_entradas.end();
   if (anadir) m_entradas.push_back(m_linea);
   m_linea.clear();
   return anadir;
@@ -39,4 +46,5 @@ bool TEditorMuestra::BotonBorrarClick() {
 void TEditorMuestra::BotonCancelarClick() {
   m_entradas.clear();
   m_linea.clear();
+  m_aviso.clear();
 }

@@ -15,7 +15,8 @@ class TEditorMuestra {
   // FormShow: empties the list and the edit line, so every new sample starts empty.
   void FormShow();
 
-  // The user's text in the edit line (Windows-1252); anything beyond 25 characters is cut.
+  // The user's text in the edit line (Windows-1252); anything beyond 25 characters is cut,
+  // and Aviso then says so.
   void PonerLinea(const std::string& texto);
   const std::string& Linea() const { return m_linea; }
 
@@ -38,7 +39,13 @@ class TEditorMuestra {
   // The entries in the order they were added: what "Aceptar" hands to the main window.
   const TLista& Entradas() const { return m_entradas; }
 
+  // Why the last edit did not do all the user asked, for a line under the list (empty when
+  // it did): "Se ha cortado a 25 caracteres", or, when "Añadir" refused the line as an
+  // entry already listed, "ab ya está en la muestra" (the entry as listed).
+  const std::string& Aviso() const { return m_aviso; }
+
  private:
   TLista m_entradas;
   std::string m_linea;
+  std::string m_aviso;
 };

@@ -5,13 +5,66 @@
 #include <cstdlib>
 
 #include "app/ComandosKR.h"
+#include "app/FlujosMuestra.h"
 #include "app/Interaccion.h"
 #include "app/InteraccionResultados.h"
 #include "app/Sesion.h"
 #include "app/TextosProgreso.h"
+#include "core/ArchivoTexto.h"
 #include "core/Automata.h"
 #include "inference/AlgoritmoIM1.h"
 #include "inference/AlgoritmoKR.h"
+
+namespace {
+
+// A CSV field, quoted when it must be.
+std::string Campo(const std::string& texto) {
+  const bool comillas = texto.find_first_of(";\"\r\n") != std::string::npos ||
+                        (!texto.empty() && (texto.front() == ' ' || texto.back() == ' '));
+  if (!comillas) return texto;
+  std::string campo = "\"";
+  for (char c : texto) campo += c == '"' ? std::string("\"\"") : std::string(1, c);
+  return campo + "\"";
+}
+
+std::string Linea(const std::vector<std::string>& campos) {
+  std::string linea;
+  for (std::size_t i = 0; i < campos.size(); ++i) linea += (i ? ";" : "") + Campo(campos[i]);
+  return linea;
+}
+
+}  // namespace
+
+TLista TFexplorarKLogica::LineasTabla() const {
+  TLista lineas{Linea(Columnas())};
+  for (std::size_t fila = 0; fila < m_filas.size(); ++fila) lineas.push_back(Linea(TextosDeFila(fila)));
+  return lineas;
+}
+
+bool TFexplorarKLogica::GuardarTablaClick(TInteraccion& interaccion) const {
+  if (m_filas.empty()) {
+    interaccion.Mensaje("No hay filas que guardar", TIcono::Error, TBotones::Ok);
+    return false;
+  }
+  TDialogoArchivo dialogo;
+  dialogo.titulo = "Guardar tabla";
+  dialogo.filtro = "Tabla CSV (*.csv)|*.csv";
+  dialogo.extensionPorDefecto = "csv";
+  const auto elegido = interaccion.ElegirArchivoGuardar(dialogo);
+  if (!elegido) return false;
+  const std::string error = EscribirArchivoTexto(ConExtensionPorDefecto(*elegido, "csv"), LineasTabla());
+  if (error.empty()) return true;
+  interaccion.Mensaje(error, TIcono::Error, TBotones::Ok);
+  return false;
+}
+
+TDialogoArchivo TFexplorarKLogica::DialogoGrafico() {
+  TDialogoArchivo dialogo;
+  dialogo.titulo = "Guardar gr\xE1" "fico";
+  dialogo.filtro = "Imagen PNG (*.png)|*.png|Imagen SVG (*.svg)|*.svg";
+  dialogo.extensionPorDefecto = "png";
+  return dialogo;
+}
 
 TFexplorarKLogica::TFexplorarKLogica(const TSesion& sesion)
     : m_muestras{sesion.MuestraPositiva, sesion.MuestraNegativa, sesion.MuestraTest} {}

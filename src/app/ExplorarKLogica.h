@@ -11,6 +11,7 @@
 
 #include "app/BarridoK.h"
 #include "app/Cierre.h"
+#include "app/Interaccion.h"
 
 class TInteraccion;
 class TInteraccionResultados;
@@ -58,6 +59,17 @@ class TFexplorarKLogica {
   // Accepted test strings ("KR test") and accepted negatives ("KR negativos") by
   // parameter, per algorithm, each only when that sample is loaded.
   std::vector<TLinea> LineasAceptados() const;
+  // The table as a CSV file holds it: the columns, then one line per row, fields separated
+  // by ";" (a decimal comma stays unambiguous), a field holding ";", a quote or blanks at its
+  // ends written between quotes with its quotes doubled. Windows-1252.
+  TLista LineasTabla() const;
+  // "Guardar tabla...": asks where to save LineasTabla (CSV files; a name without extension
+  // gets ".csv") and writes it with CR LF. False when cancelled, when there is no row (the
+  // error box "No hay filas que guardar", no dialog) or on a write failure (its message).
+  bool GuardarTablaClick(TInteraccion& interaccion) const;
+  // The save dialog of "Guardar gráfico...": PNG or SVG pictures, PNG first.
+  static TDialogoArchivo DialogoGrafico();
+
   // The horizontal axis title: "k", or "S" for IM1.
   std::string TituloEjeX() const { return m_seleccion == TSeleccion::IM1Levine ? "S" : "k"; }
 

@@ -30,7 +30,8 @@ const std::vector<TFormatoDiagrama>& FormatosDiagrama() {
   static const std::vector<TFormatoDiagrama> formatos = {
       {"dot", "Graphviz DOT", [](const TDiagrama& d) { return EscribirDot(d); }, false},
       {"svg", "Imagen SVG", [](const TDiagrama& d) { return Renderizar(d, "svg"); }},
-      {"png", "Imagen PNG", [](const TDiagrama& d) { return Renderizar(d, "png"); }},
+      // twice Graphviz's 96 dots per inch, sharp enough for slides and printing
+      {"png", "Imagen PNG", [](const TDiagrama& d) { return Renderizar(d, "png", 2); }},
       {"tex", "LaTeX TikZ", [](const TDiagrama& d) { return EscribirTikz(d, Disponer(d)); }},
       {"json", "Aut\xF3mata JSON", [](const TDiagrama& d) { return EscribirJson(d); }, false},
       {"jff", "JFLAP", [](const TDiagrama& d) { return EscribirJff(d, Disponer(d)); }},

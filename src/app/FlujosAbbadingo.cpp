@@ -27,6 +27,13 @@ void Error(TInteraccion& interaccion, const std::string& texto) {
   interaccion.Mensaje(texto, TIcono::Error, TBotones::Ok);
 }
 
+// The count of each kind of an Abbadingo file, after what was done with it.
+std::string Cuentas(const std::string& hecho, const TMuestrasAbbadingo& muestras) {
+  return hecho + " positivas: " + std::to_string(muestras.positiva.size()) +
+         ", negativas: " + std::to_string(muestras.negativa.size()) +
+         ", test: " + std::to_string(muestras.test.size());
+}
+
 }  // namespace
 
 TDialogoArchivo DialogoAbbadingo(const std::string& titulo) {
@@ -38,14 +45,15 @@ TDialogoArchivo DialogoAbbadingo(const std::string& titulo) {
   return dialogo;
 }
 
-bool TomarMuestrasAbbadingo(TSesion& sesion, TInteraccion& interaccion, const TMuestrasAbbadingo& muestras) {
+bool TomarMuestrasAbbadingo(TSesion& sesion, TInteraccion& interaccion, const TMuestrasAbbadingo& muestras,
+                            const std::string& archivo) {
   std::optional<TTipoMuestra> mostrar;
   // the last kind taken is the one shown, so the positive sample goes last
   auto grupos = Grupos(muestras);
   for (auto g = grupos.rbegin(); g != grupos.rend(); ++g) {
     if (g->second->empty()) continue;
     sesion.ElegirTipo(g->first);
-    sesion.DarValoresSegunTipo(*g->second, interaccion);
+    if (sesion.DarValoresSegunTipo(*g->second, interaccion)) sesion.MarcarGuardada(g->first, archivo);
     mostrar = g->first;
   }
   return mostrar.has_value();
@@ -68,7 +76,9 @@ bool ImportarClick(TSesion& sesion, TInteraccion& interaccion) {
     Error(interaccion, error);
     return false;
   }
-  return TomarMuestrasAbbadingo(sesion, interaccion, muestras);
+  if (!TomarMuestrasAbbadingo(sesion, interaccion, muestras, RutaVisible(*ruta))) return false;
+  interaccion.Mensaje(Cuentas("Cadenas le\xED" "das del archivo Abbadingo:", muestras), TIcono::Informacion, TBotones::Ok);
+  return true;
 }
 
 bool ExportarClick(TSesion& sesion, TInteraccion& interaccion) {
@@ -79,12 +89,16 @@ bool ExportarClick(TSesion& sesion, TInteraccion& interaccion) {
   }
   const auto elegido = interaccion.ElegirArchivoGuardar(DialogoAbbadingo("Exportar"));
   if (!elegido) return false;
-  const std::string error =
-      EscribirArchivoAbbadingo(ConExtensionPorDefecto(*elegido, kExtensionAbbadingo), muestras);
+  const std::string ruta = ConExtensionPorDefecto(*elegido, kExtensionAbbadingo);
+  const std::string error = EscribirArchivoAbbadingo(ruta, muestras);
   if (!error.empty()) {
     Error(interaccion, error);
     return false;
   }
+  for (const auto& [tipo, lista] : Grupos(muestras))
+    if (!lista->empty()) sesion.MarcarGuardada(tipo, RutaVisible(ruta));
+  interaccion.Mensaje(Cuentas("Cadenas escritas en el archivo Abbadingo:", muestras), TIcono::Informacion,
+                      TBotones::Ok);
   return true;
 }
 

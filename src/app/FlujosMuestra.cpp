@@ -10,6 +10,8 @@
 
 namespace {
 
+constexpr const char* kFiltroTodos = "|Todos los archivos (*)|*";
+
 // Position of the dot that starts the file name's extension, or npos when it has none.
 std::size_t PuntoDeExtension(const std::string& ruta) {
   const std::size_t barra = ruta.find_last_of('/');
@@ -31,7 +33,10 @@ std::optional<std::string> ElegirArchivoMuestra(const TSesion& sesion, TInteracc
                                                 const std::string& titulo, bool abriendo,
                                                 Elegir elegir) {
   const std::string extension = DatosTipoMuestra(sesion.Tipo()).extension;
-  const auto elegido = elegir(DialogoMuestra(sesion.Tipo(), titulo));
+  TDialogoArchivo dialogo = DialogoMuestra(sesion.Tipo(), titulo);
+  // opening also lists every file: "M.POS" is no "*.pos" where names keep their case
+  if (abriendo) dialogo.filtro += kFiltroTodos;
+  const auto elegido = elegir(dialogo);
   if (!elegido) return std::nullopt;
   // any existing file is taken as named: a device such as /dev/null is not "/dev/null.pos"
   std::error_code error;
@@ -95,7 +100,9 @@ bool TomarMuestraLeida(TSesion& sesion, const TLecturaTexto& lectura, TInteracci
     return false;
   }
   sesion.PonerMemo(lectura.lineas);
-  return sesion.DarValoresSegunTipo(lectura.lineas, interaccion, lectura.nombre, lectura.soloMarca);
+  if (!sesion.DarValoresSegunTipo(lectura.lineas, interaccion, lectura.nombre, lectura.soloMarca)) return false;
+  sesion.MarcarGuardada(sesion.Tipo(), lectura.nombre);
+  return true;
 }
 
 bool AbrirArchivoMuestra(TSesion& sesion, TInteraccion& interaccion, const std::string& ruta) {
@@ -123,6 +130,7 @@ bool GuardarMuestraComo(TSesion& sesion, TInteraccion& interaccion) {
     Error(interaccion, error);
     return false;
   }
+  sesion.MarcarGuardada(sesion.Tipo(), RutaVisible(*ruta));
   return true;
 }
 
@@ -132,6 +140,11 @@ void CrearMuestra(TSesion& sesion, TInteraccion& interaccion) {
   const auto lineas = sesion.Tipo() == TTipoMuestra::TipoM_SA ? interaccion.EditarMuestraSA()
                                                              : interaccion.EditarMuestra();
   if (lineas) sesion.DarValoresSegunTipo(*lineas, interaccion);
+}
+
+bool PuedeSalir(const TSesion& sesion, TInteraccion& interaccion) {
+  if (!sesion.HayMuestrasSinGuardar()) return true;
+  return interaccion.Mensaje(kSalirSinGuardar, TIcono::Pregunta, TBotones::SiNo) == TRespuesta::Si;
 }
 
 void BotonAbrirClick(TSesion& sesion, TInteraccion& interaccion) {

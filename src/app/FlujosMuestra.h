@@ -36,7 +36,8 @@ bool TieneExtension(const std::string& ruta, const std::string& extension);
 // The sample kind whose extension `ruta` has (letter case ignored), if any.
 std::optional<TTipoMuestra> TipoPorExtension(const std::string& ruta);
 
-// "&Abrir...": asks for a file of the checked kind; a name without extension that is not an
+// "&Abrir...": asks for a file of the checked kind (the dialog's filter also offers
+// "Todos los archivos (*)" after the four kinds); a name without extension that is not an
 // existing file (of any sort: /dev/null is taken as named) gets the kind's extension. Cancel: nothing happens. A file of
 // another extension: "El archivo especificado no tiene extensión correcta" and nothing is
 // loaded. A file that cannot be read or decoded: the file layer's message, nothing changes.
@@ -73,6 +74,14 @@ void MostrarMuestraEnVisor(TSesion& sesion);
 // "&Nueva...": the situation/action editor for TipoM_SA, the sample editor otherwise; on
 // "Aceptar" its lines go to DarValoresSegunTipo, on "Cancelar" nothing is taken.
 void CrearMuestra(TSesion& sesion, TInteraccion& interaccion);
+
+// The question before quitting with samples that were typed and never saved.
+inline constexpr const char* kSalirSinGuardar = "Hay muestras sin guardar. \xBF" "Desea salir?";
+
+// "&Salir" and the window's close box: true (quit) when every sample of the session was
+// opened or saved since it was last taken; otherwise asks kSalirSinGuardar (question, Sí/No)
+// and answers true only for Sí.
+bool PuedeSalir(const TSesion& sesion, TInteraccion& interaccion);
 
 // The four sample buttons: the sound "Command.wav", then the command above.
 void BotonAbrirClick(TSesion& sesion, TInteraccion& interaccion);

@@ -2,6 +2,8 @@
 // the partition after it and the quotient automaton of that partition.
 #pragma once
 
+#include <cstddef>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -12,14 +14,23 @@
 // One step: the merge and the partition it leaves. Step 0 has no merge.
 struct TPasoFusion {
   TFusionTrazada Fusion;
-  std::string Frase;     // the cause as a sentence, Windows-1252
+  std::string Frase;     // the cause as a sentence, Windows-1252 (blocks named by their place)
   TParticion Particion;  // after the merge: blocks in their order, the joined one last
 };
 
-// The cause of `fusion` as a sentence ("b$ y ab$ son ejemplos de la muestra", "los sucesores
-// por 'a' de un mismo bloque deben unirse", "predecesores por 'b' con el mismo sufijo 'ab'
-// (k = 2)"...); k is the run's parameter. An unknown cause is given as written.
-std::string FraseDeCausa(const TFusionTrazada& fusion, int k);
+// The cause of `fusion` as a sentence, read from its data (never from its text): it names
+// the two blocks joined and the states the rule reads, each block as `bloque` writes the
+// block holding a state ("q2 = {a, aa}"; empty when no block holds it, then the state is
+// named alone). For example "q2 = {a} y q5 = {aa}: a y aa son los sucesores por 'b' de ab y
+// aab, que ya est\xE1n en un mismo bloque, q3 = {ab, aab}, y deben unirse"; k is the run's.
+using TTextoBloque = std::function<std::string(const std::string& estado)>;
+std::string FraseDeCausa(const TFusionTrazada& fusion, int k, const TTextoBloque& bloque);
+
+// The name of the rule of a cause, for a tip ("Regla hacia delante (determinismo)").
+std::string NombreRegla(TReglaFusion regla);
+
+// "q" + n + " = " + the block's set text ("q2 = {a, aa}", the empty name as "&").
+std::string TextoBloque(std::size_t numero, const TLista& bloque);
 
 // Applies one merge to `bloques`: removes the blocks of its two states and appends the first
 // followed by the second. Returns false, leaving `bloques` as it was, when a state is unknown

@@ -3,6 +3,7 @@
 #include "app/PasoAPasoLogica.h"
 
 #include <algorithm>
+#include <optional>
 #include <set>
 #include <unordered_map>
 
@@ -42,7 +43,7 @@ std::string TextoPar(const std::string& simbolo) {
 }
 
 void EtiquetasMealy(TDiagrama& diagrama) {
-  diagrama.anchoSimbolo = 4;
+  diagrama.paresSA = true;
   for (auto& arista : diagrama.transiciones) {
     arista.etiqueta.clear();
     for (const auto& simbolo : arista.simbolos)
@@ -63,9 +64,59 @@ TFpasoAPasoLogica::TFpasoAPasoLogica(TRepeticion repeticion, const std::string& 
   std::sort(m_estadosResultado.begin(), m_estadosResultado.end());
   for (std::size_t i = 0; i < m_estados.size(); ++i) m_indice.emplace(m_estados[i], i);
   m_particion = ParticionUnitaria(m_estados);
-  Mover(UltimoPaso());
+  // every step's sentence from the partition before it, in one replay
+  m_frases.reserve(m_repeticion.Pasos.size());
+  m_cambia.reserve(m_repeticion.Pasos.size());
+  for (; m_actual < UltimoPaso(); ++m_actual) {
+    const TFusionTrazada& fusion = m_repeticion.Pasos[m_actual];
+    m_frases.push_back(FraseDeCausa(fusion, m_repeticion.K, [&](const std::string& enTraza) {
+      return BloqueEnCociente(m_particion, Estado(enTraza));
+    }));
+    bool cambia = true;
+    for (const std::string* estado : {&fusion.Primero, &fusion.Segundo}) {
+      const std::size_t b = BloqueDe(m_particion, Estado(*estado));
+      cambia = cambia && b < m_particion.size() &&
+               std::any_of(m_particion[b].begin(), m_particion[b].end(), [&](const std::string& e) { return EnResultado(e); });
+    }
+    m_cambia.push_back(cambia ? 1 : 0);
+    if (m_actual + 1 == UltimoPaso()) m_antes = m_particion;
+    AplicarFusion(m_particion, fusion);
+  }
   m_llega = CalcularLlegada();
   Mover(0);
+}
+
+bool TFpasoAPasoLogica::EnResultado(const std::string& estado) const {
+  return std::binary_search(m_estadosResultado.begin(), m_estadosResultado.end(), estado);
+}
+
+std::string TFpasoAPasoLogica::BloqueEnCociente(const TParticion& particion, const std::string& estado) const {
+  const std::size_t b = BloqueDe(particion, estado);
+  if (b == particion.size()) return std::string();
+  // a block's place in the quotient: among the blocks with states drawn, by their first state
+  const auto primero = [&](const TLista& bloque) {
+    std::size_t menor = m_indice.size();
+    bool dibujado = false;
+    for (const auto& e : bloque) {
+      if (!EnResultado(e)) continue;
+      dibujado = true;
+      if (const auto i = m_indice.find(e); i != m_indice.end()) menor = std::min(menor, i->second);
+    }
+    return dibujado ? std::optional<std::size_t>(menor) : std::nullopt;
+  };
+  const auto propio = primero(particion[b]);
+  if (!propio) {
+    TLista nombres;
+    for (const auto& e : particion[b]) nombres.push_back(NombreEnTraza(e));
+    return ConjuntoATexto(nombres);
+  }
+  std::size_t numero = 0;
+  for (std::size_t c = 0; c < particion.size(); ++c)
+    if (const auto otro = primero(particion[c]); c != b && otro && (*otro < *propio || (*otro == *propio && c < b))) ++numero;
+  TLista dibujados;
+  for (const auto& e : particion[b])
+    if (EnResultado(e)) dibujados.push_back(e);
+  return TextoBloque(numero, dibujados);
 }
 
 bool TFpasoAPasoLogica::CalcularLlegada() const {
@@ -135,13 +186,28 @@ std::string TFpasoAPasoLogica::TextoPaso() const {
     texto += "aceptor de prefijos";
   else
     texto += "se unen " + FusionActual().Primero + " y " + FusionActual().Segundo;
-  const std::size_t bloques = Particion().size();
+  // the blocks the quotient draws: KR's end-marked states stay out of it
+  const std::size_t bloques = BloquesCociente().size();
   return texto + " (" + std::to_string(bloques) + (bloques == 1 ? " bloque)" : " bloques)");
 }
 
 std::string TFpasoAPasoLogica::FraseDePaso(std::size_t paso) const {
   if (paso == 0) return "Cada estado del aceptor de prefijos forma su propio bloque.";
-  return "Causa: " + FraseDeCausa(m_repeticion.Pasos[std::min(paso, UltimoPaso()) - 1], m_repeticion.K) + ".";
+  const std::size_t i = std::min(paso, UltimoPaso()) - 1;
+  std::string frase = "Causa: " + m_frases[i] + ".";
+  if (!m_cambia[i])
+    frase += m_repeticion.MarcaKR ? " El cociente no cambia: los ejemplos marcados con $ no forman parte del resultado."
+                                  : " El cociente no cambia: un bloque unido no forma parte del resultado.";
+  return frase;
+}
+
+std::string TFpasoAPasoLogica::ReglaDePaso(std::size_t paso) const {
+  if (paso == 0) return std::string();
+  return NombreRegla(m_repeticion.Pasos[std::min(paso, UltimoPaso()) - 1].Detalle.Regla);
+}
+
+bool TFpasoAPasoLogica::CambiaCociente(std::size_t paso) const {
+  return paso == 0 || m_cambia[std::min(paso, UltimoPaso()) - 1] != 0;
 }
 
 TLista TFpasoAPasoLogica::ListaPasos() const {

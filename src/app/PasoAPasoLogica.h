@@ -67,12 +67,20 @@ class TFpasoAPasoLogica {
   int IntervaloMs() const;
 
   // What the window shows at the current step (Windows-1252 texts).
-  // "Paso 3 de 9: se unen b y ab (10 bloques)"; step 0 names the acceptor.
+  // "Paso 3 de 9: se unen b y ab (10 bloques)"; step 0 names the acceptor. The blocks
+  // counted are the quotient's states as drawn (BloquesCociente: KR's end marks stay out).
   std::string TextoPaso() const;
   // The cause as a sentence; at step 0 what the acceptor is. FraseDePaso: the same for any
   // step (at most the last).
+  // The blocks are named as the quotient of the step before numbers them; a merge that
+  // leaves the quotient as it was (a block joined holds none of its states, as KR's marked
+  // examples) says so.
   std::string Frase() const { return FraseDePaso(m_actual); }
   std::string FraseDePaso(std::size_t paso) const;
+  // The name of the rule of a step's cause, for a tip; empty at step 0.
+  std::string ReglaDePaso(std::size_t paso) const;
+  // Whether the merge of a step (after 0) changes the quotient.
+  bool CambiaCociente(std::size_t paso) const;
   // The list of steps, one line each: "0. Aceptor de prefijos", "3. b + ab: ...".
   TLista ListaPasos() const;
   // The acceptor's drawing (the same at every step) and how each of its states looks now.
@@ -99,6 +107,10 @@ class TFpasoAPasoLogica {
   // that only two partitions are ever kept, whatever the number of steps.
   void Mover(std::size_t paso);
   bool CalcularLlegada() const;
+  // The block of `particion` holding `estado` as the quotient names it ("q2 = { a, aa }"),
+  // without number when none of its states is drawn; empty when no block holds it.
+  std::string BloqueEnCociente(const TParticion& particion, const std::string& estado) const;
+  bool EnResultado(const std::string& estado) const;
 
   std::string m_caption;
   TRepeticion m_repeticion;
@@ -110,6 +122,8 @@ class TFpasoAPasoLogica {
   TParticion m_bloquesResultado;                // the result's partition as the run left it
   std::vector<std::string> m_estadosResultado;  // the states the result's blocks hold, sorted
   std::unordered_map<std::string, std::size_t> m_indice;  // acceptor state -> its position
+  std::vector<std::string> m_frases;  // the sentence of each merge
+  std::vector<char> m_cambia;         // whether each merge changes the quotient
   std::size_t m_actual = 0;
   bool m_reproduciendo = false;
   int m_velocidad = 3;

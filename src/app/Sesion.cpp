@@ -121,6 +121,22 @@ const TLista& TSesion::MuestraDelTipo(TTipoMuestra tipo) const {
   return MuestraPositiva;
 }
 
+bool TSesion::SinGuardar(TTipoMuestra tipo) const { return m_sinGuardar.at(Indice(tipo)); }
+
+const std::string& TSesion::ArchivoDelTipo(TTipoMuestra tipo) const { return m_archivos.at(Indice(tipo)); }
+
+void TSesion::MarcarGuardada(TTipoMuestra tipo, std::string archivo) {
+  m_sinGuardar.at(Indice(tipo)) = false;
+  m_archivos.at(Indice(tipo)) = std::move(archivo);
+  Avisar();
+}
+
+bool TSesion::HayMuestrasSinGuardar() const {
+  for (bool sinGuardar : m_sinGuardar)
+    if (sinGuardar) return true;
+  return false;
+}
+
 void TSesion::MostrarMuestraActual() {
   MostrarMuestraDelTipo(m_tipo, m_memo);
   Avisar();
@@ -150,6 +166,8 @@ bool TSesion::DarValoresSegunTipo(const TLista& lineas, TInteraccion& interaccio
   switch (m_tipo) {
     case TTipoMuestra::TipoM_SA:
       CargarMuestraSA(MuestraSA, lineas);
+      m_sinGuardar[Indice(m_tipo)] = true;
+      m_archivos[Indice(m_tipo)].clear();
       MostrarMuestraActual();
       HabilitarOpcionesSA();
       return true;
@@ -173,6 +191,8 @@ bool TSesion::DarValoresSegunTipo(const TLista& lineas, TInteraccion& interaccio
     case TTipoMuestra::TipoM_Test: CargarMuestra(MuestraTest, lineas); break;
     case TTipoMuestra::TipoM_SA: break;
   }
+  m_sinGuardar[Indice(m_tipo)] = true;
+  m_archivos[Indice(m_tipo)].clear();
   MostrarMuestraActual();
   if (m_tipo == TTipoMuestra::TipoM_Pos) HabilitarOpciones();
   return true;

@@ -154,6 +154,16 @@ class TSesion {
   // The list of the checked kind (MuestraPositiva, MuestraNegativa, MuestraTest or MuestraSA).
   const TLista& MuestraDelTipo(TTipoMuestra tipo) const;
 
+  // Where the sample of each kind stands since it was taken. A sample taken by
+  // DarValoresSegunTipo is unsaved and has no file until MarcarGuardada names the file it was
+  // read from or written to (Windows-1252, as messages name files).
+  bool SinGuardar(TTipoMuestra tipo) const;
+  const std::string& ArchivoDelTipo(TTipoMuestra tipo) const;
+  void MarcarGuardada(TTipoMuestra tipo, std::string archivo);
+  // True when some kind's sample was taken (typed, or opened and then replaced by a typed
+  // one) and not saved since: quitting then asks first.
+  bool HayMuestrasSinGuardar() const;
+
   // Registers the one callback run after every change made through the methods above
   // (not after direct writes to the public lists). Pass an empty function to stop.
   void AlCambiar(std::function<void()> avisar) { m_alCambiar = std::move(avisar); }
@@ -168,5 +178,7 @@ class TSesion {
   TVarianteKC m_varianteKC = TVarianteKC::TipoKC_N;
   std::array<bool, 5> m_habilitado{};  // indexed by TAlgoritmo
   TLista m_memo;
+  std::array<bool, 4> m_sinGuardar{};         // indexed by TTipoMuestra
+  std::array<std::string, 4> m_archivos;      // indexed by TTipoMuestra
   std::function<void()> m_alCambiar;
 };

@@ -11,13 +11,15 @@
 //  - IM1: Bloques is the merged partition of Estados; nothing else changes.
 //  - SKR and SKC run KR and KC on a Mealy acceptor, with the same outcome.
 //
-// Storage. A sample of single-character symbols is kept as a prefix trie in flat arrays:
-// a state is an id (its rank in Estados as built), with its parent, symbol, depth and the
-// sample line whose first characters spell its name. Names are written only when asked
-// for, so the acceptor of a long example takes memory linear in the example. Estados()
-// and Bloques() give the names as text lists, built on first use; the algorithms and
-// reports that must scale read the ids (IdsDeBloques, Nombre, Sucesor...) instead.
-// A Mealy acceptor, whose symbols are pair tokens, keeps its names as texts.
+// Storage. The acceptor is a prefix trie of symbol ids kept in flat arrays, whatever the
+// symbols are: a state is an id (its rank in Estados as built), with its parent, symbol,
+// the length of its name and a line whose first characters spell that name. A normal
+// sample's symbols are its characters and the lines are the sample's; a Mealy sample's
+// symbols are its pair tokens, interned as ids of the alphabet, and the lines are its
+// sequences written out. Names are written only when asked for, so the acceptor of a long
+// example takes memory linear in the example. Estados() and Bloques() give the names as text
+// lists, built on first use; the algorithms and reports that must scale read the ids
+// (IdsDeBloques, Nombre, Sucesor...) instead.
 // Grids and set texts of an acceptor are drawn by results/RejillaAceptor and the windows.
 #pragma once
 
@@ -26,6 +28,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -49,10 +52,13 @@ class TAutomata {
   static constexpr TIdEstado kSinEstado = ~TIdEstado{0};
 
   // Builds the acceptor of `muestra`. Normal: each line's characters are its symbols.
-  // Mealy: the states come from `tokens` (each pair token followed by "/", "*" closing a
-  // sequence, "$" ending the list) and the alphabet is a copy of `pares`; `muestra` then
-  // only fills Finales. Any sample is valid: an empty one gives the single state "" (the
-  // empty prefix), no symbols and no final states.
+  // Mealy: the alphabet is a copy of `pares` and the states come from `tokens` (each pair
+  // token, "" for the null pair, followed by "/"; "*" closing a sequence; "$" ending the
+  // list, where each line of `muestra` that is no state yet becomes one); `muestra` fills
+  // Finales. Every token but "", "/", "*" and "$" must be in `pares` (ignoring letter case;
+  // std::invalid_argument otherwise). A line added at "$" that is no state followed by a
+  // symbol is a state without parent. Any sample is valid: an empty one gives the single
+  // state "" (the empty prefix), no symbols and no final states.
   explicit TAutomata(TLista muestra, TConstruccion modo = TConstruccion::Normal, const TLista& tokens = {},
                      const TLista& pares = {});
 
@@ -95,7 +101,7 @@ class TAutomata {
   const std::vector<TIdEstado>* IdsDeEstados() const { return m_largos ? &*m_largos : nullptr; }
 
   // ---- States by id (every state of the acceptor as built, whatever KC left in Estados).
-  std::size_t NumeroDeEstados() const { return EsTrie() ? m_padre.size() : m_nombres.size(); }
+  std::size_t NumeroDeEstados() const { return m_padre.size(); }
   // The state's name, as Estados writes it.
   std::string Nombre(TIdEstado estado) const;
   // Appends the name to `destino`.
@@ -104,40 +110,49 @@ class TAutomata {
   std::string_view VistaNombre(TIdEstado estado) const;
   // The state whose name equals `nombre` ignoring letter case; nullopt if none.
   std::optional<TIdEstado> IdDe(std::string_view nombre) const;
-  // True when the states are a character trie (a normal sample): Padre, Simbolo and
-  // Sucesor describe every transition.
-  bool EsTrie() const { return m_modo == TConstruccion::Normal; }
-  // Trie only. The state's parent (kSinEstado for the empty prefix) and the index in
-  // Alfabeto of the symbol that leads there from its parent (kSinSimbolo when that symbol
-  // has left Alfabeto, as KR's end marker does).
+  // The state's parent (kSinEstado for the empty prefix, and for a Mealy final line that is
+  // no state followed by a symbol) and the index in Alfabeto of the symbol that leads there
+  // from its parent (kSinSimbolo when there is no parent or that symbol has left Alfabeto,
+  // as KR's end marker does).
   static constexpr std::size_t kSinSimbolo = ~std::size_t{0};
   TIdEstado Padre(TIdEstado estado) const { return m_padre[estado]; }
-  std::size_t Simbolo(TIdEstado estado) const { return m_columnaDeSimbolo[m_simbolo[estado]]; }
-  // Trie only. Number of symbols of the state's name.
-  std::size_t Profundidad(TIdEstado estado) const { return m_profundidad[estado]; }
-  // Trie only. The state whose name is this state's followed by symbol `simbolo` (ignoring
-  // letter case); kSinEstado if none.
+  std::size_t Simbolo(TIdEstado estado) const {
+    return m_simbolo[estado] == kSinSimboloPropio ? kSinSimbolo : m_columnaDeSimbolo[m_simbolo[estado]];
+  }
+  // The state whose name is this state's followed by symbol `simbolo` (ignoring letter
+  // case); kSinEstado if none.
   TIdEstado Sucesor(TIdEstado estado, std::size_t simbolo) const;
-  // Trie only. Calls f(simbolo, hijo) for every successor, in no particular order.
-  // Successors by a symbol that has left Alfabeto are skipped.
+  // Calls f(simbolo, hijo) for every successor, in no particular order. Successors by a
+  // symbol that has left Alfabeto are skipped.
   template <class F>
   void ParaCadaSucesor(TIdEstado estado, F f) const {
     for (TIdEstado h = m_primerHijo[estado]; h != kSinEstado; h = m_hermano[h])
       if (const std::size_t a = Simbolo(h); a != kSinSimbolo) f(a, h);
   }
-  // Trie only. True when the name is exactly the parent's name followed by the symbol's
-  // text (letter case included), as opposed to equal to it only ignoring case.
+  // True when the name is exactly the parent's name followed by the symbol's text (letter
+  // case included), as opposed to equal to it only ignoring case.
   bool SucesorExacto(TIdEstado estado) const { return m_exacto[estado] != 0; }
+  // Lines whose first characters spell every state's name (each name is a prefix of one).
+  const TLista& LineasDeNombres() const { return m_lineas; }
   // Final flags per state id: the state's name is a member of Finales (ignoring case).
   std::vector<bool> EstadosFinales() const;
 
  private:
+  static constexpr std::uint32_t kSinSimboloPropio = ~std::uint32_t{0};
+
   void ConstruirTrie();
   void ConstruirMealy(const TLista& tokens, const TLista& pares);
+  void AnadirFinalesMealy();
+  TIdEstado NuevoEstado(TIdEstado padre, std::uint32_t linea, std::uint32_t largo, std::uint32_t simbolo,
+                        bool exacto);
+  // The child of `estado` by the symbol as built; kSinEstado if none.
+  TIdEstado Hijo(TIdEstado estado, std::uint32_t simbolo) const;
+  // IdDe over symbols that may be longer than one character: the walk down the trie that
+  // spells the whole name, trying each child whose symbol begins the rest.
+  std::optional<TIdEstado> BuscarPorSimbolos(std::string_view nombre) const;
   void QuitarSimbolo(const std::string& marca);
   void PonerFinalesSinMarca(const TLista& muestra, const std::string& marca);
 
-  TConstruccion m_modo;
   // Finales is m_lineas until KR gives the unmarked sample (and always for Mealy).
   std::optional<TLista> m_finalesPropias;
   mutable std::optional<TListaIndexada> m_finales;
@@ -146,20 +161,23 @@ class TAutomata {
   std::vector<TIdEstado> m_estadoDeFinal;
   TListaIndexada m_alfabeto;
 
-  // Trie arrays (normal samples), one entry per state id.
-  TLista m_lineas;                        // the sample the names are read from
+  // The trie, one entry per state id.
+  TLista m_lineas;                        // the lines the names are read from
   std::vector<TIdEstado> m_padre;
   std::vector<TIdEstado> m_primerHijo;
   std::vector<TIdEstado> m_hermano;
   std::vector<std::uint32_t> m_linea;       // a line whose first characters spell the name
-  std::vector<std::uint32_t> m_profundidad;
-  std::vector<std::uint8_t> m_simbolo;       // the symbol as numbered while building
+  std::vector<std::uint32_t> m_largo;       // characters of the name
+  std::vector<std::uint32_t> m_simbolo;     // the symbol as numbered while building
   std::vector<std::uint8_t> m_exacto;
-  std::vector<std::uint16_t> m_simboloDeByte;  // lowercased byte -> symbol + 1, 0 if none
+  TLista m_simbolos;                         // symbol as built -> its text
+  // One-character symbols (normal samples): lowercased byte -> symbol + 1, 0 if none;
+  // empty when the symbols are tokens.
+  std::vector<std::uint16_t> m_simboloDeByte;
   std::vector<std::size_t> m_columnaDeSimbolo;  // symbol as built -> index in Alfabeto
   std::vector<std::size_t> m_simboloDeColumna;  // index in Alfabeto -> symbol as built
-  // Mealy acceptors: the names as texts (ids are their positions).
-  TListaIndexada m_nombres;
+  // Mealy: the states without parent (but the empty prefix), by lowercased name.
+  std::unordered_map<std::string, TIdEstado> m_sinPadre;
 
   std::optional<std::vector<TIdEstado>> m_largos;  // Estados after KC; all states otherwise
   mutable std::optional<TListaIndexada> m_estadosTexto;

@@ -167,3 +167,14 @@ bool TFuncion::Acepta(std::string_view cadena) const {
   }
   return ContieneFinal(m_conjuntos[actual]);
 }
+
+bool TFuncion::AceptaSimbolos(const TLista& simbolos) const {
+  const auto inicial = FilaConEstado("");
+  if (!inicial) return false;
+  TId actual = m_claves[*inicial];
+  for (const auto& simbolo : simbolos) {
+    actual = CeldaDe(FilaDe(actual), simbolo);
+    if (actual == m_sinTransicion) return false;
+  }
+  return ContieneFinal(m_conjuntos[actual]);
+}

@@ -62,6 +62,9 @@ class TFuncion {
   // final state. A table with no initial block accepts nothing. Throws TErrorInterno for a
   // character that is not a symbol (callers first test SobreAlfabeto).
   bool Acepta(std::string_view cadena) const;
+  // The same over a string already cut into symbols (symbols of any width, as a Mealy
+  // machine's pairs); a symbol that is none of the table's throws as above.
+  bool AceptaSimbolos(const TLista& simbolos) const;
 
  private:
   using TId = std::uint32_t;  // a block of m_conjuntos

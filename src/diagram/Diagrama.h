@@ -29,8 +29,8 @@ struct TDiagrama {
   // One edge per (origen, destino) pair: by origin in state order, then by the first
   // symbol that leads there.
   std::vector<TTransicionDiagrama> transiciones;
-  TLista alfabeto;               // every symbol, in order
-  std::size_t anchoSimbolo = 1;  // characters per symbol: 1, or 4 for situation/action pairs
+  TLista alfabeto;       // every symbol, in order
+  bool paresSA = false;  // the symbols are situation/action pairs (a Mealy machine)
 
   std::size_t NumeroDeTransiciones() const;  // symbol-labelled transitions, not edges
 };

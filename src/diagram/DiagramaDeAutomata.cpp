@@ -143,7 +143,7 @@ std::string TextoPar(const std::string& simbolo) {
 TDiagrama DiagramaMealy(const TMaquinaMealy& maquina) {
   TDiagrama diagrama;
   diagrama.alfabeto = maquina.Alfabeto();
-  diagrama.anchoSimbolo = 4;
+  diagrama.paresSA = true;
   EstadosDeBloques(diagrama, maquina.Bloques());
   for (int n : NumerosDeBloques(maquina.TextoEstadosFinales()))
     if (static_cast<std::size_t>(n) < diagrama.estados.size()) diagrama.estados[n].final = true;

@@ -26,5 +26,5 @@ TDiagrama DiagramaDeterminista(const TAutomata& automata, const TAutomataDetermi
                                const std::vector<int>& filasFinales);
 
 // A Mealy machine: state n is "q"+n; edges are labelled with the pairs as the grid's
-// header shows them ("S1 / A1"); a symbol is four characters wide.
+// header shows them ("S1 / A1"); its symbols are the pairs (paresSA), of any width.
 TDiagrama DiagramaMealy(const TMaquinaMealy& maquina);

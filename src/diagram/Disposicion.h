@@ -53,6 +53,7 @@ TDisposicion Disponer(const TDiagrama& diagrama);
 // random states already take 0.3 to 0.7 s (bench/bench_diagrama).
 bool DibujoInmediato(const TDiagrama& diagrama);
 
-// EscribirDot(diagrama) laid out and rendered by Graphviz in `formato` ("svg", "png"...).
-// Throws std::runtime_error when Graphviz fails or lacks the format.
-std::string Renderizar(const TDiagrama& diagrama, const std::string& formato);
+// EscribirDot(diagrama) laid out and rendered by Graphviz in `formato` ("svg", "png"...),
+// bitmaps at `escala` times Graphviz's 96 dots per inch. Throws std::runtime_error when
+// Graphviz fails or lacks the format.
+std::string Renderizar(const TDiagrama& diagrama, const std::string& formato, double escala = 1);

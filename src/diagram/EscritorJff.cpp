@@ -43,7 +43,7 @@ std::string Lectura(const std::string& simbolo) { return simbolo.empty() ? "<rea
 }  // namespace
 
 std::string EscribirJff(const TDiagrama& d, const TDisposicion& disposicion) {
-  const bool mealy = d.anchoSimbolo > 1;
+  const bool mealy = d.paresSA;
   // A margin, so that no state touches the edge of JFLAP's canvas.
   constexpr double kMargen = 40;
   std::string xml = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\"?>\n";

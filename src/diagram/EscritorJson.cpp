@@ -37,7 +37,7 @@ std::string Lista(const std::vector<T>& items, Escribir escribir) {
   return json + "]";
 }
 
-bool EsMealy(const TDiagrama& diagrama) { return diagrama.anchoSimbolo > 1; }
+bool EsMealy(const TDiagrama& diagrama) { return diagrama.paresSA; }
 
 // A Mealy machine's symbol split into the situation read and the action given.
 std::pair<std::string, std::string> Par(const std::string& simbolo) {

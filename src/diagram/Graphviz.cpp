@@ -34,10 +34,14 @@ GVC_t* Contexto() {
 // A graph read from DOT and laid out by dot; the layout and the graph are freed with it.
 class TGrafoDispuesto {
  public:
-  explicit TGrafoDispuesto(const std::string& dot) {
+  // `puntosPorPulgada` > 0 sets the graph's dpi, which bitmaps are rendered at.
+  explicit TGrafoDispuesto(const std::string& dot, double puntosPorPulgada = 0) {
     Contexto();  // first: it silences Graphviz before the graph is read
     m_grafo = agmemread(dot.c_str());
     if (m_grafo == nullptr) throw std::runtime_error("Graphviz no pudo leer el grafo");
+    if (puntosPorPulgada > 0)
+      agsafeset(m_grafo, const_cast<char*>("dpi"), const_cast<char*>(std::to_string(puntosPorPulgada).c_str()),
+                const_cast<char*>(""));
     if (gvLayout(Contexto(), m_grafo, "dot") != 0) {
       agclose(m_grafo);
       throw std::runtime_error("Graphviz no pudo disponer el grafo");
@@ -122,10 +126,11 @@ TDisposicion Disponer(const TDiagrama& diagrama) {
   return disposicion;
 }
 
-std::string Renderizar(const TDiagrama& diagrama, const std::string& formato) {
+std::string Renderizar(const TDiagrama& diagrama, const std::string& formato, double escala) {
+  constexpr double kPuntosPorPulgada = 96;
   const std::string dot = EscribirDot(diagrama);
   std::lock_guard bloqueo(Cerrojo());
-  TGrafoDispuesto dispuesto(dot);
+  TGrafoDispuesto dispuesto(dot, escala > 0 && escala != 1 ? kPuntosPorPulgada * escala : 0);
   char* datos = nullptr;
   unsigned int longitud = 0;
   if (gvRenderData(Contexto(), dispuesto.Grafo(), formato.c_str(), &datos, &longitud) != 0 || datos == nullptr)

@@ -6,9 +6,9 @@
 // order matters (block n is the state "q"+n): a merge removes both blocks and appends the
 // first followed by the second, and approving two states already together moves their
 // block to the end. Done literally on text lists each approved pair costs a scan of the
-// partition; here the blocks are a union-find forest over state indexes, each root
-// holding its members as a linked list (so "B1 followed by B2" is a splice) and the time
-// of its last move. The final order of the blocks is the order of those times, which is
+// partition; here the blocks are the shared union-find partition over state indexes
+// (core/UnionBloques), each root holding its members as a linked list (so "B1 followed by
+// B2" is a splice) and the time of its last move. The final order of the blocks is the order of those times, which is
 // exactly the order the appends at the end of the list would have produced.
 #include "inference/AlgoritmoIM1.h"
 
@@ -17,6 +17,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/UnionBloques.h"
 #include "inference/ObservadorFusiones.h"
 #include "inference/ParesDecisivos.h"
 
@@ -44,92 +45,54 @@ bool PreguntarHeuristico(const TParametrosIM1& parametros, const std::string& p,
 
 namespace {
 
+// The pair loop's blocks: an approved pair of two blocks joins them (B1 then B2, at the end);
+// an approved pair inside one block moves it to the end.
 class TBloquesIM1 {
  public:
-  explicit TBloquesIM1(std::size_t n)
-      : m_padre(n), m_siguiente(n, kNinguno), m_cabeza(n), m_cola(n), m_momento(n), m_tamano(n, 1) {
-    std::iota(m_padre.begin(), m_padre.end(), std::size_t{0});
-    std::iota(m_cabeza.begin(), m_cabeza.end(), std::size_t{0});
-    std::iota(m_cola.begin(), m_cola.end(), std::size_t{0});
-    std::iota(m_momento.begin(), m_momento.end(), std::size_t{0});
-    m_reloj = n;
-  }
+  explicit TBloquesIM1(std::size_t n) : m_bloques(n) {}
 
   // Returns whether two different blocks were joined.
   bool Fusionar(std::size_t p, std::size_t q) {
-    const std::size_t b1 = Raiz(p);
-    const std::size_t b2 = Raiz(q);
-    if (b1 == b2) {  // already together: the block moves to the end
-      m_momento[b1] = m_reloj++;
-      return false;
-    }
-    // B1's members then B2's, whichever root the forest keeps
-    m_siguiente[m_cola[b1]] = m_cabeza[b2];
-    const std::size_t cabeza = m_cabeza[b1];
-    const std::size_t cola = m_cola[b2];
-    const std::size_t raiz = m_tamano[b1] >= m_tamano[b2] ? b1 : b2;
-    const std::size_t otra = raiz == b1 ? b2 : b1;
-    m_padre[otra] = raiz;
-    m_tamano[raiz] += m_tamano[otra];
-    m_cabeza[raiz] = cabeza;
-    m_cola[raiz] = cola;
-    m_momento[raiz] = m_reloj++;
-    return true;
+    const auto a = static_cast<TUnionBloques::TElemento>(p);
+    const auto b = static_cast<TUnionBloques::TElemento>(q);
+    if (m_bloques.Unir(a, b) != TUnionBloques::kNinguno) return true;
+    m_bloques.MoverAlFinal(a);
+    return false;
   }
 
   TParticion Particion(const TLista& estados) const {
-    std::vector<std::size_t> raices;
-    for (std::size_t s = 0; s < m_padre.size(); ++s)
-      if (m_padre[s] == s) raices.push_back(s);
-    std::sort(raices.begin(), raices.end(),
-              [&](std::size_t a, std::size_t b) { return m_momento[a] < m_momento[b]; });
     TParticion bloques;
-    bloques.reserve(raices.size());
-    for (std::size_t raiz : raices) {
+    bloques.reserve(m_bloques.NumeroDeBloques());
+    for (const auto raiz : m_bloques.Raices()) {
       TLista bloque;
-      bloque.reserve(m_tamano[raiz]);
-      for (std::size_t s = m_cabeza[raiz]; s != kNinguno; s = m_siguiente[s]) bloque.push_back(estados[s]);
+      bloque.reserve(m_bloques.Tamano(raiz));
+      for (auto s = m_bloques.Primero(raiz); s != TUnionBloques::kNinguno; s = m_bloques.Siguiente(s))
+        bloque.push_back(estados[s]);
       bloques.push_back(std::move(bloque));
     }
     return bloques;
   }
 
  private:
-  static constexpr std::size_t kNinguno = static_cast<std::size_t>(-1);
-
-  std::size_t Raiz(std::size_t s) {
-    while (m_padre[s] != s) {
-      m_padre[s] = m_padre[m_padre[s]];  // path halving
-      s = m_padre[s];
-    }
-    return s;
-  }
-
-  std::vector<std::size_t> m_padre;
-  std::vector<std::size_t> m_siguiente;  // next member of the same block, in block order
-  std::vector<std::size_t> m_cabeza;     // first member (kept at roots)
-  std::vector<std::size_t> m_cola;       // last member (kept at roots)
-  std::vector<std::size_t> m_momento;    // when the block was last appended (kept at roots)
-  std::vector<std::size_t> m_tamano;
-  std::size_t m_reloj = 0;
+  TUnionBloques m_bloques;
 };
 
 }  // namespace
 
 TParticion FusionarPares(const TLista& Estados, const std::function<bool(std::size_t, std::size_t)>& aprueba,
                          TObservadorFusiones* observador,
-                         const std::function<std::string(std::size_t, std::size_t)>& causa) {
+                         const std::function<TCausaFusion(std::size_t, std::size_t)>& causa) {
   const std::size_t n = Estados.size();
   TBloquesIM1 bloques(n);
   for (std::size_t i = 0; i + 1 < n; ++i)
     for (std::size_t j = i + 1; j < n; ++j)
       if (aprueba(i, j) && bloques.Fusionar(i, j) && observador)
-        observador->Fusion(NombreEnTraza(Estados[i]), NombreEnTraza(Estados[j]), causa ? causa(i, j) : std::string());
+        observador->Fusion(NombreEnTraza(Estados[i]), NombreEnTraza(Estados[j]), causa ? causa(i, j) : TCausaFusion());
   return bloques.Particion(Estados);
 }
 
 TParticion FusionarPorClases(const TLista& Estados, const std::vector<int>& clases, TObservadorFusiones* observador,
-                             const std::function<std::string(std::size_t, std::size_t)>& causa) {
+                             const std::function<TCausaFusion(std::size_t, std::size_t)>& causa) {
   const std::size_t n = Estados.size();
   // states grouped by class, each class in index order
   std::vector<std::size_t> orden(n);
@@ -155,7 +118,7 @@ TParticion FusionarPorClases(const TLista& Estados, const std::vector<int>& clas
   if (observador) {
     std::sort(uniones.begin(), uniones.end());
     for (const auto& [i, j] : uniones)
-      observador->Fusion(NombreEnTraza(Estados[i]), NombreEnTraza(Estados[j]), causa ? causa(i, j) : std::string());
+      observador->Fusion(NombreEnTraza(Estados[i]), NombreEnTraza(Estados[j]), causa ? causa(i, j) : TCausaFusion());
   }
   std::sort(grupos.begin(), grupos.end(), [](const TClase& a, const TClase& b) { return a.momento < b.momento; });
   TParticion bloques;
@@ -173,11 +136,11 @@ TParticion FusionarParesCandidatos(const TLista& Estados,
                                    const std::vector<std::pair<std::size_t, std::size_t>>& candidatos,
                                    const std::function<bool(std::size_t, std::size_t)>& aprueba,
                                    TObservadorFusiones* observador,
-                                   const std::function<std::string(std::size_t, std::size_t)>& causa) {
+                                   const std::function<TCausaFusion(std::size_t, std::size_t)>& causa) {
   TBloquesIM1 bloques(Estados.size());
   for (const auto& [i, j] : candidatos)
     if (aprueba(i, j) && bloques.Fusionar(i, j) && observador)
-      observador->Fusion(NombreEnTraza(Estados[i]), NombreEnTraza(Estados[j]), causa ? causa(i, j) : std::string());
+      observador->Fusion(NombreEnTraza(Estados[i]), NombreEnTraza(Estados[j]), causa ? causa(i, j) : TCausaFusion());
   return bloques.Particion(Estados);
 }
 
@@ -276,7 +239,7 @@ std::vector<std::pair<std::size_t, std::size_t>> ParesDecisivosStren(const TPara
 
 }  // namespace
 
-std::string CausaIM1(const TParametrosIM1& parametros, std::size_t i, std::size_t j, const TTablaStren* tabla) {
+TCausaFusion CausaIM1(const TParametrosIM1& parametros, std::size_t i, std::size_t j, const TTablaStren* tabla) {
   const auto cota = [&] {
     const auto real = VarianteAReal(parametros.S);
     return real ? RealEnFormaGeneral(*real, ',') : std::string("?");
@@ -284,12 +247,21 @@ std::string CausaIM1(const TParametrosIM1& parametros, std::size_t i, std::size_
   const auto fuerza = [&] {
     return tabla ? std::to_string(tabla->Fuerza(static_cast<int>(i), static_cast<int>(j))) : std::string("?");
   };
+  TCausaFusion causa;
   switch (parametros.Heuristico) {
-    case THeuristico::Levine: return "levine " + fuerza() + " " + cota();
-    case THeuristico::Miclet: return "miclet " + fuerza() + " " + cota();
-    case THeuristico::K_Sufijos: return "k-sufijos " + std::to_string(parametros.K);
-    default: return std::string();
+    case THeuristico::Levine:
+    case THeuristico::Miclet:
+      causa.Regla = parametros.Heuristico == THeuristico::Levine ? TReglaFusion::Levine : TReglaFusion::Miclet;
+      causa.Fuerza = fuerza();
+      causa.Cota = cota();
+      break;
+    case THeuristico::K_Sufijos:
+      causa.Regla = TReglaFusion::KSufijos;
+      causa.K = parametros.K;
+      break;
+    default: break;
   }
+  return causa;
 }
 
 void AlgoritmoIM1(TAutomata& automata, const TParametrosIM1& parametros, const TTablaStren* tabla,

@@ -16,9 +16,8 @@
 #include "core/Automata.h"
 #include "core/Lista.h"
 #include "core/Utilidades.h"
+#include "inference/ObservadorFusiones.h"
 #include "inference/heurist/Heurist.h"
-
-class TObservadorFusiones;
 
 // The heuristic of a run, as the heuristic dialog's radio buttons list them; the value is
 // the heuristic's code letter. OtroH, the dialog's "Otro", names none: a run with it
@@ -61,7 +60,7 @@ bool PreguntarHeuristico(const TParametrosIM1& parametros, const std::string& p,
 // `causa(i, j)` as its cause.
 TParticion FusionarPares(const TLista& Estados, const std::function<bool(std::size_t, std::size_t)>& aprueba,
                          TObservadorFusiones* observador = nullptr,
-                         const std::function<std::string(std::size_t, std::size_t)>& causa = {});
+                         const std::function<TCausaFusion(std::size_t, std::size_t)>& causa = {});
 
 // FusionarPares for an approval that is an equivalence, aprueba(i, j) = clases[i] ==
 // clases[j], without asking any pair: each class is one block of its states in index
@@ -70,7 +69,7 @@ TParticion FusionarPares(const TLista& Estados, const std::function<bool(std::si
 // hears the joining pairs, (first state of the class, each other one), in pair order.
 TParticion FusionarPorClases(const TLista& Estados, const std::vector<int>& clases,
                              TObservadorFusiones* observador = nullptr,
-                             const std::function<std::string(std::size_t, std::size_t)>& causa = {});
+                             const std::function<TCausaFusion(std::size_t, std::size_t)>& causa = {});
 
 // FusionarPares when `aprueba` is known to refuse every pair outside `candidatos` (pairs
 // i < j, in the loop's order), or when every approved pair left out would find its two
@@ -80,11 +79,12 @@ TParticion FusionarParesCandidatos(const TLista& Estados,
                                    const std::vector<std::pair<std::size_t, std::size_t>>& candidatos,
                                    const std::function<bool(std::size_t, std::size_t)>& aprueba,
                                    TObservadorFusiones* observador = nullptr,
-                                   const std::function<std::string(std::size_t, std::size_t)>& causa = {});
+                                   const std::function<TCausaFusion(std::size_t, std::size_t)>& causa = {});
 
-// The cause of an approved pair (i, j) in a trace: "levine F S" or "miclet F S" (the
-// pair's strength F in the Stren table and the bound S), or "k-sufijos K".
-std::string CausaIM1(const TParametrosIM1& parametros, std::size_t i, std::size_t j, const TTablaStren* tabla);
+// The cause of an approved pair (i, j) in a trace: Levine or Miclet with the pair's strength
+// in the Stren table and the bound S (written "levine F S", "miclet F S"), or k-sufijos with
+// K ("k-sufijos K").
+TCausaFusion CausaIM1(const TParametrosIM1& parametros, std::size_t i, std::size_t j, const TTablaStren* tabla);
 
 // Steps 3 and 4 of a run: automata.Bloques := the partition of FusionarPares with the
 // run's heuristic (PreguntarHeuristico). `tabla` is the Stren table of a Levine or Miclet run;

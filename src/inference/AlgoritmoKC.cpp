@@ -26,6 +26,13 @@
 
 namespace {
 
+TCausaFusion CausaSufijo(std::string_view sufijo) {
+  TCausaFusion causa;
+  causa.Regla = TReglaFusion::Sufijo;
+  causa.Sufijo = NombreEnTraza(std::string(sufijo));
+  return causa;
+}
+
 bool EnUnaCaja(std::string_view texto, bool minusculas) {
   return std::all_of(texto.begin(), texto.end(),
                      [&](char c) { return (minusculas ? MinusculaDe(c) : MayusculaDe(c)) == c; });
@@ -33,11 +40,11 @@ bool EnUnaCaja(std::string_view texto, bool minusculas) {
 
 // True when no two different names or suffixes can be equal ignoring letter case: every
 // name is its own lowercase form, or every name is its own uppercase form. A trie's names
-// are prefixes of its sample's lines, so a sample in one case answers at once.
+// are prefixes of the lines it was built from, so lines in one case answer at once.
 bool NombresEnUnaCaja(const TAutomata& automata) {
   for (const bool minusculas : {true, false}) {
-    if (automata.EsTrie() && std::all_of(automata.LineasFinales().begin(), automata.LineasFinales().end(),
-                                         [&](const std::string& linea) { return EnUnaCaja(linea, minusculas); }))
+    const TLista& lineas = automata.LineasDeNombres();
+    if (std::all_of(lineas.begin(), lineas.end(), [&](const std::string& linea) { return EnUnaCaja(linea, minusculas); }))
       return true;
     bool todos = true;
     for (TIdEstado id = 0; todos && id < automata.NumeroDeEstados(); ++id)
@@ -76,7 +83,7 @@ void AgruparPorSufijoRecorriendo(const TAutomata& automata, const std::vector<TI
     } else {
       nuevo = std::move(encontrado);
       if (!EsMiembro(s, nuevo)) {
-        if (observador) observador->Fusion(NombreEnTraza(nuevo.front()), s, "sufijo " + NombreEnTraza(suf));
+        if (observador) observador->Fusion(NombreEnTraza(nuevo.front()), s, CausaSufijo(suf));
         nuevo.push_back(s);
       }
       std::erase_if(bloques, [&](const TLista& bloque) { return EsMiembro(marca, bloque); });
@@ -109,7 +116,7 @@ void AgruparPorSufijoIndexado(const TAutomata& automata, const std::vector<TIdEs
     TGrupo& grupo = grupos[it->second];
     if (observador && !nuevo)
       observador->Fusion(NombreEnTraza(automata.Nombre(grupo.estados.front())), automata.Nombre(largos[i]),
-                         "sufijo " + NombreEnTraza(std::string(sufijo)));
+                         CausaSufijo(sufijo));
     grupo.estados.push_back(largos[i]);
     grupo.ultimo = i;
   }

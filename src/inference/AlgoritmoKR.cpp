@@ -9,11 +9,12 @@
 // of B2 by a whose last k symbols equal x's, x outer and y inner. When the queue is empty
 // the partition is closed under both rules; the block of the marked examples is removed.
 //
-// Representation. States and symbols are integer ids; blocks are union-find classes whose
-// states form a linked list in block order; B1 followed by B2 is a splice. For each block
-// and symbol we keep one representative successor (that of the first state in block order
-// that has one, which is what copying B1's cell, else B2's, yields) and the predecessors
-// grouped by their k-suffix, each group reduced to its first predecessor and its position.
+// Representation. States and symbols are integer ids; blocks are the classes of the shared
+// partition (core/UnionBloques), whose states form a list in block order; B1 followed by B2
+// is a splice. For each block and symbol we keep one representative successor (that of the
+// first state in block order that has one, which is what copying B1's cell, else B2's,
+// yields) and the predecessors grouped by their k-suffix, each group reduced to its first
+// predecessor and its position.
 //
 // Why the reduction gives the same partition. Take any block at the time it is joined:
 // every two of its predecessors by one symbol with equal k-suffixes were already queued
@@ -39,6 +40,7 @@
 #include "core/Automata.h"
 #include "core/Cancelacion.h"
 #include "core/ErrorInterno.h"
+#include "core/UnionBloques.h"
 #include "core/Utilidades.h"
 #include "inference/ObservadorFusiones.h"
 
@@ -131,7 +133,7 @@ class TFusionKR {
 
   // Runs the queue from the initial pairs of the marked examples; returns the partition,
   // the blocks as state id lists in partition order.
-  std::vector<std::vector<int>> Ejecutar(const std::vector<int>& finales);
+  std::vector<std::vector<TUnionBloques::TElemento>> Ejecutar(const std::vector<int>& finales);
 
  private:
   int Raiz(int estado);
@@ -153,14 +155,8 @@ class TFusionKR {
   int m_estados;
   int m_simbolos;
 
-  // Union-find over states; the data of a block live at its root.
-  std::vector<int> m_padre;
-  std::vector<int> m_tamano;
-  std::vector<int> m_primero;    // first state of the block
-  std::vector<int> m_ultimo;     // last state of the block
-  std::vector<int> m_siguiente;  // next state in its block, or kNinguno
-  std::vector<std::int64_t> m_orden;  // position of the block in the partition
-  std::int64_t m_siguienteOrden;
+  // The blocks; the data of a block below live at its root.
+  TUnionBloques m_bloques;
 
   std::vector<int> m_representante;  // [raiz * simbolos + a]: successor of the block by a
   std::vector<int> m_grupo;          // [raiz * simbolos + a]: index in m_grupos, or kNinguno
@@ -177,19 +173,9 @@ TFusionKR::TFusionKR(const TAutomata& automata, int k, TModoInferencia modo, TOb
       m_observador(observador),
       m_estados(static_cast<int>(automata.NumeroDeEstados())),
       m_simbolos(static_cast<int>(automata.Alfabeto().size())),
-      m_padre(m_estados),
-      m_tamano(m_estados, 1),
-      m_primero(m_estados),
-      m_ultimo(m_estados),
-      m_siguiente(m_estados, kNinguno),
-      m_orden(m_estados),
-      m_siguienteOrden(m_estados),
+      m_bloques(static_cast<std::size_t>(m_estados)),
       m_representante(static_cast<std::size_t>(m_estados) * m_simbolos, kNinguno),
       m_grupo(static_cast<std::size_t>(m_estados) * m_simbolos, kNinguno) {
-  for (int s = 0; s < m_estados; ++s) {
-    m_padre[s] = m_primero[s] = m_ultimo[s] = s;
-    m_orden[s] = s;
-  }
   const std::size_t simbolos = static_cast<std::size_t>(k);
   // the suffixes are views of the automaton's names, which outlive this run
   std::unordered_map<std::string_view, int> idSufijo;
@@ -210,56 +196,17 @@ TFusionKR::TFusionKR(const TAutomata& automata, int k, TModoInferencia modo, TOb
     grupos.largo = 1;
     m_grupo[s * m_simbolos + a] = static_cast<int>(m_grupos.size() - 1);
   };
-  // t·a spells s exactly when the texts are equal letter case included.
-  const auto deletreaExacto = [&](std::size_t t, std::size_t a, std::size_t s) {
-    const std::string_view nombre = automata.VistaNombre(static_cast<TIdEstado>(t));
-    const std::string& simbolo = automata.Alfabeto()[a];
-    const std::string_view destino = automata.VistaNombre(static_cast<TIdEstado>(s));
-    return destino.size() == nombre.size() + simbolo.size() && destino.starts_with(nombre) &&
-           destino.substr(nombre.size()) == simbolo;
-  };
-
+  // Each state but the empty prefix (and a Mealy final line that has no parent) is its
+  // parent's successor.
   m_grupos.reserve(automata.NumeroDeEstados());
-  if (automata.EsTrie()) {
-    // A character trie: each state but the empty prefix is its parent's successor.
-    for (TIdEstado s = 1; s < automata.NumeroDeEstados(); ++s)
+  for (TIdEstado s = 1; s < automata.NumeroDeEstados(); ++s)
+    if (automata.Padre(s) != TAutomata::kSinEstado)
       enlazar(automata.Padre(s), automata.Simbolo(s), s, automata.SucesorExacto(s));
-    return;
-  }
-  if (automata.Alfabeto().TieneRepetidos()) {
-    // Two symbols equal but for letter case: every cell is looked up on its own.
-    for (std::size_t t = 0; t < automata.Estados().size(); ++t)
-      for (std::size_t a = 0; a < automata.Alfabeto().size(); ++a)
-        if (const auto s = automata.Estados().IndiceDe(automata.Estados()[t] + automata.Alfabeto()[a]))
-          enlazar(t, a, *s, deletreaExacto(t, a, *s));
-    return;
-  }
-  // Otherwise each state s is split, for each symbol length, into a prefix t and a final
-  // symbol a; the pair is a transition when both are known (letter case aside).
-  std::vector<std::size_t> largos;
-  for (const auto& simbolo : automata.Alfabeto())
-    if (std::find(largos.begin(), largos.end(), simbolo.size()) == largos.end()) largos.push_back(simbolo.size());
-  for (std::size_t s = 0; s < automata.Estados().size(); ++s) {
-    const std::string_view nombre = automata.Estados()[s];
-    for (const std::size_t largo : largos) {
-      if (largo > nombre.size()) continue;
-      const auto a = automata.Alfabeto().IndiceDe(nombre.substr(nombre.size() - largo));
-      if (!a) continue;
-      if (const auto t = automata.Estados().IndiceDe(nombre.substr(0, nombre.size() - largo)))
-        enlazar(*t, *a, s, deletreaExacto(*t, *a, s));
-    }
-  }
 }
 
-int TFusionKR::Raiz(int estado) {
-  while (m_padre[estado] != estado) {
-    m_padre[estado] = m_padre[m_padre[estado]];
-    estado = m_padre[estado];
-  }
-  return estado;
-}
+int TFusionKR::Raiz(int estado) { return static_cast<int>(m_bloques.Raiz(static_cast<TUnionBloques::TElemento>(estado))); }
 
-std::vector<std::vector<int>> TFusionKR::Ejecutar(const std::vector<int>& finales) {
+std::vector<std::vector<TUnionBloques::TElemento>> TFusionKR::Ejecutar(const std::vector<int>& finales) {
   for (std::size_t i = 1; i < finales.size(); ++i) Encolar(finales[0], finales[i], kCausaFinal);
   while (!m_pendientes.empty()) {
     ComprobarCancelacion();
@@ -272,36 +219,37 @@ std::vector<std::vector<int>> TFusionKR::Ejecutar(const std::vector<int>& finale
     }
     FusionarPar(p, q, causa);
   }
-  std::vector<int> raices;
-  for (int s = 0; s < m_estados; ++s)
-    if (m_padre[s] == s) raices.push_back(s);
-  std::sort(raices.begin(), raices.end(), [&](int a, int b) { return m_orden[a] < m_orden[b]; });
-  std::vector<std::vector<int>> bloques;
-  bloques.reserve(raices.size());
-  for (int raiz : raices) {
-    std::vector<int> bloque;
-    bloque.reserve(m_tamano[raiz]);
-    for (int s = m_primero[raiz]; s != kNinguno; s = m_siguiente[s]) bloque.push_back(s);
-    bloques.push_back(std::move(bloque));
-  }
-  return bloques;
+  return m_bloques.Bloques();
 }
 
 void TFusionKR::Informar(int p, int q, int causa) const {
-  std::string texto;
+  const auto nombre = [&](TIdEstado s) {
+    return s == TAutomata::kSinEstado ? std::string() : NombreEnTraza(m_automata.Nombre(s));
+  };
+  const auto estadoP = static_cast<TIdEstado>(p);
+  const auto estadoQ = static_cast<TIdEstado>(q);
+  TCausaFusion texto;
   if (causa == kCausaFinal) {
-    texto = "final";
-  } else if (causa % 2 == 0) {
-    texto = "sucesor " + m_automata.Alfabeto()[static_cast<std::size_t>(causa / 2)];
+    texto.Regla = TReglaFusion::Final;
   } else {
-    // the common k-suffix of the two predecessors, read from the first
-    const std::string_view x = m_automata.VistaNombre(static_cast<TIdEstado>(p));
-    const std::string_view w = UltimosSimbolos(x, static_cast<std::size_t>(m_k), m_modo).value_or(x);
-    texto = "predecesor " + m_automata.Alfabeto()[static_cast<std::size_t>(causa / 2)] + " " +
-            NombreEnTraza(std::string(w));
+    const auto a = static_cast<std::size_t>(causa / 2);
+    texto.Simbolo = m_automata.Alfabeto()[a];
+    if (causa % 2 == 0) {
+      // p and q are successors by a: of their parents, which lie in one block
+      texto.Regla = TReglaFusion::Sucesor;
+      texto.Origen1 = nombre(m_automata.Padre(estadoP));
+      texto.Origen2 = nombre(m_automata.Padre(estadoQ));
+    } else {
+      // the common k-suffix of the two predecessors, read from the first
+      const std::string_view x = m_automata.VistaNombre(estadoP);
+      const std::string_view w = UltimosSimbolos(x, static_cast<std::size_t>(m_k), m_modo).value_or(x);
+      texto.Regla = TReglaFusion::Predecesor;
+      texto.Sufijo = NombreEnTraza(std::string(w));
+      texto.Origen1 = nombre(m_automata.Sucesor(estadoP, a));
+      texto.Origen2 = nombre(m_automata.Sucesor(estadoQ, a));
+    }
   }
-  m_observador->Fusion(NombreEnTraza(m_automata.Nombre(static_cast<TIdEstado>(p))),
-                       NombreEnTraza(m_automata.Nombre(static_cast<TIdEstado>(q))), texto);
+  m_observador->Fusion(nombre(estadoP), nombre(estadoQ), texto);
 }
 
 void TFusionKR::FusionarPar(int p, int q, int causa) {
@@ -311,16 +259,8 @@ void TFusionKR::FusionarPar(int p, int q, int causa) {
   if (m_observador) Informar(p, q, causa);
 
   // B = B1 followed by B2, placed at the end of the partition.
-  const int raiz = m_tamano[r1] >= m_tamano[r2] ? r1 : r2;
-  const int otra = raiz == r1 ? r2 : r1;
-  const int primero = m_primero[r1];
-  const int ultimo = m_ultimo[r2];
-  m_siguiente[m_ultimo[r1]] = m_primero[r2];
-  m_padre[otra] = raiz;
-  m_tamano[raiz] += m_tamano[otra];
-  m_primero[raiz] = primero;
-  m_ultimo[raiz] = ultimo;
-  m_orden[raiz] = m_siguienteOrden++;
+  const int raiz = static_cast<int>(m_bloques.Unir(static_cast<TUnionBloques::TElemento>(r1),
+                                                   static_cast<TUnionBloques::TElemento>(r2)));
 
   for (int a = 0; a < m_simbolos; ++a) {
     const std::size_t c1 = static_cast<std::size_t>(r1) * m_simbolos + a;
@@ -398,7 +338,7 @@ void AlgoritmoKR(TAutomata& automata, int k, TModoInferencia modo, const TLista&
   if (!ids) throw TErrorInterno("ERROR INT0KR10");  // a marked example that is no state
   const std::vector<int> finales(ids->begin(), ids->end());
 
-  std::vector<std::vector<int>> bloques;
+  std::vector<std::vector<TUnionBloques::TElemento>> bloques;
   {
     TFusionKR fusion(automata, k, modo, observador);
     bloques = fusion.Ejecutar(finales);
@@ -410,7 +350,7 @@ void AlgoritmoKR(TAutomata& automata, int k, TModoInferencia modo, const TLista&
   particion.reserve(bloques.size());
   bool marcaQuitada = finales.empty();
   for (auto& bloque : bloques) {
-    if (!marcaQuitada && std::find(bloque.begin(), bloque.end(), finales[0]) != bloque.end()) {
+    if (!marcaQuitada && std::find(bloque.begin(), bloque.end(), static_cast<TUnionBloques::TElemento>(finales[0])) != bloque.end()) {
       marcaQuitada = true;
       continue;
     }

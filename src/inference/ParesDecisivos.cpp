@@ -24,28 +24,25 @@
 #include <numeric>
 #include <span>
 
+#include "core/UnionBloques.h"
+
 namespace {
 
 constexpr std::size_t kNinguno = static_cast<std::size_t>(-1);
 
+// The blocks as the loop forms them: only which states are together matters here.
 class TUnion {
  public:
-  explicit TUnion(std::size_t n) : m_padre(n) { std::iota(m_padre.begin(), m_padre.end(), std::size_t{0}); }
-  std::size_t Raiz(std::size_t s) {
-    while (m_padre[s] != s) s = m_padre[s] = m_padre[m_padre[s]];
-    return s;
-  }
+  explicit TUnion(std::size_t n) : m_bloques(n) {}
+  std::size_t Raiz(std::size_t s) { return m_bloques.Raiz(static_cast<TUnionBloques::TElemento>(s)); }
   // Whether the two were apart.
   bool Unir(std::size_t a, std::size_t b) {
-    a = Raiz(a);
-    b = Raiz(b);
-    if (a == b) return false;
-    m_padre[std::max(a, b)] = std::min(a, b);
-    return true;
+    return m_bloques.Unir(static_cast<TUnionBloques::TElemento>(a), static_cast<TUnionBloques::TElemento>(b)) !=
+           TUnionBloques::kNinguno;
   }
 
  private:
-  std::vector<std::size_t> m_padre;
+  TUnionBloques m_bloques;
 };
 
 }  // namespace

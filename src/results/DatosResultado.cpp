@@ -101,8 +101,8 @@ void EscribirEstados(const TAutomata& automata, const std::function<void(std::st
   }
 }
 
-// Blocks, finals, initial block and target lists of a partition of a character trie, all
-// over state ids.
+// Blocks, finals, initial block and target lists of a partition given as state ids, all
+// read off the trie.
 void DestinosEnTrie(const TAutomata& automata, const TBloquesIds& bloques, TDatosResultado& datos) {
   const std::size_t simbolos = automata.Alfabeto().size();
   // the first block of each state; the rare states in more than one block keep them all
@@ -154,7 +154,7 @@ void DestinosEnTrie(const TAutomata& automata, const TBloquesIds& bloques, TDato
   }
 }
 
-// The same over the names of the states (a Mealy acceptor, or a partition given as texts).
+// The same over the names of the states (a partition given as texts that are not all names).
 void DestinosPorNombres(const TAutomata& automata, TDatosResultado& datos) {
   const TParticion& bloques = automata.Bloques();
   const TLista& alfabeto = automata.Alfabeto();
@@ -200,7 +200,7 @@ TDatosResultado CalcularDatosResultado(const TAutomata& automata, bool conTextos
   const TLista& alfabeto = automata.Alfabeto();
   datos.Alfabeto = ConjuntoATexto(alfabeto);
   const TBloquesIds* ids = automata.IdsDeBloques();
-  if (ids && automata.EsTrie())
+  if (ids)
     DestinosEnTrie(automata, *ids, datos);
   else
     DestinosPorNombres(automata, datos);

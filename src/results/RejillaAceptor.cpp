@@ -52,8 +52,8 @@ void RejillaAceptorPorFilas(const TAutomata& automata,
     for (std::size_t c = 0; c < simbolos; ++c) {
       std::string destino = nombre + automata.Alfabeto()[c];
       // the trie answers at once when every state is shown; otherwise the shown list decides
-      const bool esEstado = automata.EsTrie() && !visibles ? automata.Sucesor(id, c) != TAutomata::kSinEstado
-                                                          : automata.Estados().EsMiembro(destino);
+      const bool esEstado = !visibles ? automata.Sucesor(id, c) != TAutomata::kSinEstado
+                                      : automata.Estados().EsMiembro(destino);
       fila.PonerCelda(1, c + 1, esEstado ? std::move(destino) : "_");
     }
     filaLista(fila, r + 1);

@@ -8,6 +8,7 @@
 #include <stdexcept>
 
 #include "app/ErrorInternoEnCaja.h"
+#include "ui/Modal.h"
 #include "ui/TextoQt.h"
 
 TAplicacion::TAplicacion(int& argc, char** argv) : QApplication(argc, argv) {}
@@ -28,5 +29,5 @@ void AvisarMemoriaInsuficiente() {
   QMessageBox caja(QMessageBox::Critical, QStringLiteral("Error"), DeCp1252(kMemoriaInsuficiente), QMessageBox::Ok,
                    encima);
   caja.setObjectName("Mensaje");
-  caja.exec();
+  EjecutarModal(caja);
 }

@@ -10,6 +10,7 @@
 #include "ui/Componentes.h"
 #include "ui/Imagen.h"
 #include "ui/TextoQt.h"
+#include "ui/Modal.h"
 
 TDialogoAviso::TDialogoAviso(const char* nombre, const QString& imagen, QWidget* padre) : QDialog(padre) {
   setObjectName(nombre);
@@ -48,7 +49,7 @@ TRespuesta TDialogoAviso::Preguntar(const std::string& aviso, const std::string&
   m_aviso->setText(DeCp1252(aviso));
   m_pregunta->setText(DeCp1252(pregunta));
   findChild<QPushButton*>(QStringLiteral("BotonSi"))->setFocus();
-  switch (exec()) {
+  switch (EjecutarModal(*this)) {
     case kSi: return TRespuesta::Si;
     case kNo: return TRespuesta::No;
     default: return TRespuesta::Cancelar;

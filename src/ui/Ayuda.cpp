@@ -2,7 +2,10 @@
 // so nothing is written beside the program and nothing outlives the run.
 #include "ui/Ayuda.h"
 
+#include <algorithm>
+
 #include <QApplication>
+#include <QCollator>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QHelpContentWidget>
@@ -13,8 +16,11 @@
 #include <QHelpSearchQueryWidget>
 #include <QHelpSearchResultWidget>
 #include <QLineEdit>
+#include <QScreen>
 #include <QSplitter>
+#include <QStringListModel>
 #include <QTabWidget>
+#include <QTextDocumentFragment>
 #include <QVBoxLayout>
 
 #include "app/Interaccion.h"
@@ -24,6 +30,46 @@
 namespace {
 // Every help file names its first page with this topic ID.
 constexpr const char* TemaInicio = "IDH_Inicio";
+
+// Sorts the index's keywords as a Spanish dictionary does ("Árbol" among the A, "ñ" after
+// "n"), letter case aside. The engine's model is a string list whose strings are what an
+// activation looks up, so sorting the list keeps every entry working. With `filtrado`, the
+// first entry is made current, as the engine's filtering does.
+void OrdenarIndice(QHelpIndexWidget& lista, bool filtrado) {
+  auto* modelo = qobject_cast<QStringListModel*>(lista.model());
+  if (modelo == nullptr) return;
+  QCollator orden{QLocale(QLocale::Spanish, QLocale::Spain)};
+  orden.setCaseSensitivity(Qt::CaseInsensitive);
+  QStringList palabras = modelo->stringList();
+  std::stable_sort(palabras.begin(), palabras.end(),
+                   [&orden](const QString& a, const QString& b) { return orden.compare(a, b) < 0; });
+  if (palabras == modelo->stringList()) return;
+  modelo->setStringList(palabras);
+  if (filtrado && modelo->rowCount() > 0) lista.setCurrentIndex(modelo->index(0, 0));
+}
+
+// A snippet as plain text: its marks dropped and its entities read, however many times it
+// was escaped ("&amp;quot;" is '"', "<b>hacia</b>" is "hacia").
+QString SinEntidades(QString texto) {
+  for (int vuelta = 0; vuelta < 3 && (texto.contains(QLatin1Char('&')) || texto.contains(QLatin1Char('<'))); ++vuelta) {
+    const QString leido = QTextDocumentFragment::fromHtml(texto).toPlainText();
+    if (leido == texto) break;
+    texto = leido;
+  }
+  return texto;
+}
+
+// The search results as a page: each title a link to its page, its snippet below as text.
+QString HtmlResultados(const QList<QHelpSearchResult>& resultados) {
+  if (resultados.isEmpty()) return QStringLiteral("<p>No se ha encontrado ninguna página.</p>");
+  QString html = QStringLiteral("<p>%1 páginas:</p>").arg(resultados.size());
+  for (const auto& resultado : resultados)
+    html += QStringLiteral("<p><a href=\"%1\">%2</a><br/><small>%3</small></p>")
+                .arg(resultado.url().toString().toHtmlEscaped(), SinEntidades(resultado.title()).toHtmlEscaped(),
+                     SinEntidades(resultado.snippet()).simplified().toHtmlEscaped());
+  return html;
+}
+
 }  // namespace
 
 TNavegadorAyuda::TNavegadorAyuda(QHelpEngine& motor, QWidget* padre) : QTextBrowser(padre), m_motor(motor) {
@@ -58,8 +104,14 @@ TFayuda::TFayuda(const QString& coleccion, const QString& archivoQch, const QStr
   auto* contenido = m_motor->contentWidget();
   contenido->setObjectName("Contenido");
   connect(contenido, &QHelpContentWidget::linkActivated, this, &TFayuda::AbrirEnlace);
-  connect(m_motor->contentModel(), &QHelpContentModel::contentsCreated, contenido,
-          [contenido] { contenido->expandToDepth(0); });
+  // one click opens an item, as the tree of a help viewer usually does
+  connect(contenido, &QTreeView::clicked, this, [this](const QModelIndex& indice) {
+    if (QHelpContentItem* item = m_motor->contentModel()->contentItemAt(indice)) AbrirEnlace(item->url());
+  });
+  connect(m_motor->contentModel(), &QHelpContentModel::contentsCreated, contenido, [this, contenido] {
+    contenido->expandToDepth(0);
+    SeleccionarEnContenido();
+  });
 
   // Index with its filter line.
   auto* indice = new QWidget;
@@ -71,7 +123,11 @@ TFayuda::TFayuda(const QString& coleccion, const QString& archivoQch, const QStr
   auto* capaIndice = new QVBoxLayout(indice);
   capaIndice->addWidget(filtro);
   capaIndice->addWidget(lista);
-  connect(filtro, &QLineEdit::textChanged, lista, [lista](const QString& texto) { lista->filterIndices(texto); });
+  connect(filtro, &QLineEdit::textChanged, lista, [lista](const QString& texto) {
+    lista->filterIndices(texto);
+    OrdenarIndice(*lista, !texto.isEmpty());
+  });
+  connect(m_motor->indexModel(), &QHelpIndexModel::indexCreated, lista, [lista] { OrdenarIndice(*lista, false); });
   connect(filtro, &QLineEdit::returnPressed, lista, &QHelpIndexWidget::activateCurrentItem);
   connect(lista, &QHelpIndexWidget::documentActivated, this,
           [this](const QHelpLink& documento, const QString&) { AbrirEnlace(documento.url); });
@@ -86,13 +142,19 @@ TFayuda::TFayuda(const QString& coleccion, const QString& archivoQch, const QStr
   auto* capaBusqueda = new QVBoxLayout(busqueda);
   auto* consulta = buscador->queryWidget();
   consulta->setObjectName("Consulta");
-  auto* resultados = buscador->resultWidget();
+  // the results are listed here rather than in the engine's widget, which shows the
+  // snippets' entities raw ("&quot;")
+  auto* resultados = new QTextBrowser;
   resultados->setObjectName("Resultados");
+  resultados->setOpenLinks(false);
   capaBusqueda->addWidget(consulta);
   capaBusqueda->addWidget(resultados, 1);
   connect(consulta, &QHelpSearchQueryWidget::search, buscador,
           [buscador, consulta] { buscador->search(consulta->searchInput()); });
-  connect(resultados, &QHelpSearchResultWidget::requestShowLink, this, &TFayuda::AbrirEnlace);
+  connect(buscador, &QHelpSearchEngine::searchingFinished, resultados, [buscador, resultados](int cantidad) {
+    resultados->setHtml(HtmlResultados(buscador->searchResults(0, cantidad)));
+  });
+  connect(resultados, &QTextBrowser::anchorClicked, this, &TFayuda::AbrirEnlace);
 
   m_pestanas = new QTabWidget;
   m_pestanas->setObjectName("Pestanas");
@@ -117,14 +179,8 @@ TFayuda::TFayuda(const QString& coleccion, const QString& archivoQch, const QStr
 void TFayuda::Mostrar(int pestana, const QUrl& pagina) {
   m_pestanas->setCurrentIndex(pestana);
   if (!pagina.isEmpty()) AbrirEnlace(pagina);
-  // Asked for from a modal dialog, a plain window would be blocked by the dialog: it is
-  // then shown modal itself, above the dialog; asked for from the main window, it is not.
-  QWidget* modal = QApplication::activeModalWidget();
-  const Qt::WindowModality modalidad = modal && modal != this ? Qt::ApplicationModal : Qt::NonModal;
-  if (windowModality() != modalidad && modal != this) {
-    hide();
-    setWindowModality(modalidad);
-  }
+  // Dialogs are modal over their own windows only (see Modal.h), so this window, which
+  // belongs to none, is never blocked and never needs to be modal itself.
   show();
   raise();
   activateWindow();
@@ -142,9 +198,18 @@ bool TFayuda::MostrarTema(const QString& id) {
 
 QUrl TFayuda::PaginaActual() const { return m_navegador->source(); }
 
+void TFayuda::SeleccionarEnContenido() {
+  QHelpContentWidget* contenido = m_motor->contentWidget();
+  const QModelIndex indice = contenido->indexOf(PaginaActual());
+  if (!indice.isValid()) return;
+  contenido->setCurrentIndex(indice);
+  contenido->scrollTo(indice);
+}
+
 void TFayuda::AbrirEnlace(const QUrl& enlace) {
   if (enlace.scheme() == QLatin1String("qthelp") || enlace.isRelative()) {
     m_navegador->setSource(m_navegador->source().resolved(enlace));
+    SeleccionarEnContenido();
   } else {
     QDesktopServices::openUrl(enlace);
   }
@@ -170,7 +235,27 @@ TFayuda* TAyuda::Abrir(const QString& archivo) {
                           TBotones::Ok);
     return nullptr;
   }
+  if (archivo == ArchivoTutorial) ColocarAlLado(*ventana);
   return m_ventanas.emplace(archivo, std::move(ventana)).first->second.get();
+}
+
+void TAyuda::ColocarAlLado(QWidget& ventana) const {
+  // The tutorial is read while the main window is used: beside it, on the side with more
+  // room, never over it when the screen has room for both.
+  auto* principal = qobject_cast<QWidget*>(parent());
+  if (principal == nullptr || principal->screen() == nullptr) return;
+  const QRect pantalla = principal->screen()->availableGeometry();
+  const QRect marco = principal->frameGeometry();
+  const int derecha = pantalla.right() - marco.right();
+  const int izquierda = marco.left() - pantalla.left();
+  const int ancho = std::clamp(std::max(derecha, izquierda) - 12, 360, ventana.width());
+  const int alto = std::min(ventana.height(), pantalla.height() - 40);
+  ventana.resize(ancho, alto);
+  // a narrow window gives the page most of its width
+  if (auto* division = ventana.findChild<QSplitter*>(); division && ancho < 700) division->setSizes({ancho / 3, ancho - ancho / 3});
+  const int x = derecha >= izquierda ? marco.right() + 8 : marco.left() - 8 - ancho;
+  const int y = std::clamp(marco.top(), pantalla.top(), std::max(pantalla.top(), pantalla.bottom() - alto));
+  ventana.move(std::clamp(x, pantalla.left(), std::max(pantalla.left(), pantalla.right() - ancho)), y);
 }
 
 void TAyuda::Contenido(const QString& archivo) {

@@ -38,8 +38,8 @@ class TFayuda : public QMainWindow {
   // True when the help file could be registered and read.
   bool Valida() const { return m_valida; }
 
-  // The three below show the window: modal while a modal dialog is open (so the dialog
-  // does not block it), not modal otherwise.
+  // The three below show the window, never modal: dialogs block only the windows they go
+  // over, so it stays usable beside any of them. The contents tree selects the page shown.
   // Shows the window with the contents tab, at the help's first page.
   void MostrarContenido();
   // Shows the window with the index tab (the finder), at the help's first page.
@@ -53,6 +53,7 @@ class TFayuda : public QMainWindow {
  private:
   void Mostrar(int pestana, const QUrl& pagina);
   void AbrirEnlace(const QUrl& enlace);
+  void SeleccionarEnContenido();
 
   QHelpEngine* m_motor;
   QTabWidget* m_pestanas;
@@ -83,6 +84,8 @@ class TAyuda : public QObject {
 
  private:
   TFayuda* Abrir(const QString& archivo);
+  // Places `ventana` beside the main window (this object's parent).
+  void ColocarAlLado(QWidget& ventana) const;
 
   QString m_directorioInicial;
   TInteraccion& m_interaccion;

@@ -15,6 +15,7 @@
 #include "ui/Componentes.h"
 #include "ui/TextoQt.h"
 #include "ui/VistaDiagrama.h"
+#include "ui/Modal.h"
 
 TFelegirComparacion::TFelegirComparacion(QWidget* padre) : QDialog(padre) {
   setObjectName("TFelegirComparacion");
@@ -59,7 +60,7 @@ TRespuesta TFelegirComparacion::Elegir(TFelegirComparacionLogica& dialogo, TInte
   m_interaccion = &interaccion;
   m_expresion->setText(DeCp1252(dialogo.TextoExpresion()));
   m_expresion->setFocus();
-  const int resultado = exec();
+  const int resultado = EjecutarModal(*this);
   m_dialogo = nullptr;
   m_interaccion = nullptr;
   return resultado == QDialog::Accepted ? TRespuesta::Ok : TRespuesta::Cancelar;

@@ -18,6 +18,7 @@
 #include "ui/Ayuda.h"
 #include "ui/Componentes.h"
 #include "ui/TextoQt.h"
+#include "ui/Modal.h"
 
 namespace {
 
@@ -105,7 +106,7 @@ TRespuesta TFelegirHeuristico::Elegir(TFelegirHeuristicoLogica& dialogo, TIntera
     m_parametroK->setValue(dialogo.ValorK());
   }
   Refrescar();
-  const int resultado = exec();
+  const int resultado = EjecutarModal(*this);
   m_dialogo = nullptr;
   m_interaccion = nullptr;
   return resultado == QDialog::Accepted ? TRespuesta::Ok : TRespuesta::Cancelar;
@@ -170,7 +171,7 @@ TRespuesta TFelegirCotaS::Elegir(TFelegirCotaSLogica& dialogo, TInteraccionIM1& 
       item->setSizeHint(QSize(m_listaCotas->fontMetrics().horizontalAdvance(cota) + 8, kAltoItemCota));
     }
   }
-  const int resultado = exec();
+  const int resultado = EjecutarModal(*this);
   m_dialogo = nullptr;
   m_interaccion = nullptr;
   return resultado == QDialog::Accepted ? TRespuesta::Ok : TRespuesta::Cancelar;

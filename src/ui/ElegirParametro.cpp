@@ -10,6 +10,7 @@
 #include "app/ElegirParametroLogica.h"
 #include "ui/Componentes.h"
 #include "ui/TextoQt.h"
+#include "ui/Modal.h"
 
 TFelegirParametro::TFelegirParametro(QWidget* padre) : QDialog(padre) {
   setObjectName("TFelegirParametro");
@@ -45,7 +46,7 @@ TRespuesta TFelegirParametro::Elegir(TFelegirParametroLogica& dialogo) {
   m_parametroK->setValue(dialogo.ParametroK());
   m_parametroK->selectAll();
   m_parametroK->setFocus();
-  const int resultado = exec();
+  const int resultado = EjecutarModal(*this);
   m_dialogo = nullptr;
   return resultado == QDialog::Accepted ? TRespuesta::Ok : TRespuesta::Cancelar;
 }

@@ -13,7 +13,9 @@
 #include <QLineSeries>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QPainter>
 #include <QSplitter>
+#include <QSvgGenerator>
 #include <QTableWidget>
 #include <QValueAxis>
 #include <QVBoxLayout>
@@ -28,6 +30,7 @@
 #include "app/InteraccionResultados.h"
 #include "core/Cancelacion.h"
 #include "core/ErrorInterno.h"
+#include "app/FlujosMuestra.h"
 #include "ui/TextoQt.h"
 
 namespace {
@@ -76,13 +79,23 @@ void Dibujar(QChart* grafico, const std::vector<TFexplorarKLogica::TLinea>& line
   x->setLabelFormat(QStringLiteral("%d"));
   auto* y = new QValueAxis;
   y->setLabelFormat(QStringLiteral("%d"));
+  // whole numbers in a small chart: shown whole rather than cut to "…"
+  for (QValueAxis* eje : {x, y}) eje->setTruncateLabels(false);
   grafico->addAxis(x, Qt::AlignBottom);
   grafico->addAxis(y, Qt::AlignLeft);
   double maxX = 1, maxY = 1;
+  // lines that coincide stay apart: each its own colour, dash pattern and marker size
+  const Qt::PenStyle trazos[] = {Qt::SolidLine, Qt::DashLine, Qt::DotLine, Qt::DashDotLine};
+  const QColor colores[] = {QColor("#1f6fd1"), QColor("#c0392b"), QColor("#1e8449"), QColor("#d68910")};
+  std::size_t numero = 0;
   for (const auto& linea : lineas) {
     auto* serie = new QLineSeries;
     serie->setName(DeCp1252(linea.nombre));
     serie->setPointsVisible(true);
+    serie->setMarkerSize(11.0 - 2.0 * static_cast<double>(numero % 4));
+    QPen pluma(colores[numero % 4], 2.2, trazos[numero % 4]);
+    serie->setPen(pluma);
+    ++numero;
     for (const auto& [px, py] : linea.puntos) {
       serie->append(px, py);
       maxX = std::max(maxX, px);
@@ -142,6 +155,7 @@ TFexplorarK::TFexplorarK(const TSesion& sesion, TInteraccionResultados& interacc
   vistaAceptados->setObjectName("GraficoAceptados");
   vistaAceptados->setRenderHint(QPainter::Antialiasing);
   auto* graficos = new QSplitter(Qt::Vertical);
+  m_graficos = graficos;
   graficos->addWidget(vistaEstados);
   graficos->addWidget(vistaAceptados);
   graficos->setMinimumWidth(400);
@@ -154,6 +168,14 @@ TFexplorarK::TFexplorarK(const TSesion& sesion, TInteraccionResultados& interacc
 
   auto* cerrar = new QPushButton(QStringLiteral("C&errar"), this);
   cerrar->setObjectName("BotonCerrar");
+  auto* guardarTabla = new QPushButton(QStringLiteral("Guardar &tabla..."), this);
+  guardarTabla->setObjectName("BotonGuardarTabla");
+  guardarTabla->setToolTip(QStringLiteral("Guardar la tabla como CSV"));
+  auto* guardarGrafico = new QPushButton(QStringLiteral("Guardar &gráfico..."), this);
+  guardarGrafico->setObjectName("BotonGuardarGrafico");
+  guardarGrafico->setToolTip(QStringLiteral("Guardar los dos gráficos como PNG o SVG"));
+  connect(guardarTabla, &QPushButton::clicked, this, [this] { m_logica.GuardarTablaClick(m_interaccion); });
+  connect(guardarGrafico, &QPushButton::clicked, this, &TFexplorarK::GuardarGrafico);
 
   auto* arriba = new QHBoxLayout;
   arriba->addWidget(m_seleccion);
@@ -162,6 +184,8 @@ TFexplorarK::TFexplorarK(const TSesion& sesion, TInteraccionResultados& interacc
   arriba->addWidget(m_progreso, 1);
   auto* abajo = new QHBoxLayout;
   abajo->addWidget(m_estado, 1);
+  abajo->addWidget(guardarTabla);
+  abajo->addWidget(guardarGrafico);
   abajo->addWidget(cerrar);
   auto* capa = new QVBoxLayout(this);
   capa->addLayout(arriba);
@@ -286,8 +310,41 @@ void TFexplorarK::AlTerminar() {
 
 void TFexplorarK::DibujarGraficos() {
   const QString ejeX = DeCp1252(m_logica.TituloEjeX());
+  // the charts name the parameter swept: K for KR and KC, S for IM1
+  const QString parametro = ejeX.toUpper();
+  m_estados->setTitle(QStringLiteral("Estados por %1").arg(parametro));
+  m_aceptados->setTitle(QStringLiteral("Ejemplos aceptados por %1").arg(parametro));
   Dibujar(m_estados, m_logica.LineasEstados(), ejeX);
   Dibujar(m_aceptados, m_logica.LineasAceptados(), ejeX);
+}
+
+void TFexplorarK::GuardarGrafico() {
+  const auto elegido = m_interaccion.ElegirArchivoGuardar(TFexplorarKLogica::DialogoGrafico());
+  if (!elegido) return;
+  const QString ruta = QString::fromStdString(ConExtensionPorDefecto(*elegido, "png"));
+  bool escrito = false;
+  if (ruta.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
+    QSvgGenerator svg;
+    svg.setFileName(ruta);
+    svg.setSize(m_graficos->size());
+    svg.setViewBox(m_graficos->rect());
+    svg.setTitle(windowTitle().trimmed());
+    QPainter pintor;
+    escrito = pintor.begin(&svg);
+    if (escrito) {
+      m_graficos->render(&pintor);
+      escrito = pintor.end();
+    }
+  } else {
+    QPixmap imagen(m_graficos->size() * 2);
+    imagen.setDevicePixelRatio(2);
+    imagen.fill(Qt::white);
+    m_graficos->render(&imagen);
+    escrito = imagen.save(ruta, "PNG");
+  }
+  if (!escrito)
+    m_interaccion.Mensaje(ACp1252(QStringLiteral("No se puede escribir el archivo \"%1\"").arg(ruta)), TIcono::Error,
+                          TBotones::Ok);
 }
 
 void TFexplorarK::AbrirFila(int fila) {

@@ -42,6 +42,8 @@ class TFexplorarK : public QDialog {
   void Cancelar();
   // Shows the result of row `fila` in the result window.
   void AbrirFila(int fila);
+  // "Guardar gráfico...": both charts as one PNG (twice the screen's size) or SVG picture.
+  void GuardarGrafico();
 
  signals:
   // The sweep ended, complete or cancelled.
@@ -68,6 +70,7 @@ class TFexplorarK : public QDialog {
   QTableWidget* m_tabla;
   QChart* m_estados;
   QChart* m_aceptados;
+  QWidget* m_graficos;  // both charts, as "Guardar gráfico..." writes them
   std::unique_ptr<QThread> m_hilo;
   std::shared_ptr<TCancelacion> m_cancelado;
   // What ended the sweep early besides "Cancelar": the text of its error box, written by

@@ -16,6 +16,7 @@
 
 #include "app/GraficosLogica.h"
 #include "ui/TextoQt.h"
+#include "ui/Modal.h"
 
 namespace {
 
@@ -168,5 +169,5 @@ void TFgraficos::Rellenar(const TFgraficosLogica& graficos) {
 
 void TFgraficos::Mostrar(const TFgraficosLogica& graficos) {
   Rellenar(graficos);
-  exec();
+  EjecutarModal(*this);
 }

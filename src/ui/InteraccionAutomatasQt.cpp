@@ -8,6 +8,7 @@
 #include "ui/ExpresionAutomata.h"
 #include "ui/InteraccionVentanas.h"
 #include "ui/MostrarAutomataFinito.h"
+#include "ui/Modal.h"
 
 QWidget* TInteraccionVentanasQt::Encima() const {
   QWidget* encima = QApplication::activeModalWidget();
@@ -28,17 +29,17 @@ TRespuesta TInteraccionVentanasQt::ElegirComparacion(TFelegirComparacionLogica& 
 void TInteraccionVentanasQt::MostrarComparacion(const TFcompararLogica& ventana) {
   assert(m_ayuda && "the help is set before any window is shown");
   TFcomparar comparacion(ventana, *m_ayuda, *this, Encima());
-  comparacion.exec();
+  EjecutarModal(comparacion);
 }
 
 void TInteraccionVentanasQt::MostrarExpresion(const TFexpresionLogica& ventana) {
   assert(m_ayuda && "the help is set before any window is shown");
   TFexpresion expresion(ventana, *m_ayuda, Encima());
-  expresion.exec();
+  EjecutarModal(expresion);
 }
 
 void TInteraccionVentanasQt::MostrarCadenas(TFcadenasLogica& ventana) {
   assert(m_ayuda && "the help is set before any window is shown");
   TFcadenas cadenas(ventana, *m_ayuda, Encima());
-  cadenas.exec();
+  EjecutarModal(cadenas);
 }

@@ -14,10 +14,17 @@
 #include "ui/Progreso.h"
 #include "ui/Sonido.h"
 #include "ui/TextoQt.h"
+#include "ui/Modal.h"
 
 namespace {
 
 QString& CarpetaRecordada() {
+  static QString carpeta;
+  return carpeta;
+}
+
+// The folder of the last file saved: saving again starts there, wherever samples were opened.
+QString& CarpetaGuardado() {
   static QString carpeta;
   return carpeta;
 }
@@ -67,10 +74,7 @@ TRespuesta RespuestaDe(int boton) {
 
 TInteraccionQt::TInteraccionQt(QWidget* ventana, TSonidos& sonidos) : m_ventana(ventana), m_sonidos(sonidos) {}
 
-QWidget* TInteraccionQt::Encima() const {
-  QWidget* modal = QApplication::activeModalWidget();
-  return modal ? modal : m_ventana;
-}
+QWidget* TInteraccionQt::Encima() const { return VentanaEncima(m_ventana); }
 
 TRespuesta TInteraccionQt::Mensaje(const std::string& texto, TIcono icono, TBotones botones) {
   return MensajeDetallado(texto, "", icono, botones);
@@ -88,7 +92,7 @@ TRespuesta TInteraccionQt::MensajeDetallado(const std::string& texto, const std:
     salir->hide();
     caja.setEscapeButton(salir);
   }
-  return RespuestaDe(caja.exec());
+  return RespuestaDe(EjecutarModal(caja));
 }
 
 QString CarpetaReciente() {
@@ -118,14 +122,16 @@ std::optional<std::string> TInteraccionQt::ElegirArchivo(const TDialogoArchivo& 
   if (dialogo.indiceFiltro >= 1 && dialogo.indiceFiltro <= filtros.size())
     archivos.selectNameFilter(filtros[dialogo.indiceFiltro - 1]);
   archivos.setDefaultSuffix(DeCp1252(dialogo.extensionPorDefecto));
-  const QString reciente = CarpetaReciente();
+  const QString guardado = CarpetaGuardado();
+  const QString reciente = guardar && !guardado.isEmpty() && QFileInfo(guardado).isDir() ? guardado : CarpetaReciente();
   archivos.setDirectory(!reciente.isEmpty()                ? reciente
                         : dialogo.carpetaInicial.empty() ? QDir::homePath()
                                                          : QString::fromStdString(dialogo.carpetaInicial));
   if (!dialogo.nombreArchivo.empty()) archivos.selectFile(DeCp1252(dialogo.nombreArchivo));
 
-  if (archivos.exec() != QDialog::Accepted || archivos.selectedFiles().isEmpty()) return std::nullopt;
+  if (EjecutarModal(archivos) != QDialog::Accepted || archivos.selectedFiles().isEmpty()) return std::nullopt;
   RecordarCarpetaDe(archivos.selectedFiles().first());
+  if (guardar) CarpetaGuardado() = QFileInfo(archivos.selectedFiles().first()).absolutePath();
   return QFile::encodeName(archivos.selectedFiles().first()).toStdString();
 }
 
@@ -142,12 +148,12 @@ void TInteraccionQt::ReproducirSonido(const std::string& archivo) {
 }
 
 std::optional<TLista> TInteraccionQt::EditarMuestra() {
-  if (!m_editor || m_editor->exec() != QDialog::Accepted) return std::nullopt;
+  if (!m_editor || EjecutarModal(*m_editor) != QDialog::Accepted) return std::nullopt;
   return m_editor->Entradas();
 }
 
 std::optional<TLista> TInteraccionQt::EditarMuestraSA() {
-  if (!m_editorSA || m_editorSA->exec() != QDialog::Accepted) return std::nullopt;
+  if (!m_editorSA || EjecutarModal(*m_editorSA) != QDialog::Accepted) return std::nullopt;
   return m_editorSA->MuestraTxt();
 }
 

@@ -48,7 +48,8 @@ class TInteraccionQt : public virtual TInteraccion {
 
 // The folder every file dialog of the program opens in once a file has been chosen or
 // given: that file's folder, until another is. Empty before any, or when the folder is gone;
-// dialogs then open in the folder they ask for (the user's home by default).
+// dialogs then open in the folder they ask for (the user's home by default). A save dialog
+// opens where the last file was saved, when one was, rather than where a sample was opened.
 QString CarpetaReciente();
 void RecordarCarpetaDe(const QString& archivo);
 

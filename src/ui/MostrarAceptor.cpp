@@ -13,6 +13,7 @@
 #include "ui/Ayuda.h"
 #include "ui/Rejilla.h"
 #include "ui/TextoQt.h"
+#include "ui/Modal.h"
 
 TFmostrarAceptor::TFmostrarAceptor(TAyuda& ayuda, QWidget* padre)
     : TVentanaResultado("TFmostrarAceptor", DeCp1252(TFmostrarAceptorLogica::kCaptionInicial), QSize(542, 353),
@@ -59,7 +60,7 @@ void TFmostrarAceptor::Mostrar(TFmostrarAceptorLogica& ventana, TInteraccion& in
   ventana.FormShow();
   Rellenar({ventana.Alfabeto(), ventana.Einicial(), ventana.Efinales(), ventana.Estados()}, ventana.Rejilla());
   MostrarDiagrama(DiagramaDeVentana(ventana), interaccion);
-  exec();
+  EjecutarModal(*this);
   m_ventana = nullptr;
   m_interaccion = nullptr;
 }

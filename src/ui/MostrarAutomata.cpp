@@ -16,6 +16,7 @@
 #include "ui/BotonesAutomata.h"
 #include "ui/Rejilla.h"
 #include "ui/TextoQt.h"
+#include "ui/Modal.h"
 
 namespace {
 
@@ -80,7 +81,7 @@ TCierre TFmostrarAutomata::Ejecutar(TFmostrarAutomataLogica& ventana, TInteracci
   m_interaccion = &interaccion;
   m_cierre = TCierre::Cancelar;
   setWindowTitle(DeCp1252(ventana.Caption()));
-  exec();
+  EjecutarModal(*this);
   m_ventana = nullptr;
   m_interaccion = nullptr;
   return m_cierre;

@@ -12,6 +12,7 @@
 #include "ui/BotonesAutomata.h"
 #include "ui/Rejilla.h"
 #include "ui/TextoQt.h"
+#include "ui/Modal.h"
 
 TFmostrarAutomataDeter::TFmostrarAutomataDeter(TAyuda& ayuda, QWidget* padre)
     : TVentanaResultado("TFmostrarAutomataDeter", QStringLiteral("Autómata Determinístico Resultado"), QSize(600, 353),
@@ -51,7 +52,7 @@ TCierre TFmostrarAutomataDeter::Mostrar(TFmostrarAutomataDeterLogica& ventana, T
   ventana.FormShow(interaccion);
   Rellenar({ventana.Alfabeto(), ventana.Einicial(), ventana.Efinales(), ventana.Estados()}, ventana.Rejilla());
   MostrarDiagrama(DiagramaDeVentana(ventana), interaccion);
-  exec();
+  EjecutarModal(*this);
   m_ventana = nullptr;
   m_interaccion = nullptr;
   return TCierre::Cancelar;

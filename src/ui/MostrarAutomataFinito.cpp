@@ -10,6 +10,7 @@
 #include "ui/BotonesAutomata.h"
 #include "ui/TextoQt.h"
 #include "ui/VistaDiagrama.h"
+#include "ui/Modal.h"
 
 TFmostrarAutomataFinito::TFmostrarAutomataFinito(TAyuda& ayuda, QWidget* padre)
     : TVentanaResultado("TFmostrarAutomataFinito", QStringLiteral("Autómata"), QSize(605, 356),
@@ -51,7 +52,7 @@ void TFmostrarAutomataFinito::Mostrar(TFmostrarAutomataFinitoLogica& ventana, TI
   std::vector<QString> pistas;
   for (int q = 0; q < ventana.Automata().NumeroDeEstados(); ++q) pistas.push_back(DeCp1252(ventana.PistaEstado(q)));
   Vista()->PonerPistas(std::move(pistas));
-  exec();
+  EjecutarModal(*this);
   m_ventana = nullptr;
   m_interaccion = nullptr;
 }

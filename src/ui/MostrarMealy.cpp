@@ -11,6 +11,7 @@
 #include "ui/Ayuda.h"
 #include "ui/Rejilla.h"
 #include "ui/TextoQt.h"
+#include "ui/Modal.h"
 
 TFmostrarMealy::TFmostrarMealy(TAyuda& ayuda, QWidget* padre)
     : TVentanaResultado("TFmostrarMealy", QStringLiteral(" Máquina Mealy"), QSize(601, 434),
@@ -57,7 +58,7 @@ TCierre TFmostrarMealy::Mostrar(TFmostrarMealyLogica& ventana, TInteraccion& int
   Rellenar({ventana.Situaciones(), ventana.Acciones(), ventana.Einicial(), ventana.Efinales(), ventana.Estados()},
            ventana.Rejilla());
   MostrarDiagrama(DiagramaDeVentana(ventana), interaccion);
-  exec();
+  EjecutarModal(*this);
   m_ventana = nullptr;
   m_interaccion = nullptr;
   return m_cierre;

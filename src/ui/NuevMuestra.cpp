@@ -35,6 +35,11 @@ TFnuevMuestra::TFnuevMuestra(TAyuda& ayuda, QWidget* padre) : QDialog(padre), m_
   capaCombo->addWidget(m_linea);
   capaCombo->addWidget(m_lista);
   etiqueta->setBuddy(m_linea);
+  m_aviso = new QLabel(this);
+  m_aviso->setObjectName("AvisoEditor");
+  QPalette rojo = m_aviso->palette();
+  rojo.setColor(QPalette::WindowText, QColor("#c0392b"));
+  m_aviso->setPalette(rojo);
 
   connect(m_linea, &QLineEdit::textEdited, this, [this](const QString& texto) { m_editor.PonerLinea(ACp1252(texto)); });
   connect(m_lista, &QListWidget::currentRowChanged, this, [this](int fila) {
@@ -64,6 +69,7 @@ TFnuevMuestra::TFnuevMuestra(TAyuda& ayuda, QWidget* padre) : QDialog(padre), m_
   auto* izquierda = new QVBoxLayout;
   izquierda->addWidget(etiqueta);
   izquierda->addWidget(combo, 1);
+  izquierda->addWidget(m_aviso);
   auto* capa = new QHBoxLayout(this);
   capa->addLayout(izquierda, 1);
   capa->addLayout(botones);
@@ -72,6 +78,7 @@ TFnuevMuestra::TFnuevMuestra(TAyuda& ayuda, QWidget* padre) : QDialog(padre), m_
 
 void TFnuevMuestra::showEvent(QShowEvent* evento) {
   m_editor.FormShow();
+  m_aviso->clear();
   Refrescar();
   m_linea->setFocus();
   QDialog::showEvent(evento);
@@ -84,6 +91,13 @@ bool TFnuevMuestra::eventFilter(QObject* objeto, QEvent* evento) {
       BotonInsertarClick();
       return true;  // consumed: the dialog must not take Enter as "Aceptar"
     }
+    // a character beyond the longest entry: the line refuses it and the editor says so
+    const QString escrito = static_cast<QKeyEvent*>(evento)->text();
+    if (!escrito.isEmpty() && escrito.at(0).isPrint() && !m_linea->hasSelectedText() &&
+        m_linea->text().size() >= m_linea->maxLength()) {
+      m_editor.PonerLinea(ACp1252(m_linea->text() + escrito));
+      m_aviso->setText(DeCp1252(m_editor.Aviso()));
+    }
   }
   return QDialog::eventFilter(objeto, evento);
 }
@@ -92,6 +106,7 @@ void TFnuevMuestra::BotonInsertarClick() {
   m_editor.PonerLinea(ACp1252(m_linea->text()));
   m_editor.BotonInsertarClick();
   Refrescar();
+  m_aviso->setText(DeCp1252(m_editor.Aviso()));
   m_linea->setFocus();
 }
 

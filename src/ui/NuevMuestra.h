@@ -5,6 +5,7 @@
 
 #include "app/EditorMuestra.h"
 
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class TAyuda;
@@ -32,4 +33,5 @@ class TFnuevMuestra : public QDialog {
   TAyuda& m_ayuda;
   QLineEdit* m_linea;
   QListWidget* m_lista;
+  QLabel* m_aviso;  // why the last entry was cut or refused
 };

@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QShortcut>
 #include <QSlider>
 #include <QSplitter>
 #include <QTimer>
@@ -20,6 +21,7 @@
 #include "ui/Componentes.h"
 #include "ui/TextoQt.h"
 #include "ui/VistaDiagrama.h"
+#include "ui/Modal.h"
 
 namespace {
 
@@ -117,6 +119,13 @@ TFpasoAPaso::TFpasoAPaso(TAyuda& ayuda, QWidget* padre) : QDialog(padre), m_ayud
     });
     controles->addWidget(*b.boton);
   }
+  // the keyboard moves through the steps as the buttons do
+  const std::pair<Qt::Key, QPushButton*> teclas[] = {
+      {Qt::Key_Home, m_primero}, {Qt::Key_End, m_ultimo}, {Qt::Key_Left, m_anterior}, {Qt::Key_Right, m_siguiente}};
+  for (const auto& [tecla, boton] : teclas) {
+    auto* atajo = new QShortcut(QKeySequence(tecla), this);
+    connect(atajo, &QShortcut::activated, boton, &QPushButton::click);
+  }
   m_reproducir->setMinimumWidth(100);
   controles->addSpacing(16);
   controles->addWidget(CrearEtiqueta(this, "EtiquetaVelocidad", QStringLiteral("Velocidad: ")));
@@ -149,10 +158,23 @@ TFpasoAPaso::TFpasoAPaso(TAyuda& ayuda, QWidget* padre) : QDialog(padre), m_ayud
     Refrescar();
   });
 
+  // what the rings, colours and dashes of both drawings mean
+  auto* leyenda = CrearEtiqueta(this, "Leyenda", {});
+  leyenda->setTextFormat(Qt::RichText);
+  leyenda->setWordWrap(true);
+  leyenda->setText(QStringLiteral(
+      "<span style='color:%1; font-size:large'>&#9711;</span> primer bloque que se une &nbsp;&nbsp; "
+      "<span style='color:%2; font-size:large'>&#9711;</span> segundo bloque &nbsp;&nbsp; "
+      "<span style='background:%3'>&nbsp;&nbsp;&nbsp;&nbsp;</span> un mismo color: un mismo bloque &nbsp;&nbsp; "
+      "&#9675; blanco: estado aún solo &nbsp;&nbsp; &#9678; doble círculo: estado final &nbsp;&nbsp; "
+      "&#9676; discontinuo: ejemplo con la marca final $")
+                       .arg(kBordePrimero.name(), kBordeSegundo.name(), ColorDeBloque(3).name()));
+
   auto* capa = new QVBoxLayout(this);
   capa->addWidget(m_textoPaso);
   capa->addWidget(m_frase);
   capa->addWidget(divisor, 1);
+  capa->addWidget(leyenda);
   capa->addLayout(controles);
   resize(1080, 620);
 }
@@ -177,7 +199,7 @@ void TFpasoAPaso::Mostrar(TFpasoAPasoLogica& ventana, TInteraccion& interaccion)
   }
   m_reloj->setInterval(ventana.IntervaloMs());
   Refrescar();
-  exec();
+  EjecutarModal(*this);
   m_reloj->stop();
   m_ventana = nullptr;
 }

@@ -31,6 +31,7 @@
 #include "app/OperacionesAutomata.h"
 #include "app/objetivos/FlujosObjetivo.h"
 #include "app/FlujosMuestra.h"
+#include "app/ResumenMuestras.h"
 #include "ui/AcercaDe.h"
 #include "ui/Ayuda.h"
 #include "ui/ExplorarK.h"
@@ -41,6 +42,7 @@
 #include "ui/Sonido.h"
 #include "ui/TextoQt.h"
 #include "ui/VerMuestra.h"
+#include "ui/Modal.h"
 
 namespace {
 
@@ -110,12 +112,15 @@ TFprincipal::TFprincipal(QWidget* padre)
   m_panel0->setObjectName("Panel0");
   // 50 pixels, or the text's width if this font needs more, so "Telar 99" is never clipped.
   m_panel0->setFixedWidth(std::max(50, fontMetrics().horizontalAdvance(m_panel0->text()) + 7));
+  m_panelMuestras = new QLabel(barra);
+  m_panelMuestras->setObjectName("PanelMuestras");
   m_panel1 = new QLabel(barra);
   m_panel1->setObjectName("Panel1Estado");
   m_panel1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   m_panel1->setMinimumWidth(50);
-  for (auto* p : {m_panel0, m_panel1}) p->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  for (auto* p : {m_panel0, m_panelMuestras, m_panel1}) p->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   barra->addWidget(m_panel0);
+  barra->addWidget(m_panelMuestras);
   barra->addWidget(m_panel1, 1);  // the last panel reaches the window's right edge
   // the session's target, when one is set ("Objetivo: (a|b)*ab")
   m_panelObjetivo = new QLabel(barra);
@@ -362,7 +367,15 @@ void TFprincipal::Refrescar() {
   for (const auto algoritmo : {TAlgoritmo::IM1, TAlgoritmo::KR, TAlgoritmo::KC, TAlgoritmo::SKR, TAlgoritmo::SKC})
     m_algoritmos[Indice(algoritmo)]->setEnabled(m_sesion->Habilitado(algoritmo));
   m_explorarK->setEnabled(!m_sesion->MuestraPositiva.empty());
-  if (m_verMuestra) m_verMuestra->MostrarLineas(DeLista(m_sesion->MemoMuestra()));
+  if (m_verMuestra) {
+    m_verMuestra->MostrarLineas(DeLista(m_sesion->MemoMuestra()));
+    m_verMuestra->MostrarTipo(DeCp1252(TituloVisor(*m_sesion)));
+  }
+  const QString muestras = DeCp1252(LineaMuestras(*m_sesion));
+  const QString visible = m_panelMuestras->fontMetrics().elidedText(muestras, Qt::ElideRight, 290);
+  m_panelMuestras->setText(visible);
+  m_panelMuestras->setFixedWidth(m_panelMuestras->fontMetrics().horizontalAdvance(visible) + 12);
+  m_panelMuestras->setToolTip(DeLista(DetalleMuestras(*m_sesion)).join(QLatin1Char('\n')));
 }
 
 void TFprincipal::MostrarHintEnStatusBar(const QString& texto) {
@@ -376,6 +389,10 @@ void TFprincipal::showEvent(QShowEvent* evento) {
 }
 
 void TFprincipal::closeEvent(QCloseEvent* evento) {
+  if (!::PuedeSalir(*m_sesion, *m_interaccion)) {
+    evento->ignore();
+    return;
+  }
   m_ayuda->Salir();
   if (m_verMuestra) m_verMuestra->close();
   evento->accept();
@@ -426,7 +443,7 @@ void TFprincipal::MostrarVisor() {
 }
 
 void TFprincipal::Acercade1Click() {
-  if (m_acercaDe) m_acercaDe->exec();
+  if (m_acercaDe) EjecutarModal(*m_acercaDe);
 }
 
 void TFprincipal::NuevaMuestraClick() { ::CrearMuestra(*m_sesion, *m_interaccion); }
@@ -452,10 +469,10 @@ void TFprincipal::Contenidos1Click() { m_ayuda->Contenido(ArchivoAyuda); }
 void TFprincipal::ExplorarKClick() {
   if (!PuedeExplorarK(*m_sesion, *m_interaccion)) return;
   TFexplorarK ventana(*m_sesion, *m_interaccion, m_interaccion->SeparadorDecimal(), this);
-  ventana.exec();
+  EjecutarModal(ventana);
 }
 
-void TFprincipal::TemasTutorClick() { m_ayuda->Buscador(ArchivoTutorial); }
+void TFprincipal::TemasTutorClick() { m_ayuda->Contenido(ArchivoTutorial); }
 
 void TFprincipal::BotonAbrirClick() { ::BotonAbrirClick(*m_sesion, *m_interaccion); }
 

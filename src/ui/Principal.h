@@ -128,6 +128,7 @@ class TFprincipal : public QMainWindow {
   TImagen* m_imagenFija;
   QTimer* m_timer1;
   QLabel* m_panel0;
+  QLabel* m_panelMuestras;  // the session's samples: kind, file, strings
   QLabel* m_panel1;
   QLabel* m_panelObjetivo;                       // "Objetivo: ..." while a target is set
   std::array<QAction*, 3> m_accionesObjetivo{};  // Ver, Generar, Quitar: enabled with a target

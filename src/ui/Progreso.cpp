@@ -73,7 +73,8 @@ TFprogreso::TFprogreso(const QString& texto, TCancelacion& cancelacion, QWidget*
     : QProgressDialog(texto, QString(), 0, 0, padre), m_cancelacion(cancelacion) {
   setObjectName("TFprogreso");
   setWindowTitle(QStringLiteral("Telar"));
-  setWindowModality(Qt::ApplicationModal);
+  // over the window whose command runs; the help windows stay usable
+  setWindowModality(padre ? Qt::WindowModal : Qt::ApplicationModal);
   setAutoClose(false);
   setAutoReset(false);
   setMinimumWidth(360);

@@ -18,6 +18,11 @@ TFverMuestra::TFverMuestra(QWidget* padre) : QDialog(padre) {
   panel->setFrameShape(QFrame::StyledPanel);
   auto* etiqueta = new QLabel(QStringLiteral("Muestra en uso:"), panel);
   etiqueta->setObjectName("Label1");
+  auto* tipo = new QLabel(panel);
+  tipo->setObjectName("TipoMuestraVista");
+  QFont negrita = tipo->font();
+  negrita.setBold(true);
+  tipo->setFont(negrita);
   auto* memo = new QPlainTextEdit(panel);
   memo->setObjectName("MuestraM");
   memo->setReadOnly(true);
@@ -27,6 +32,7 @@ TFverMuestra::TFverMuestra(QWidget* padre) : QDialog(padre) {
   memo->setPlainText(QStringLiteral("[No hay muestra]"));
   auto* capaPanel = new QVBoxLayout(panel);
   capaPanel->addWidget(etiqueta);
+  capaPanel->addWidget(tipo);
   capaPanel->addWidget(memo);
 
   auto* cerrar = new QPushButton(QStringLiteral("&Cerrar"), this);
@@ -42,6 +48,8 @@ TFverMuestra::TFverMuestra(QWidget* padre) : QDialog(padre) {
 void TFverMuestra::MostrarLineas(const QStringList& lineas) {
   findChild<QPlainTextEdit*>("MuestraM")->setPlainText(lineas.join('\n'));
 }
+
+void TFverMuestra::MostrarTipo(const QString& texto) { findChild<QLabel*>("TipoMuestraVista")->setText(texto); }
 
 QStringList TFverMuestra::Lineas() const {
   const QString texto = findChild<QPlainTextEdit*>("MuestraM")->toPlainText();

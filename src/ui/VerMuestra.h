@@ -13,5 +13,7 @@ class TFverMuestra : public QDialog {
 
   // Replaces the memo's lines.
   void MostrarLineas(const QStringList& lineas);
+  // The line under "Muestra en uso:" that says which kind the memo shows, and its file.
+  void MostrarTipo(const QString& texto);
   QStringList Lineas() const;
 };

@@ -12,13 +12,18 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainterPath>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QSocketNotifier>
 #include <QStackedWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QWheelEvent>
-#include <QtConcurrent/QtConcurrentRun>
+#include <algorithm>
 #include <cmath>
 
+#include "diagram/DisposicionAparte.h"
+#include "inference/AlgoritmoKR.h"
 #include "ui/Componentes.h"
 #include "ui/TextoQt.h"
 
@@ -27,6 +32,19 @@ namespace {
 const QColor kColorActual("#ffd966");     // current states of the trace
 const QColor kColorRecorrido("#c0392b");  // edges just taken
 const QColor kColorSeleccion("#1f6fd1");  // the selected state
+const QColor kColorAtascado("#f1948a");   // where a rejected walk got stuck
+constexpr double kEscalaMinima = 0.01;
+constexpr double kEscalaMaxima = 20;
+
+// A label or state name as the drawing writes it: a blank symbol would be invisible, so it
+// is "␣" (the ", " between symbols stays). Situation/action pairs keep their own blanks.
+QString TextoVisible(const std::string& texto, const TDiagrama& diagrama) {
+  if (diagrama.paresSA) return DeCp1252(texto);
+  return DeCp1252(texto)
+      .replace(QStringLiteral(", "), QStringLiteral("\x1F"))
+      .replace(QLatin1Char(' '), QChar(0x2423))
+      .replace(QStringLiteral("\x1F"), QStringLiteral(", "));
+}
 constexpr int kRolEstado = 0;             // item data: index of the state
 
 QPainterPath Camino(const TAristaDispuesta& arista) {
@@ -79,15 +97,22 @@ TLienzoDiagrama::TLienzoDiagrama(QWidget* padre) : QGraphicsView(padre) {
 
 void TLienzoDiagrama::Ampliar(double factor) {
   const double escala = transform().m11() * factor;
-  if (escala < 0.05 || escala > 20) return;
+  if ((escala < kEscalaMinima && factor < 1) || (escala > kEscalaMaxima && factor > 1)) return;
+  m_ajustado = false;
   scale(factor, factor);
 }
 
 void TLienzoDiagrama::Ajustar() {
+  m_ajustado = true;
   if (scene() == nullptr) return;
   fitInView(scene()->sceneRect(), Qt::KeepAspectRatio);
   // never enlarge a small automaton beyond twice its size
   if (transform().m11() > 2) setTransform(QTransform::fromScale(2, 2));
+}
+
+void TLienzoDiagrama::resizeEvent(QResizeEvent* evento) {
+  QGraphicsView::resizeEvent(evento);
+  if (m_ajustado) Ajustar();
 }
 
 void TLienzoDiagrama::wheelEvent(QWheelEvent* evento) {
@@ -108,14 +133,10 @@ void TLienzoDiagrama::mousePressEvent(QMouseEvent* evento) {
 
 TVistaDiagrama::TVistaDiagrama(QWidget* padre) : QWidget(padre) {
   setObjectName(QStringLiteral("VistaDiagrama"));
-  m_vigilante = new QFutureWatcher<std::optional<TDisposicion>>(this);
-  connect(m_vigilante, &QFutureWatcherBase::finished, this, [this] {
-    const auto disposicion = m_vigilante->result();
-    if (disposicion) {
-      Dibujar(*disposicion);
-    } else {
-      m_aviso->setText(QStringLiteral("Graphviz no pudo dibujar este autómata."));
-    }
+  m_segundos = new QTimer(this);
+  m_segundos->setInterval(1000);
+  connect(m_segundos, &QTimer::timeout, this, [this] {
+    m_aviso->setText(QStringLiteral("Dibujando el diagrama (%1 s)...").arg(m_reloj.elapsed() / 1000));
   });
 
   // the drawing, or while there is none, a notice
@@ -128,9 +149,20 @@ TVistaDiagrama::TVistaDiagrama(QWidget* padre) : QWidget(padre) {
   m_aviso->setWordWrap(true);
   m_dibujarTodos = CrearBoton(paginaAviso, "BotonDibujarDiagrama", QStringLiteral("Dibujar de todos modos"));
   connect(m_dibujarTodos, &QPushButton::clicked, this, &TVistaDiagrama::DibujarDeTodosModos);
+  m_progreso = new QProgressBar(paginaAviso);
+  m_progreso->setObjectName(QStringLiteral("ProgresoDiagrama"));
+  m_progreso->setRange(0, 0);  // Graphviz says nothing of how far it is: a busy bar
+  m_progreso->setMaximumWidth(260);
+  m_progreso->hide();
+  m_cancelarDibujo = CrearBoton(paginaAviso, "BotonCancelarDibujo", QStringLiteral("Cancelar"),
+                                QStringLiteral("Dejar de dibujar el diagrama"));
+  m_cancelarDibujo->hide();
+  connect(m_cancelarDibujo, &QPushButton::clicked, this, &TVistaDiagrama::CancelarDibujo);
   capaAviso->addStretch(1);
   capaAviso->addWidget(m_aviso);
+  capaAviso->addWidget(m_progreso, 0, Qt::AlignCenter);
   capaAviso->addWidget(m_dibujarTodos, 0, Qt::AlignCenter);
+  capaAviso->addWidget(m_cancelarDibujo, 0, Qt::AlignCenter);
   capaAviso->addStretch(1);
   m_lienzo = new TLienzoDiagrama(m_paginas);
   m_escena = new QGraphicsScene(this);
@@ -168,8 +200,16 @@ TVistaDiagrama::TVistaDiagrama(QWidget* padre) : QWidget(padre) {
   m_cadena->setObjectName(QStringLiteral("ProbarCadena"));
   m_cadena->setPlaceholderText(QStringLiteral("cadena"));
   connect(m_cadena, &QLineEdit::textChanged, this, &TVistaDiagrama::NuevaCadena);
+  // Enter reads the whole string at once
+  connect(m_cadena, &QLineEdit::returnPressed, this, [this] {
+    m_probando = true;
+    IrAPaso(m_recorrido.UltimoPaso());
+  });
   prueba->addWidget(CrearEtiqueta(this, "EtiquetaProbarCadena", QStringLiteral("Probar cadena: ")));
   prueba->addWidget(m_cadena, 1);
+  m_marca = CrearEtiqueta(this, "MarcaAnadida", QString());
+  m_marca->hide();
+  prueba->addWidget(m_marca);
   const struct {
     const char* nombre;
     const char* texto;
@@ -201,6 +241,12 @@ TVistaDiagrama::TVistaDiagrama(QWidget* padre) : QWidget(padre) {
   m_simbolos->setObjectName(QStringLiteral("SimbolosLeidos"));
   m_simbolos->setTextFormat(Qt::RichText);
   m_simbolos->setWordWrap(true);
+  m_motivo = new QLabel(this);
+  m_motivo->setObjectName(QStringLiteral("MotivoRechazo"));
+  m_motivo->setWordWrap(true);
+  QPalette rojo = m_motivo->palette();
+  rojo.setColor(QPalette::WindowText, QColor("#c0392b"));
+  m_motivo->setPalette(rojo);
 
   auto* capa = new QVBoxLayout(this);
   capa->setContentsMargins(0, 0, 0, 0);
@@ -208,8 +254,10 @@ TVistaDiagrama::TVistaDiagrama(QWidget* padre) : QWidget(padre) {
   capa->addWidget(m_paginas, 1);
   capa->addWidget(m_filaPrueba);
   capa->addWidget(m_simbolos);
+  capa->addWidget(m_motivo);
 }
 
+// The layout's child process, if any, ends with the window.
 TVistaDiagrama::~TVistaDiagrama() = default;
 
 void TVistaDiagrama::PonerAspecto(std::vector<QColor> rellenos, std::vector<QColor> bordes) {
@@ -227,10 +275,21 @@ void TVistaDiagrama::PonerPistas(std::vector<QString> pistas) {
 void TVistaDiagrama::OcultarPrueba() {
   m_filaPrueba->hide();
   m_simbolos->hide();
+  m_motivo->hide();
 }
 
 void TVistaDiagrama::Mostrar(TDiagrama diagrama) {
+  TerminarDibujo();
   m_diagrama = std::move(diagrama);
+  const bool conMarca = std::any_of(m_diagrama.estados.begin(), m_diagrama.estados.end(),
+                                    [](const TEstadoDiagrama& e) { return e.marcado; });
+  m_textoMarca = conMarca ? kMarcaFinal : std::string();
+  m_marca->setText(conMarca ? QStringLiteral("se añade %1").arg(DeCp1252(kMarcaFinal)) : QString());
+  m_marca->setToolTip(conMarca ? QStringLiteral("Los ejemplos del aceptor de KR terminan en la marca %1: "
+                                                "se añade a la cadena probada")
+                                     .arg(DeCp1252(kMarcaFinal))
+                               : QString());
+  m_marca->setVisible(conMarca);
   m_pistas.clear();
   m_rellenos.clear();
   m_bordes.clear();
@@ -256,15 +315,48 @@ void TVistaDiagrama::Mostrar(TDiagrama diagrama) {
 }
 
 void TVistaDiagrama::DibujarDeTodosModos() {
+  TerminarDibujo();
   m_dibujarTodos->hide();
   m_aviso->setText(QStringLiteral("Dibujando el diagrama..."));
-  m_vigilante->setFuture(QtConcurrent::run([diagrama = m_diagrama]() -> std::optional<TDisposicion> {
-    try {
-      return Disponer(diagrama);
-    } catch (const std::exception&) {
-      return std::nullopt;
-    }
-  }));
+  m_reloj.start();
+  m_disposicion = std::make_unique<TDisposicionAparte>(m_diagrama);
+  if (m_disposicion->Terminada()) return RecogerDisposicion();
+  m_progreso->show();
+  m_cancelarDibujo->show();
+  m_segundos->start();
+  m_notificador = new QSocketNotifier(m_disposicion->Descriptor(), QSocketNotifier::Read, this);
+  connect(m_notificador, &QSocketNotifier::activated, this, &TVistaDiagrama::RecogerDisposicion);
+}
+
+void TVistaDiagrama::RecogerDisposicion() {
+  if (!m_disposicion || !m_disposicion->Leer()) return;
+  const auto disposicion = m_disposicion->Resultado();
+  TerminarDibujo();
+  if (disposicion)
+    Dibujar(*disposicion);
+  else
+    m_aviso->setText(QStringLiteral("Graphviz no pudo dibujar este autómata."));
+}
+
+void TVistaDiagrama::TerminarDibujo() {
+  if (m_notificador) {
+    m_notificador->setEnabled(false);
+    m_notificador->deleteLater();
+    m_notificador = nullptr;
+  }
+  m_disposicion.reset();
+  m_segundos->stop();
+  m_progreso->hide();
+  m_cancelarDibujo->hide();
+}
+
+void TVistaDiagrama::CancelarDibujo() {
+  if (!m_disposicion) return;
+  TerminarDibujo();
+  m_aviso->setText(QStringLiteral("Dibujo cancelado: %1 estados, %2 transiciones.")
+                       .arg(m_diagrama.estados.size())
+                       .arg(m_diagrama.NumeroDeTransiciones()));
+  m_dibujarTodos->show();
 }
 
 void TVistaDiagrama::Dibujar(const TDisposicion& disposicion) {
@@ -278,7 +370,7 @@ void TVistaDiagrama::Dibujar(const TDisposicion& disposicion) {
     m_aristas.push_back(m_escena->addPath(Camino(arista), trazo));
     m_puntas.push_back(m_escena->addPolygon(Punta(arista), trazo, Qt::black));
     if (arista.etiqueta)
-      TextoCentrado(m_escena, DeCp1252(m_diagrama.transiciones[t].etiqueta),
+      TextoCentrado(m_escena, TextoVisible(m_diagrama.transiciones[t].etiqueta, m_diagrama),
                     QPointF(arista.etiqueta->x, arista.etiqueta->y), 8.5);
   }
   if (disposicion.flechaInicial) {
@@ -299,7 +391,7 @@ void TVistaDiagrama::Dibujar(const TDisposicion& disposicion) {
       auto* interior = new QGraphicsEllipseItem(caja.adjusted(4, 4, -4, -4), circulo);
       interior->setPen(pluma);
     }
-    auto* nombre = TextoCentrado(m_escena, DeCp1252(estado.nombre), caja.center(), 9.5);
+    auto* nombre = TextoCentrado(m_escena, TextoVisible(estado.nombre, m_diagrama), caja.center(), 9.5);
     nombre->setParentItem(circulo);
     nombre->setPos(circulo->mapFromScene(nombre->pos()));
     m_estados.push_back(circulo);
@@ -318,13 +410,30 @@ void TVistaDiagrama::SeleccionarEstado(int estado) {
     m_lienzo->ensureVisible(m_estados[m_seleccionado], 16, 16);
 }
 
+const std::vector<int>& TVistaDiagrama::EstadosResaltados(bool& atascado) const {
+  static const std::vector<int> ninguno;
+  atascado = false;
+  if (m_recorrido.pasos.empty()) return ninguno;
+  const auto& estados = m_recorrido.pasos[m_paso].estados;
+  // stuck: the step is empty; the states it came from stay marked
+  if (estados.empty() && m_paso > 0 && m_paso == m_recorrido.UltimoPaso()) {
+    atascado = true;
+    return m_recorrido.pasos[m_paso - 1].estados;
+  }
+  return estados;
+}
+
+QString TVistaDiagrama::Motivo() const { return m_motivo->text(); }
+
 void TVistaDiagrama::Resaltar() {
   const auto& paso = m_recorrido.pasos.empty() ? TPasoRecorrido{} : m_recorrido.pasos[m_paso];
   const bool trazando = m_probando || !m_cadena->text().isEmpty();
+  bool atascado = false;
+  const std::vector<int>& resaltados = EstadosResaltados(atascado);
   for (std::size_t n = 0; n < m_estados.size(); ++n) {
-    const bool actual = trazando && std::count(paso.estados.begin(), paso.estados.end(), static_cast<int>(n)) > 0;
+    const bool actual = trazando && std::count(resaltados.begin(), resaltados.end(), static_cast<int>(n)) > 0;
     const QColor relleno = n < m_rellenos.size() && m_rellenos[n].isValid() ? m_rellenos[n] : QColor(Qt::white);
-    m_estados[n]->setBrush(actual ? kColorActual : relleno);
+    m_estados[n]->setBrush(actual ? (atascado ? kColorAtascado : kColorActual) : relleno);
     QPen pluma = m_estados[n]->pen();
     const bool elegido = static_cast<int>(n) == m_seleccionado;
     const bool bordeado = n < m_bordes.size() && m_bordes[n].isValid();
@@ -339,6 +448,10 @@ void TVistaDiagrama::Resaltar() {
     m_puntas[t]->setPen(QPen(color, 1.2));
     m_puntas[t]->setBrush(color);
   }
+  // the current state stays in sight on a big drawing
+  if (trazando && !resaltados.empty() && static_cast<std::size_t>(resaltados.front()) < m_estados.size() &&
+      m_dibujado)
+    m_lienzo->ensureVisible(m_estados[resaltados.front()], 40, 40);
 }
 
 void TVistaDiagrama::NuevaCadena() {
@@ -352,10 +465,32 @@ void TVistaDiagrama::NuevaCadena() {
     cadena += byte.size() == 1 && (byte != "?" || texto == QStringLiteral("?")) ? byte : std::string(1, '\0');
     textos << texto;
   }
-  const std::size_t ancho = m_diagrama.anchoSimbolo == 0 ? 1 : m_diagrama.anchoSimbolo;
-  m_textoSimbolos.clear();
-  for (int i = 0; i < textos.size(); i += static_cast<int>(ancho)) m_textoSimbolos << textos.mid(i, ancho).join(QString());
-  m_recorrido = Recorrer(m_diagrama, cadena);
+  m_textoSimbolos = textos;
+  if (m_diagrama.paresSA) {
+    // a Mealy machine reads words (situations, pairs): the trace shows those
+    m_recorrido = Recorrer(m_diagrama, cadena);
+    m_textoSimbolos.clear();
+    for (const auto& pieza : m_recorrido.simbolos) m_textoSimbolos << DeCp1252(pieza);
+  } else {
+    // "&" alone is the empty string: nothing to show but the end mark, if any
+    if (cadena == kCadenaVaciaRecorrido) {
+      cadena.clear();
+      m_textoSimbolos.clear();
+    }
+    if (!m_textoMarca.empty() && !m_cadena->text().isEmpty()) {
+      cadena += m_textoMarca;
+      m_textoSimbolos << DeCp1252(m_textoMarca);
+    }
+    m_recorrido = Recorrer(m_diagrama, cadena);
+    // one character of the field per byte of the string: the pieces as the walk cut them
+    const QStringList caracteresLeidos = m_textoSimbolos;
+    m_textoSimbolos.clear();
+    int inicio = 0;
+    for (const auto& simbolo : m_recorrido.simbolos) {
+      m_textoSimbolos << caracteresLeidos.mid(inicio, static_cast<int>(simbolo.size())).join(QString());
+      inicio += static_cast<int>(simbolo.size());
+    }
+  }
   m_probando = !m_cadena->text().isEmpty();
   IrAPaso(0);
 }
@@ -367,12 +502,23 @@ void TVistaDiagrama::IrAPaso(std::size_t paso) {
   for (int i = 0; i < m_textoSimbolos.size(); ++i) {
     const QString simbolo = m_textoSimbolos[i].toHtmlEscaped();
     if (alFinal && m_recorrido.desconocido == static_cast<std::size_t>(i))
-      linea += QStringLiteral("<span style='color:#c0392b; text-decoration:line-through'>%1</span>").arg(simbolo);
+      linea += QStringLiteral("<span style='color:white; background:#c0392b'>&nbsp;%1&nbsp;</span>").arg(simbolo);
     else if (static_cast<std::size_t>(i) < m_paso)
       linea += QStringLiteral("<span style='background:%1'><b>%2</b></span>").arg(kColorActual.name(), simbolo);
     else
       linea += simbolo;
-    if (m_diagrama.anchoSimbolo > 1) linea += QStringLiteral(" ");
+    if (m_diagrama.paresSA) linea += QStringLiteral(" ");
+  }
+  if (m_probando && m_diagrama.paresSA && m_paso > 0) {
+    // the actions produced so far, step by step
+    QStringList acciones;
+    for (std::size_t p = 1; p <= m_paso && p < m_recorrido.pasos.size(); ++p) {
+      QStringList deEstePaso;
+      for (const auto& accion : m_recorrido.pasos[p].acciones) deEstePaso << DeCp1252(accion);
+      const QString juntas = deEstePaso.join(QStringLiteral(", "));
+      acciones << (deEstePaso.size() == 1 ? juntas : QStringLiteral("{%1}").arg(juntas));
+    }
+    linea += QStringLiteral("&nbsp;&nbsp;acciones: ") + acciones.join(QLatin1Char(' ')).toHtmlEscaped();
   }
   if (!m_recorrido.pasos.empty() && m_probando) {
     QStringList estados;
@@ -384,6 +530,11 @@ void TVistaDiagrama::IrAPaso(std::size_t paso) {
   }
   m_simbolos->setText(linea);
   m_veredicto->setText(alFinal && m_probando ? QString::fromLatin1(Veredicto(m_recorrido, m_diagrama)) : QString());
+  QString motivo = alFinal && m_probando ? DeCp1252(MotivoRechazo(m_recorrido, m_diagrama)) : QString();
+  // a character the code page lacks is named as typed
+  if (!motivo.isEmpty() && m_recorrido.desconocido && *m_recorrido.desconocido < static_cast<std::size_t>(m_textoSimbolos.size()))
+    motivo = m_textoSimbolos[static_cast<int>(*m_recorrido.desconocido)] + QStringLiteral(" no está en el alfabeto");
+  m_motivo->setText(motivo);
   QPalette paleta = m_veredicto->palette();
   paleta.setColor(QPalette::WindowText,
                   m_recorrido.Aceptada(m_diagrama) ? QColor("#1e8449") : QColor("#c0392b"));

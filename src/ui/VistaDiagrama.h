@@ -1,12 +1,14 @@
 // VistaDiagrama: the diagram of an automaton window, drawn from its Graphviz layout as
 // scene items (zoom, pan, selection, prefixes on hover), with the "Probar cadena" trace
-// and "Exportar diagrama". Large diagrams wait for "Dibujar de todos modos".
+// and "Exportar diagrama". Large diagrams wait for "Dibujar de todos modos"; a layout runs
+// in a process of its own and can be cancelled.
 #pragma once
 
-#include <QFutureWatcher>
+#include <QElapsedTimer>
 #include <QGraphicsView>
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -19,17 +21,25 @@ class QGraphicsPathItem;
 class QGraphicsScene;
 class QLabel;
 class QLineEdit;
+class QProgressBar;
 class QPushButton;
+class QSocketNotifier;
 class QStackedWidget;
+class QTimer;
+class TDisposicionAparte;
 
-// The canvas: the wheel zooms about the pointer, dragging pans.
+// The canvas: the wheel zooms about the pointer, dragging pans. While the user has not
+// zoomed, the drawing is fitted again whenever the view changes size.
 class TLienzoDiagrama : public QGraphicsView {
   Q_OBJECT
  public:
   explicit TLienzoDiagrama(QWidget* padre = nullptr);
+  // Zooms by `factor`, within 1/100 and 20 times (a zoom that goes back towards that range
+  // is always taken, so a huge drawing fitted below it can be enlarged).
   void Ampliar(double factor);
-  // Fits the whole drawing in the view.
+  // Fits the whole drawing in the view, and keeps fitting it on resizes.
   void Ajustar();
+  bool Ajustado() const { return m_ajustado; }
 
  signals:
   // A press on state `estado` (the index of TDiagrama::estados).
@@ -38,6 +48,10 @@ class TLienzoDiagrama : public QGraphicsView {
  protected:
   void wheelEvent(QWheelEvent* evento) override;
   void mousePressEvent(QMouseEvent* evento) override;
+  void resizeEvent(QResizeEvent* evento) override;
+
+ private:
+  bool m_ajustado = true;
 };
 
 class TVistaDiagrama : public QWidget {
@@ -46,8 +60,10 @@ class TVistaDiagrama : public QWidget {
   explicit TVistaDiagrama(QWidget* padre = nullptr);
   ~TVistaDiagrama() override;
 
-  // Shows `diagrama`: laid out away from the window's thread when DibujoInmediato allows,
-  // else the counts and "Dibujar de todos modos". Clears any trace.
+  // Shows `diagrama`: laid out in a process of its own when DibujoInmediato allows, else
+  // the counts and "Dibujar de todos modos". A layout still running for the diagram shown
+  // before is ended. Clears any trace. In KR's acceptor (it has marked states) the string
+  // traced gets the end mark, which the row says ("se añade $").
   void Mostrar(TDiagrama diagrama);
   // Fills and outlines the states (by index) with these colours until the next Mostrar; an
   // invalid colour keeps the usual white fill or black outline. Outlined states are drawn
@@ -64,8 +80,15 @@ class TVistaDiagrama : public QWidget {
   const TDiagrama& Diagrama() const { return m_diagrama; }
   // True once the layout is drawn (tests wait for it).
   bool Dibujado() const { return m_dibujado; }
-  // Starts the layout now, whatever the size ("Dibujar de todos modos").
+  // Starts the layout now, whatever the size ("Dibujar de todos modos"); while it runs, a
+  // busy bar with the seconds spent and "Cancelar".
   void DibujarDeTodosModos();
+  // "Cancelar": ends the layout at once and offers "Dibujar de todos modos" again.
+  void CancelarDibujo();
+  // True while a layout runs.
+  bool Dibujando() const { return m_disposicion != nullptr; }
+  // The sentence that explains a rejection at the end of the trace ("" otherwise).
+  QString Motivo() const;
   // The state highlighted as selected; -1 for none.
   int EstadoSeleccionado() const { return m_seleccionado; }
   // The trace: the step shown, and the current states it highlights.
@@ -86,17 +109,25 @@ class TVistaDiagrama : public QWidget {
   void Resaltar();
   void NuevaCadena();
   void IrAPaso(std::size_t paso);
+  void RecogerDisposicion();
+  void TerminarDibujo();
+  // The states to show as current at the step shown: where the walk got stuck, when it did.
+  const std::vector<int>& EstadosResaltados(bool& atascado) const;
 
   TDiagrama m_diagrama;
   bool m_dibujado = false;
   int m_seleccionado = -1;
-  unsigned m_generacion = 0;  // discards a layout that finishes after a newer Mostrar
-  QFutureWatcher<std::optional<TDisposicion>>* m_vigilante;
+  std::unique_ptr<TDisposicionAparte> m_disposicion;  // the layout running, if any
+  QSocketNotifier* m_notificador = nullptr;
+  QElapsedTimer m_reloj;
+  QTimer* m_segundos;
   std::function<void(const TDiagrama&)> m_exportar;
 
   QStackedWidget* m_paginas;
   QLabel* m_aviso;
   QPushButton* m_dibujarTodos;
+  QProgressBar* m_progreso;
+  QPushButton* m_cancelarDibujo;
   TLienzoDiagrama* m_lienzo;
   QGraphicsScene* m_escena;
   std::vector<QAbstractGraphicsShapeItem*> m_estados;   // the outer circle of each state
@@ -109,8 +140,11 @@ class TVistaDiagrama : public QWidget {
 
   QWidget* m_filaPrueba;
   QLineEdit* m_cadena;
+  QLabel* m_marca;    // "se añade $" beside the field in KR's acceptor
+  std::string m_textoMarca;
   QLabel* m_simbolos;
   QLabel* m_veredicto;
+  QLabel* m_motivo;
   QStringList m_textoSimbolos;  // the symbols as typed, for the trace line
   TRecorrido m_recorrido;
   std::size_t m_paso = 0;

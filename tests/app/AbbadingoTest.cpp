@@ -125,6 +125,9 @@ TEST_F(FlujosAbbadingo, ImportReplacesTheKindsTheFileHoldsAndShowsThePositiveSam
   EXPECT_EQ(sesion.MuestraPositiva, (TLista{"a", "aa"}));  // the file has no positive string
   EXPECT_EQ(sesion.MuestraNegativa, TLista{"b"});
   EXPECT_EQ(sesion.Tipo(), TTipoMuestra::TipoM_Neg);
+  EXPECT_EQ(guion.transcripcion.back(),
+            "Mensaje Informacion Ok: Cadenas le\xED" "das del archivo Abbadingo: positivas: 0, negativas: 1, test: 0");
+  EXPECT_FALSE(sesion.HayMuestrasSinGuardar());  // read from a file: nothing to lose
 
   guion.archivos.push_back(Escribir("todo.abbadingo", "3 2\n-1 0\n1 2 0 1\n0 1 0\n"));
   ASSERT_TRUE(ImportarClick(sesion, guion));
@@ -132,6 +135,8 @@ TEST_F(FlujosAbbadingo, ImportReplacesTheKindsTheFileHoldsAndShowsThePositiveSam
   EXPECT_EQ(sesion.MuestraNegativa, TLista{"a"});
   EXPECT_EQ(sesion.MuestraTest, TLista{""});
   EXPECT_EQ(sesion.Tipo(), TTipoMuestra::TipoM_Pos);
+  EXPECT_EQ(guion.transcripcion.back(),
+            "Mensaje Informacion Ok: Cadenas le\xED" "das del archivo Abbadingo: positivas: 1, negativas: 1, test: 1");
   EXPECT_EQ(sesion.MemoMuestra(), TLista{"ab"});
   EXPECT_TRUE(sesion.Habilitado(TAlgoritmo::KC));
   EXPECT_EQ(guion.dialogos.at(0).titulo, "Importar");
@@ -153,6 +158,8 @@ TEST_F(FlujosAbbadingo, ExportWritesTheSessionsSamplesOrSaysWhyNot) {
   guion.archivos.push_back(Ruta("salida"));
   ASSERT_TRUE(ExportarClick(sesion, guion));
   EXPECT_EQ(Leer("salida.abbadingo"), "3 3\r\n1 2 0 1\r\n1 0\r\n-1 1 2\r\n");
+  EXPECT_EQ(guion.transcripcion.back(),
+            "Mensaje Informacion Ok: Cadenas escritas en el archivo Abbadingo: positivas: 2, negativas: 0, test: 1");
 
   sesion.MuestraNegativa = {"a-b"};
   guion.archivos.push_back(Ruta("otra.abbadingo"));

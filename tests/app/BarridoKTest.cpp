@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <random>
 
 #include "../inference/Referencia.h"
@@ -207,6 +209,53 @@ TEST(ExplorarK, WindowOpensARowOverItsOwnSamplesAndLeavesKROutForADollarSample) 
   conDolar.Elegir(TFexplorarKLogica::TSeleccion::IM1Levine);
   EXPECT_EQ(conDolar.Algoritmos(), std::vector<TAlgoritmoBarrido>{TAlgoritmoBarrido::IM1Levine});
   EXPECT_EQ(conDolar.TituloEjeX(), "S");
+}
+
+// The table saved as CSV reads back, with a plain CSV reader, as the window's columns and
+// rows; saving asks for a file only when there are rows.
+TEST(ExplorarK, TableSavedAsCsvReadsBackAsShown) {
+  TSesion sesion;
+  sesion.MuestraPositiva = {"ab", "b", "aab"};
+  sesion.MuestraTest = {"b", "ba"};
+  TFexplorarKLogica ventana(sesion);
+  TInteraccionGuion guion;
+  EXPECT_FALSE(ventana.GuardarTablaClick(guion));
+  EXPECT_EQ(guion.transcripcion, std::vector<std::string>{"Mensaje Error Ok: No hay filas que guardar"});
+  for (const auto& fila : Barrido(ventana.Muestras(), ventana.Algoritmos())) ventana.AnadirFila(fila);
+  auto leer = [](const std::string& linea) {
+    std::vector<std::string> campos(1);
+    bool comillas = false;
+    for (std::size_t i = 0; i < linea.size(); ++i) {
+      const char c = linea[i];
+      if (comillas && c == '"' && i + 1 < linea.size() && linea[i + 1] == '"') {
+        campos.back() += '"';
+        ++i;
+      } else if (c == '"') {
+        comillas = !comillas;
+      } else if (c == ';' && !comillas) {
+        campos.emplace_back();
+      } else {
+        campos.back() += c;
+      }
+    }
+    return campos;
+  };
+  const TLista lineas = ventana.LineasTabla();
+  ASSERT_EQ(lineas.size(), ventana.Filas().size() + 1);
+  EXPECT_EQ(leer(lineas[0]), ventana.Columnas());
+  for (std::size_t f = 0; f < ventana.Filas().size(); ++f) EXPECT_EQ(leer(lineas[f + 1]), ventana.TextosDeFila(f));
+
+  const auto carpeta = std::filesystem::temp_directory_path() / "telar-tabla-csv";
+  std::filesystem::create_directories(carpeta);
+  guion.archivos = {std::nullopt, (carpeta / "barrido").string()};
+  EXPECT_FALSE(ventana.GuardarTablaClick(guion));  // cancelled
+  ASSERT_TRUE(ventana.GuardarTablaClick(guion));
+  std::ifstream archivo(carpeta / "barrido.csv", std::ios::binary);
+  std::string primera;
+  std::getline(archivo, primera);
+  EXPECT_EQ(primera, lineas[0] + "\r");
+  EXPECT_EQ(guion.dialogos.back().extensionPorDefecto, "csv");
+  std::filesystem::remove_all(carpeta);
 }
 
 }  // namespace

@@ -27,8 +27,24 @@ TEST(EditorMuestra, EditLineTakesAtMostTwentyFiveCharacters) {
   TEditorMuestra editor;
   editor.PonerLinea(std::string(30, 'a'));
   EXPECT_EQ(editor.Linea(), std::string(25, 'a'));
+  EXPECT_EQ(editor.Aviso(), "Se ha cortado a 25 caracteres");
   editor.BotonInsertarClick();
   EXPECT_EQ(editor.Entradas(), TLista{std::string(25, 'a')});
+  EXPECT_EQ(editor.Aviso(), "");
+  editor.PonerLinea(std::string(25, 'b'));
+  EXPECT_EQ(editor.Aviso(), "");
+}
+
+// What the editor refuses stays the specified behaviour; the line under the list says why.
+TEST(EditorMuestra, RefusedDuplicateIsNamedAsListed) {
+  auto editor = Con({"ab", "b"});
+  editor.PonerLinea("AB");
+  EXPECT_FALSE(editor.BotonInsertarClick());
+  EXPECT_EQ(editor.Aviso(), "ab ya est\xE1 en la muestra");
+  EXPECT_EQ(editor.Entradas(), (TLista{"ab", "b"}));
+  editor.PonerLinea("c");
+  EXPECT_TRUE(editor.BotonInsertarClick());
+  EXPECT_EQ(editor.Aviso(), "");
 }
 
 TEST(EditorMuestra, BorrarRemovesTheMatchingEntryAndKeepsTheText) {

@@ -80,7 +80,8 @@ TEST_F(FlujosMuestra, DialogIsPreparedForTheCheckedKind) {
     EXPECT_EQ(d.filtro,
               "Archivos de muestra positiva (*.pos)|*.pos|Archivos de muestra negativa (*.neg)|*.neg|"
               "Archivos de muestra test (*.tst)|*.tst|"
-              "Archivos de muestra situaci\xF3n/acci\xF3n (*.sya)|*.sya");
+              "Archivos de muestra situaci\xF3n/acci\xF3n (*.sya)|*.sya" +
+                  std::string(i % 2 ? "" : "|Todos los archivos (*)|*"));
     EXPECT_NE(d.carpetaInicial, "c:");
   }
   // cancelling every dialog changed nothing and showed nothing else
@@ -311,4 +312,58 @@ TEST_F(FlujosMuestra, OpeningAGivenFileTakesItAsTheKindItsExtensionNames) {
   EXPECT_FALSE(AbrirArchivoMuestra(nueva, guion, (carpeta / "falta.pos").string()));
   ASSERT_EQ(guion.transcripcion.size(), 1u);
   EXPECT_NE(guion.transcripcion[0].find("falta.pos"), std::string::npos);
+}
+
+// Quitting asks only while a sample taken since the last open or save was never saved: each
+// row does its steps on a fresh session, then quits answering `respuesta` to any question.
+TEST_F(FlujosMuestra, QuittingAsksWhileATypedSampleIsUnsaved) {
+  const std::string pos = Escribir("m.pos", "ab\r\nb\r\n");
+  const std::string neg = Escribir("m.neg", "ba\r\n");
+  enum Paso { Teclear, AbrirPos, AbrirNeg, GuardarPos, TeclearMal, TeclearSA, TipoNeg, TipoSA };
+  struct Caso {
+    const char* nombre;
+    std::vector<Paso> pasos;
+    TRespuesta respuesta;
+    bool pregunta;
+    bool sale;
+  };
+  const Caso casos[] = {
+      {"nothing taken", {}, TRespuesta::No, false, true},
+      {"opened only", {AbrirPos, AbrirNeg}, TRespuesta::No, false, true},
+      {"typed, answer no", {Teclear}, TRespuesta::No, true, false},
+      {"typed, answer yes", {Teclear}, TRespuesta::Si, true, true},
+      {"typed then saved", {Teclear, GuardarPos}, TRespuesta::No, false, true},
+      {"typed then opened over it", {Teclear, AbrirPos}, TRespuesta::No, false, true},
+      {"opened then typed over it", {AbrirPos, Teclear}, TRespuesta::No, true, false},
+      {"a refused typed sample changes nothing", {AbrirPos, TeclearMal}, TRespuesta::No, false, true},
+      {"typed positive, saved while negative is checked", {Teclear, TipoNeg, AbrirNeg, GuardarPos},
+       TRespuesta::No, true, false},
+      {"typed situation/action sample", {TipoSA, TeclearSA}, TRespuesta::No, true, false},
+  };
+  for (const auto& caso : casos) {
+    SCOPED_TRACE(caso.nombre);
+    TSesion nueva;
+    TInteraccionGuion usuario;
+    for (Paso paso : caso.pasos) {
+      switch (paso) {
+        case Teclear: usuario.ediciones.push_back(TLista{"a", "b"}); CrearMuestra(nueva, usuario); break;
+        case TeclearMal: usuario.ediciones.push_back(TLista{"a", ""}); CrearMuestra(nueva, usuario); break;
+        case TeclearSA: usuario.ediciones.push_back(TLista{"s1/a1"}); CrearMuestra(nueva, usuario); break;
+        case AbrirPos: AbrirArchivoMuestra(nueva, usuario, pos); break;
+        case AbrirNeg: AbrirArchivoMuestra(nueva, usuario, neg); break;
+        case GuardarPos:
+          usuario.archivos.push_back((carpeta / "guardada").string());
+          ASSERT_TRUE(GuardarMuestraComo(nueva, usuario));
+          break;
+        case TipoNeg: nueva.ElegirTipo(TTipoMuestra::TipoM_Neg); break;
+        case TipoSA: nueva.ElegirTipo(TTipoMuestra::TipoM_SA); break;
+      }
+    }
+    usuario.transcripcion.clear();
+    usuario.respuestas = {caso.respuesta};
+    EXPECT_EQ(PuedeSalir(nueva, usuario), caso.sale);
+    EXPECT_EQ(usuario.transcripcion,
+              caso.pregunta ? Transcripcion{"Mensaje Pregunta SiNo: Hay muestras sin guardar. \xBF" "Desea salir?"}
+                            : Transcripcion{});
+  }
 }

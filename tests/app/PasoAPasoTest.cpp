@@ -59,20 +59,55 @@ TEST(PasoAPaso, StepsEndInTheResultOneBlockFewerEach) {
   }
 }
 
-TEST(PasoAPaso, CausesReadAsSentences) {
+TEST(PasoAPaso, CausesReadAsSentencesFromTheirData) {
+  const auto causa = [](TReglaFusion regla) {
+    TCausaFusion c;
+    c.Regla = regla;
+    return c;
+  };
+  TCausaFusion sucesor = causa(TReglaFusion::Sucesor);
+  sucesor.Simbolo = "b";
+  sucesor.Origen1 = "a";
+  sucesor.Origen2 = "aa";
+  TCausaFusion predecesor = causa(TReglaFusion::Predecesor);
+  predecesor.Simbolo = " ";  // a blank symbol is quoted like any other
+  predecesor.Sufijo = "&";
+  predecesor.Origen1 = "b ";
+  predecesor.Origen2 = "ab ";
+  TCausaFusion sufijo = causa(TReglaFusion::Sufijo);
+  sufijo.Sufijo = "b";
+  TCausaFusion levine = causa(TReglaFusion::Levine);
+  levine.Fuerza = "2";
+  levine.Cota = "1";
+  TCausaFusion ksufijos = causa(TReglaFusion::KSufijos);
+  ksufijos.K = 1;
+  // the blocks before the merge: q2 = { a, aa }, q3 = { ab }, q5 = { aab }; others unknown
+  const auto bloque = [](const std::string& estado) -> std::string {
+    if (estado == "a" || estado == "aa") return "q2 = { a, aa }";
+    if (estado == "ab") return "q3 = { ab }";
+    if (estado == "aab") return "q5 = { aab }";
+    return "";
+  };
   const struct {
+    const char* nombre;
     TFusionTrazada fusion;
     std::string frase;
   } casos[] = {
-      {{"b$", "ab$", "final"}, "b$ y ab$ son ejemplos de la muestra"},
-      {{"b", "ab", "sucesor a"}, "los sucesores por 'a' de un mismo bloque deben unirse"},
-      {{"a", "ba", "predecesor b ab"}, "predecesores por 'b' con el mismo sufijo 'ab' (k = 2)"},
-      {{"ab", "bb", "sufijo b"}, "ab y bb terminan en el mismo sufijo 'b' (k = 2)"},
-      {{"a", "ab", "levine 2 1"}, "la fuerza de a y ab (2) alcanza la cota 1 (Levine)"},
-      {{"a", "ab", "k-sufijos 1"}, "a y ab tienen las mismas k-colas (k = 1)"},
-      {{"a", "ab", "otra cosa"}, "otra cosa"},
+      {"final", {"b$", "ab$", "", causa(TReglaFusion::Final)}, "b$ y ab$: b$ y ab$ son ejemplos de la muestra"},
+      {"forward rule names the block of both predecessors",
+       {"ab", "aab", "", sucesor},
+       "q3 = { ab } y q5 = { aab }: ab y aab son los sucesores por 'b' de a y aa, que ya est\xE1n en un mismo "
+       "bloque, q2 = { a, aa }, y deben unirse"},
+      {"backward rule by a blank",
+       {"b", "ab", "", predecesor},
+       "b y q3 = { ab }: b y ab llevan por ' ' a b  y ab  y terminan en el mismo sufijo '&' (k = 2): deben unirse"},
+      {"KC suffix", {"ab", "aab", "", sufijo}, "q3 = { ab } y q5 = { aab }: ab y aab terminan en el mismo sufijo 'b' (k = 2)"},
+      {"Levine", {"a", "ab", "", levine}, "q2 = { a, aa } y q3 = { ab }: la fuerza de a y ab (2) alcanza la cota 1"},
+      {"k-tails", {"a", "ab", "", ksufijos}, "q2 = { a, aa } y q3 = { ab }: a y ab tienen las mismas k-colas (k = 1)"},
+      {"text only", {"a", "ab", "", CausaDeTexto("otra cosa")}, "q2 = { a, aa } y q3 = { ab }: otra cosa"},
   };
-  for (const auto& caso : casos) EXPECT_EQ(FraseDeCausa(caso.fusion, 2), caso.frase);
+  for (const auto& caso : casos) EXPECT_EQ(FraseDeCausa(caso.fusion, 2, bloque), caso.frase) << caso.nombre;
+  EXPECT_EQ(TextoBloque(2, {"", "a"}), "q2 = { &, a }");
 }
 
 TEST(PasoAPaso, UnknownOrJoinedStatesLeaveThePartition) {

@@ -102,6 +102,9 @@ void Recorrer(TFpasoAPasoLogica& ventana, const TDiagrama& esperado) {
       EXPECT_TRUE(esBloque);
     }
     EXPECT_EQ(ventana.AspectoCociente().size(), ventana.BloquesCociente().size());
+    // the count in the step's title is that of the states the quotient draws
+    const std::string titulo = ventana.TextoPaso();
+    EXPECT_EQ(std::stoul(titulo.substr(titulo.rfind('(') + 1)), ventana.DiagramaCociente().estados.size()) << titulo;
     if (i == ventana.UltimoPaso()) break;
     ventana.BotonSiguienteClick();
   }
@@ -304,3 +307,50 @@ TEST(PasoAPaso, ARepeatThatEndsElsewhereOpensNothing) {
 }
 
 }  // namespace
+
+// A blank is a symbol like any other: every step of KR, KC and IM1 on a sample with blanks
+// reads as a sentence that names its blocks, never as the trace's text; KR's merges of
+// marked examples say the quotient stays as it was.
+TEST(PasoAPaso, EveryCauseIsASentenceOnASampleWithABlankSymbol) {
+  const TLista muestra = {" ", "a ", "a  ", " a"};
+  TParametrosIM1 ksufijos;
+  ksufijos.Heuristico = THeuristico::K_Sufijos;
+  ksufijos.K = 1;
+  const struct {
+    const char* nombre;
+    TRepetir repetir;
+  } casos[] = {
+      {"KR k=0", [&] { return RepetirKR(muestra, 0); }},
+      {"KR k=1", [&] { return RepetirKR(muestra, 1); }},
+      {"KC k=1", [&] { return RepetirKC(muestra, 1); }},
+      {"IM1 k-sufijos", [&] { return RepetirIM1(muestra, ksufijos); }},
+  };
+  for (const auto& caso : casos) {
+    SCOPED_TRACE(caso.nombre);
+    TRepeticion repeticion = caso.repetir();
+    const auto pasos = repeticion.Pasos;
+    ASSERT_FALSE(pasos.empty());
+    const bool kr = repeticion.MarcaKR;
+    TFpasoAPasoLogica ventana(std::move(repeticion), "r");
+    const auto marcadosEn = [](const TFusionTrazada& f) { return f.Primero.ends_with("$") || f.Segundo.ends_with("$"); };
+    for (std::size_t paso = 1; paso <= pasos.size(); ++paso) {
+      const std::string frase = ventana.FraseDePaso(paso);
+      const TFusionTrazada& fusion = pasos[paso - 1];
+      SCOPED_TRACE(fusion.Causa);
+      EXPECT_TRUE(frase.starts_with("Causa: ")) << frase;
+      EXPECT_EQ(frase.find(fusion.Causa), std::string::npos) << frase;  // never the trace's text
+      const bool conRegla = frase.find(" son ejemplos de la muestra") != std::string::npos ||
+                            frase.find(" deben unirse") != std::string::npos ||
+                            frase.find(" terminan en el mismo sufijo ") != std::string::npos ||
+                            frase.find(" tienen las mismas k-colas") != std::string::npos;
+      EXPECT_TRUE(conRegla) << frase;
+      // the blocks named by their states ("q2 = { a, aa }"; a block the quotient leaves out,
+      // without number)
+      EXPECT_NE(frase.find(kr && marcadosEn(fusion) ? "{ " : " = { "), std::string::npos) << frase;
+      EXPECT_FALSE(ventana.ReglaDePaso(paso).empty());
+      const bool marcados = marcadosEn(fusion);
+      EXPECT_EQ(ventana.CambiaCociente(paso), !(kr && marcados)) << frase;
+      EXPECT_EQ(frase.find("El cociente no cambia") != std::string::npos, kr && marcados) << frase;
+    }
+  }
+}

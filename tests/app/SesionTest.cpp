@@ -5,6 +5,7 @@
 
 #include "InteraccionGuion.h"
 #include "app/PistasEstado.h"
+#include "app/ResumenMuestras.h"
 
 namespace {
 
@@ -157,4 +158,26 @@ TEST(PistasEstado, ButtonHintIsHintBlankCaption) {
   EXPECT_EQ(PistaBoton(s, TBotonPrincipal::BotonSKC), "Ejecutar algoritmo SKC");
   EXPECT_EQ(PistaMenu(TMenuPrincipal::Configuracion), " Telar 99 ");
   EXPECT_EQ(PistaMenu(TMenuPrincipal::Tutorial), "Tutorial");
+}
+
+// The panel and the viewer name each sample's file, or say it was typed and not saved, and
+// count its strings (pairs for situation/action samples, blank lines aside).
+TEST(ResumenMuestras, NamesTheFileOrSaysUnsavedAndCounts) {
+  TSesion sesion;
+  TInteraccionGuion guion;
+  EXPECT_EQ(LineaMuestras(sesion), "Sin muestras");
+  EXPECT_EQ(TituloVisor(sesion), "Muestra positiva: no hay");
+  ASSERT_TRUE(sesion.DarValoresSegunTipo({"ab", "&", "b"}, guion));
+  EXPECT_EQ(ResumenMuestra(sesion, TTipoMuestra::TipoM_Pos), "sin guardar, 3 cadenas");
+  sesion.MarcarGuardada(TTipoMuestra::TipoM_Pos, "/clase/ejemplo.pos");
+  EXPECT_EQ(TituloVisor(sesion), "Muestra positiva: ejemplo.pos, 3 cadenas");
+  sesion.ElegirTipo(TTipoMuestra::TipoM_Neg);
+  ASSERT_TRUE(sesion.DarValoresSegunTipo({"ba"}, guion));
+  sesion.ElegirTipo(TTipoMuestra::TipoM_SA);
+  ASSERT_TRUE(sesion.DarValoresSegunTipo({"S1/A1", "S2/A2", "", "S1/A1", ""}, guion));
+  sesion.MarcarGuardada(TTipoMuestra::TipoM_SA, "m.sya");
+  EXPECT_EQ(LineaMuestras(sesion), "S+ ejemplo.pos (3)  \xB7  S- sin guardar (1)  \xB7  S/A m.sya (3)");
+  EXPECT_EQ(DetalleMuestras(sesion), (TLista{"Positiva: ejemplo.pos, 3 cadenas", "Negativa: sin guardar, 1 cadena",
+                                             "Situaci\xF3n/Acci\xF3n: m.sya, 3 pares"}));
+  EXPECT_EQ(TituloVisor(sesion), "Muestra situaci\xF3n/acci\xF3n: m.sya, 3 pares");
 }

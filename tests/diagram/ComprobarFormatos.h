@@ -181,7 +181,13 @@ inline std::string ErrorTikz(const std::string& tex) {
   if (!texto) return "UTF-8 no v\xC3\xA1lido";
   for (const unsigned char c : *texto)
     if (c == 0x81 || c == 0x8D || c == 0x8F || c == 0x90 || c == 0x9D) return "byte sin car\xC3\xA1" "cter " + std::to_string(c);
+  // Lengths: every number outside the texts of the nodes (what follows "at (x,y) {" on a
+  // line is a label, where digits are only text).
   for (std::size_t i = 0; i < tex.size(); ++i) {
+    if (tex[i] == '{' && i >= 2 && tex.compare(i - 2, 2, ") ") == 0) {
+      i = std::min(tex.find('\n', i), tex.size());
+      continue;
+    }
     if (!(tex[i] == '-' || (tex[i] >= '0' && tex[i] <= '9')) || (i > 0 && std::isalnum(static_cast<unsigned char>(tex[i - 1]))))
       continue;
     char* fin = nullptr;

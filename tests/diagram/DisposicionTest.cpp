@@ -76,6 +76,14 @@ TEST(Disposicion, GraphvizRendersSvgAndPngAndRefusesAnUnknownFormat) {
   const std::string png = Renderizar(diagrama, "png");
   ASSERT_GT(png.size(), 8u);
   EXPECT_EQ(png.substr(0, 8), std::string("\x89PNG\r\n\x1a\n", 8));
+  // at twice the scale, the bitmap is twice as wide (its width: bytes 16 to 19 of IHDR)
+  auto ancho = [](const std::string& imagen) {
+    return (static_cast<unsigned char>(imagen[16]) << 24) | (static_cast<unsigned char>(imagen[17]) << 16) |
+           (static_cast<unsigned char>(imagen[18]) << 8) | static_cast<unsigned char>(imagen[19]);
+  };
+  const std::string doble = Renderizar(diagrama, "png", 2);
+  ASSERT_GT(doble.size(), 24u);
+  EXPECT_NEAR(ancho(doble), 2.0 * ancho(png), 4.0);
   EXPECT_THROW(Renderizar(diagrama, "no-such-format"), std::runtime_error);
 }
 

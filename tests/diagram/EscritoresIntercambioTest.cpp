@@ -27,7 +27,7 @@ TDiagrama Automata() {
 TDiagrama Mealy() {
   TDiagrama d;
   d.alfabeto = {"S0A1", "S1A0"};
-  d.anchoSimbolo = 4;
+  d.paresSA = true;
   d.estados = {{"q0", {"&"}, false, false}, {"q1", {"S0A1"}, true, false}};
   d.inicial = 0;
   d.transiciones = {{0, 1, {"S0A1"}, "S0 / A1"}, {1, 0, {"S1A0"}, "S1 / A0"}};

@@ -110,7 +110,7 @@ TEST(FusionarPares, SameBlocksAsTheListProcedureOnRandomApprovals) {
 // graph of classes reduced to the pairs that decide them.
 TEST(FusionarPares, ShortcutsForClassesAndCandidatesMatchTheLoop) {
   std::mt19937 azar(1401);
-  const auto causa = [](std::size_t i, std::size_t j) { return std::to_string(i) + "-" + std::to_string(j); };
+  const auto causa = [](std::size_t i, std::size_t j) { return CausaDeTexto(std::to_string(i) + "-" + std::to_string(j)); };
   for (int ronda = 0; ronda < 200; ++ronda) {
     SCOPED_TRACE(ronda);
     TLista estados{""};
@@ -213,7 +213,7 @@ TEST(AlgoritmoIM1, RunsMatchThePairLoopOnRandomSamples) {
       corridas.push_back({THeuristico::Miclet, largo, std::string(cota)});
     }
     for (const auto& parametros : corridas) {
-      SCOPED_TRACE(CausaIM1(parametros, 0, 0, datos->Tabla.get()));
+      SCOPED_TRACE(TextoCausa(CausaIM1(parametros, 0, 0, datos->Tabla.get())));
       TAutomata automata = aceptor;
       const auto sufijos = CalcularTablaKSufijos(aceptor.Finales(), parametros.K);
       TTrazaFusiones traza, trazaLazo;

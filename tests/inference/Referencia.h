@@ -56,14 +56,17 @@ inline void KR(TAutomata& a, int k, TModoInferencia modo, const TLista& muestra,
   TTabla sucesores(a, TTabla::TTipo::Aceptor);
   TTabla predecesores(a, TTabla::TTipo::Inversa);
   TParticion bloques = ParticionUnitaria(a.Estados());
-  for (std::size_t i = 1; i < a.Finales().size(); ++i) pendientes.push_back({a.Finales()[0], a.Finales()[i], "final"});
+  for (std::size_t i = 1; i < a.Finales().size(); ++i) pendientes.push_back({a.Finales()[0], a.Finales()[i], "final", {}});
   while (!pendientes.empty()) {
-    const auto [p, q, causa] = pendientes.front();
+    const TFusionTrazada par = pendientes.front();
+    const std::string& p = par.Primero;
+    const std::string& q = par.Segundo;
+    const std::string& causa = par.Causa;
     pendientes.pop_front();
     const TLista b1 = BloqueQueContiene(p, bloques);
     const TLista b2 = BloqueQueContiene(q, bloques);
     if (b1 == b2) continue;
-    if (traza) traza->push_back({p.empty() ? "&" : p, q.empty() ? "&" : q, causa});
+    if (traza) traza->push_back({p.empty() ? "&" : p, q.empty() ? "&" : q, causa, {}});
     TLista b = b1;
     b.insert(b.end(), b2.begin(), b2.end());
     QuitarBloqueQueContiene(p, bloques);
@@ -73,7 +76,7 @@ inline void KR(TAutomata& a, int k, TModoInferencia modo, const TLista& muestra,
       const std::string& simbolo = a.Alfabeto()[i];
       const TLista s1 = sucesores.Transicion(b1, simbolo);
       const TLista s2 = sucesores.Transicion(b2, simbolo);
-      if (!EsSinTransicion(s1) && !EsSinTransicion(s2)) pendientes.push_back({s1[0], s2[0], "sucesor " + simbolo});
+      if (!EsSinTransicion(s1) && !EsSinTransicion(s2)) pendientes.push_back({s1[0], s2[0], "sucesor " + simbolo, {}});
       if (i == 0) sucesores.AnadirBloque(b);
       sucesores.PonerTransicion(!EsSinTransicion(s1) ? s1 : s2, b, simbolo);
       const TLista p1 = predecesores.Transicion(b1, simbolo);
@@ -84,7 +87,7 @@ inline void KR(TAutomata& a, int k, TModoInferencia modo, const TLista& muestra,
               SufijoDeSimbolos(x, k, modo) == SufijoDeSimbolos(y, k, modo))
           {
             const std::string w = SufijoDeSimbolos(x, k, modo);
-            pendientes.push_back({x, y, "predecesor " + simbolo + " " + (w.empty() ? "&" : w)});
+            pendientes.push_back({x, y, "predecesor " + simbolo + " " + (w.empty() ? "&" : w), {}});
           }
       if (i == 0) predecesores.AnadirBloque(b);
       TLista union_ = p1;
@@ -124,7 +127,7 @@ inline void KC(TAutomata& a, int k, TModoInferencia modo, std::vector<TFusionTra
     if (!encontrado.empty()) {
       nuevo = encontrado;
       if (!EsMiembro(s, nuevo)) {
-        if (traza) traza->push_back({nuevo.front().empty() ? "&" : nuevo.front(), s, "sufijo " + (suf.empty() ? "&" : suf)});
+        if (traza) traza->push_back({nuevo.front().empty() ? "&" : nuevo.front(), s, "sufijo " + (suf.empty() ? "&" : suf), {}});
         nuevo.push_back(s);
       }
       std::erase_if(bloques, [&](const TLista& b) { return EsMiembro(marca, b); });

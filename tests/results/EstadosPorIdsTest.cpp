@@ -16,6 +16,7 @@
 #include "core/Utilidades.h"
 #include "inference/AlgoritmoKC.h"
 #include "inference/AlgoritmoKR.h"
+#include "inference/mealy/AutomataMealy.h"
 #include "InteraccionResultadosGuion.h"
 #include "results/DatosResultado.h"
 #include "results/Informe.h"
@@ -70,6 +71,27 @@ TRecogida Recoger(const TProductorLineas& producir) {
   return r;
 }
 
+// Every state of `aceptor` against the text list: its name (found again in another letter
+// case), its final flag, and its successor by each symbol where name + symbol is a state.
+void ExpectNombresYTransiciones(const TAutomata& aceptor, const TListaIndexada& estados, const TLista& alfabeto) {
+  const std::vector<bool> finales = aceptor.EstadosFinales();
+  for (TIdEstado id = 0; id < aceptor.NumeroDeEstados(); ++id) {
+    const std::string& nombre = estados[id];
+    EXPECT_EQ(aceptor.Nombre(id), nombre);
+    EXPECT_EQ(aceptor.IdDe(AMayusculas(nombre)), id);
+    EXPECT_EQ(aceptor.IdDe(AMinusculas(nombre)), id);
+    EXPECT_EQ(finales[id], aceptor.Finales().EsMiembro(nombre));
+    for (std::size_t a = 0; a < alfabeto.size(); ++a) {
+      const std::string siguiente = nombre + alfabeto[a];
+      const auto s = estados.IndiceDe(siguiente);
+      EXPECT_EQ(aceptor.Sucesor(id, a), s ? static_cast<TIdEstado>(*s) : TAutomata::kSinEstado) << siguiente;
+      if (s) {
+        EXPECT_EQ(aceptor.SucesorExacto(static_cast<TIdEstado>(*s)), estados[*s] == siguiente);
+      }
+    }
+  }
+}
+
 TEST(EstadosPorIds, TheTrieHasTheTextListsStatesNamesAndTransitions) {
   std::mt19937 azar(20261208);
   for (int vuelta = 0; vuelta < 200; ++vuelta) {
@@ -80,22 +102,72 @@ TEST(EstadosPorIds, TheTrieHasTheTextListsStatesNamesAndTransitions) {
     ASSERT_EQ(aceptor.Estados().Lista(), texto.estados.Lista());
     ASSERT_EQ(aceptor.Alfabeto().Lista(), texto.alfabeto.Lista());
     ASSERT_EQ(aceptor.NumeroDeEstados(), texto.estados.size());
-    const std::vector<bool> finales = aceptor.EstadosFinales();
-    for (TIdEstado id = 0; id < aceptor.NumeroDeEstados(); ++id) {
-      const std::string& nombre = texto.estados[id];
-      EXPECT_EQ(aceptor.Nombre(id), nombre);
-      EXPECT_EQ(aceptor.IdDe(AMayusculas(nombre)), id);
-      EXPECT_EQ(finales[id], aceptor.Finales().EsMiembro(nombre));
-      for (std::size_t a = 0; a < texto.alfabeto.size(); ++a) {
-        const std::string siguiente = nombre + texto.alfabeto[a];
-        const auto s = texto.estados.IndiceDe(siguiente);
-        EXPECT_EQ(aceptor.Sucesor(id, a), s ? static_cast<TIdEstado>(*s) : TAutomata::kSinEstado) << siguiente;
-        if (s) {
-          EXPECT_EQ(aceptor.SucesorExacto(static_cast<TIdEstado>(*s)), texto.estados[*s] == siguiente);
-        }
-      }
-    }
+    ExpectNombresYTransiciones(aceptor, texto.estados, texto.alfabeto.Lista());
     EXPECT_FALSE(aceptor.IdDe(muestra.empty() ? "z" : muestra.front() + "z"));
+  }
+}
+
+// The Mealy acceptor as the text list it replaces: every prefix of the tokens added unless
+// equal to one ignoring case, then at "$" every final line that is no state yet.
+struct TAceptorMealyTexto {
+  TListaIndexada estados;
+  TAceptorMealyTexto(const TLista& finales, const TLista& tokens) {
+    estados.AnadirSiNoEsta("");
+    std::string prefijo;
+    for (const auto& token : tokens) {
+      if (token == "$") {
+        for (const auto& final : finales) estados.AnadirSiNoEsta(final);
+        break;
+      }
+      if (token == "*")
+        prefijo.clear();
+      else if (token != "/")
+        estados.AnadirSiNoEsta(prefijo += token);
+    }
+  }
+};
+
+// Situation/action samples with pairs of several widths and null pairs
+// anywhere (a null pair inside a sequence leaves its line no state's name).
+TLista MuestraSAMixta(std::mt19937& azar, int secuencias) {
+  static const char* const kPares[] = {"S1/A1", "S12/A11", "S1/A11", "S3/A1", "S2/A3", "S0/A0", "S21/A1"};
+  TLista muestra;
+  for (int i = 0; i < secuencias; ++i) {
+    for (int n = 1 + static_cast<int>(azar() % 5); n > 0; --n) muestra.push_back(kPares[azar() % 7]);
+    muestra.push_back("");
+  }
+  return muestra;
+}
+
+TEST(EstadosPorIds, TheMealyTrieHasTheTextListsStatesNamesAndTransitions) {
+  std::mt19937 azar(20261209);
+  for (int vuelta = 0; vuelta < 200; ++vuelta) {
+    SCOPED_TRACE("vuelta " + std::to_string(vuelta));
+    TAutomataMealy modelo;
+    TLista cadenas;
+    modelo.LeerMuestra(MuestraSAMixta(azar, 1 + vuelta % 6), cadenas);
+    const bool marcada = vuelta % 2 == 0;
+    if (marcada) modelo.AnadirFinDeMuestra();
+    const TLista finales = marcada ? MarcarMuestra(cadenas) : cadenas;
+    const TAutomata aceptor(finales, TConstruccion::Mealy, modelo.Tokens(), modelo.Pares());
+    const TAceptorMealyTexto texto(finales, modelo.Tokens());
+    ASSERT_EQ(aceptor.Estados().Lista(), texto.estados.Lista());
+    ASSERT_EQ(aceptor.Alfabeto().Lista(), modelo.Pares());
+    ExpectNombresYTransiciones(aceptor, texto.estados, modelo.Pares());
+    for (int k = 0; k <= 2; ++k) {
+      SCOPED_TRACE("k=" + std::to_string(k));
+      TAutomata aprendido(finales, TConstruccion::Mealy, modelo.Tokens(), modelo.Pares());
+      TAutomata esperado(finales, TConstruccion::Mealy, modelo.Tokens(), modelo.Pares());
+      if (marcada && aprendido.IdsDeFinales()) {
+        AlgoritmoKR(aprendido, k, TModoInferencia::Mealy, cadenas);
+        referencia::KR(esperado, k, TModoInferencia::Mealy, cadenas);
+      } else if (!marcada) {
+        AlgoritmoKC(aprendido, k, TModoInferencia::Mealy);
+        referencia::KC(esperado, k, TModoInferencia::Mealy);
+      }
+      EXPECT_EQ(aprendido.Bloques(), esperado.Bloques());
+      EXPECT_EQ(CalcularDatosResultado(aprendido).TablaDestinos, CalcularDatosResultado(esperado).TablaDestinos);
+    }
   }
 }
 

@@ -53,6 +53,13 @@ class VentanasResultado : public testing::Test {
     automata.PonerBloques({{"ab", "b"}, {"a", ""}});
     return automata;
   }
+  // The unitary partition of [&, a]: accepts the empty string and a.
+  TAutomata UnitariaVaciaA() {
+    sesion.MuestraPositiva = {"", "a"};
+    TAutomata automata(sesion.MuestraPositiva);
+    automata.PonerBloques(ParticionUnitaria(automata.Estados()));
+    return automata;
+  }
   // [aa, ba] with q1 = {a, b}: q1 goes by a to q2 and q3, so the result is not deterministic.
   TAutomata NoDeterminista() {
     sesion.MuestraPositiva = {"aa", "ba"};
@@ -148,13 +155,14 @@ struct CasoValidacion {
   const char* contenido;  // bytes written to it; nullptr writes no file
   const char* ultimaLinea;
   TLista muestraValidacion;
+  bool conVacia = false;  // the automaton accepts a and the empty string instead of a*b
 };
 
 class Validacion : public VentanasResultado, public testing::WithParamInterface<CasoValidacion> {};
 
 TEST_P(Validacion, ChoosesReadsAndCounts) {
   const auto& caso = GetParam();
-  const TAutomata automata = KrAbB();
+  const TAutomata automata = caso.conVacia ? UnitariaVaciaA() : KrAbB();
   sesion.MuestraValidacion = {"previa"};
   TFmostrarAutomataLogica ventana(automata, sesion);
   if (caso.fichero == nullptr) {
@@ -185,9 +193,12 @@ INSTANTIATE_TEST_SUITE_P(
         CasoValidacion{"existing_file_without_extension", "prueba", "b\r\n",
                        "Mensaje Error Ok: El archivo especificado no tiene extensi\xF3n correcta", {"previa"}},
         CasoValidacion{"missing_file", "falta.tst", nullptr, "Mensaje Error Ok: ", {"previa"}},
-        // a*b accepts b, ab, aab; "&" is no symbol, "AB" fails the alphabet's letter case
+        // a*b accepts b, ab, aab; "&" is the empty string, "AB" fails the alphabet's letter case
         CasoValidacion{"three_of_eight", "prueba.tst", "b\r\nab\r\naab\r\nba\r\n\r\n&\r\nAB\r\nbb\r\n",
-                       "Graficos: Aciertos: 38%      ", {"b", "ab", "aab", "ba", "", "&", "AB", "bb"}},
+                       "Graficos: Aciertos: 38%      ", {"b", "ab", "aab", "ba", "", "", "AB", "bb"}},
+        // the editor writes the empty string "&", which [&, a] accepts
+        CasoValidacion{"ampersand_is_the_empty_string", "vacia.tst", "&\r\na\r\nb\r\n",
+                       "Graficos: Aciertos: 67%      ", {"", "a", "b"}, true},
         CasoValidacion{"one_of_eight", "PRUEBA.TST", "b\nx\nx\nx\nx\nx\nx\nx\n", "Graficos: Aciertos: 12%      ",
                        {"b", "x", "x", "x", "x", "x", "x", "x"}},
         CasoValidacion{"empty_file_gives_zero", "vacia.tst", "", "Graficos: Aciertos: 0%      ", {}}),

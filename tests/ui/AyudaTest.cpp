@@ -31,6 +31,13 @@ namespace {
 
 QString Pagina(TFayuda* ventana) { return ventana->PaginaActual().fileName(); }
 
+// The page of the item selected in the contents tree ("" while none is).
+QString PaginaSeleccionada(TFayuda* ventana) {
+  const QModelIndex actual = ventana->Motor().contentWidget()->currentIndex();
+  QHelpContentItem* item = ventana->Motor().contentModel()->contentItemAt(actual);
+  return item ? item->url().fileName() : QString();
+}
+
 bool Copiar(const QString& origen, const QString& destino) {
   QDir().mkpath(QFileInfo(destino).path());
   return QFile::copy(origen, destino);
@@ -68,6 +75,7 @@ class TestAyuda : public QObject {
     auto* navegador = Hijo<QTextBrowser>(ventana, "Navegador");
     QVERIFY(!navegador->documentTitle().isEmpty());
     QVERIFY(navegador->toPlainText().size() > 300);
+    QTRY_COMPARE(PaginaSeleccionada(ventana), pagina);  // the tree shows where the topic is
     QVERIFY(m_guion.transcripcion.empty());
   }
 
@@ -101,16 +109,34 @@ class TestAyuda : public QObject {
     QTRY_VERIFY(contenido->model()->rowCount(contenido->model()->index(0, 0)) >= 8);
   }
 
-  void temasTutorialMuestraElIndiceDelTutorial() {
+  void temasTutorialMuestraElContenidoDelTutorial() {
     TFprincipal principal;
     Hijo<QAction>(&principal, "TemasTutor")->trigger();
     TFayuda* ventana = principal.Ayuda().Ventana(ArchivoTutorial);
     QVERIFY(ventana && ventana->isVisible());
     QVERIFY(!principal.Ayuda().Ventana(ArchivoAyuda));
-    QCOMPARE(Hijo<QTabWidget>(ventana, "Pestanas")->currentIndex(), 1);
+    QCOMPARE(Hijo<QTabWidget>(ventana, "Pestanas")->currentIndex(), 0);
     QCOMPARE(Pagina(ventana), QStringLiteral("tutor_index.html"));
     auto* indice = ventana->Motor().indexWidget();
     QTRY_VERIFY(indice->model()->rowCount() >= 10);
+  }
+
+  // Accented words sort as in a Spanish dictionary, letter case aside: "Árbol..." among the A.
+  void indiceOrdenadoComoEnEspanol() {
+    TAyuda ayuda(QDir::currentPath(), m_guion);
+    ayuda.Buscador(ArchivoAyuda);
+    auto* indice = ayuda.Ventana(ArchivoAyuda)->Motor().indexWidget();
+    QTRY_VERIFY(indice->model()->rowCount() > 20);
+    QStringList palabras;
+    for (int i = 0; i < indice->model()->rowCount(); ++i) palabras << indice->model()->index(i, 0).data().toString();
+    const auto arbol = palabras.indexOf(QStringLiteral("Árbol aceptor de prefijos"));
+    QVERIFY(arbol > palabras.indexOf(QStringLiteral("Alfabeto")));
+    QVERIFY(arbol < palabras.indexOf(QStringLiteral("Archivos de muestra")));
+    QVERIFY(palabras.indexOf(QStringLiteral("Autómata")) < palabras.indexOf(QStringLiteral("Barra de estado")));
+    // and an entry found there still opens its page
+    indice->setCurrentIndex(indice->model()->index(arbol, 0));
+    indice->activateCurrentItem();
+    QCOMPARE(Pagina(ayuda.Ventana(ArchivoAyuda)), QStringLiteral("aceptor.html"));
   }
 
   void indiceFiltradoLlevaALaPagina() {
@@ -171,6 +197,14 @@ class TestAyuda : public QObject {
       textos << etiqueta->text();
     QVERIFY2(textos.contains(QStringLiteral("Buscar:")), qPrintable(textos.join('|')));
     QVERIFY2(!textos.join('|').contains(QStringLiteral("Hits")), qPrintable(textos.join('|')));
+    // the snippets read their entities: a quoted phrase of a page shows its quotes
+    QSignalSpy buscado(buscador, &QHelpSearchEngine::searchingFinished);
+    consulta->findChild<QLineEdit*>()->setText(QStringLiteral("hacia"));
+    consulta->findChild<QPushButton*>()->click();
+    QVERIFY(buscado.wait(20000));
+    const QString lista = Hijo<QTextBrowser>(ventana, "Resultados")->toPlainText();
+    QVERIFY2(lista.contains(QStringLiteral("\"hacia atrás")), qPrintable(lista));
+    for (const char* crudo : {"&quot;", "&amp;", "<b>"}) QVERIFY2(!lista.contains(QLatin1String(crudo)), qPrintable(lista));
     GuardarCaptura(ventana, QStringLiteral("TFayuda-busqueda"));
   }
 

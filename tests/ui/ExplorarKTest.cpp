@@ -2,6 +2,7 @@
 // a row opened in the result window, a long sweep cancelled within a second keeping its
 // rows, renders; and the validation chart's lists of strings with a negative sample.
 #include <QChart>
+#include <QImage>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QListWidget>
@@ -68,8 +69,19 @@ class TestExplorarK : public TPruebaConPrincipal {
       QCOMPARE(v->windowTitle(), QStringLiteral("Autómata resultado KR   K=1"));
       BotonDe(v, "BitBtn1")->click();
     });
+    // both charts saved as one picture, PNG at twice the window's size, or SVG
+    const QString png = m_casa.Ruta() + QStringLiteral("/graficos.png");
+    const QString svg = m_casa.Ruta() + QStringLiteral("/graficos.svg");
+    guion.Pulsar("TFexplorarK", "BotonGuardarGrafico");
+    guion.En("SaveDialog1", [&](QWidget*) { ResponderDialogoArchivo(png); });
+    guion.Pulsar("TFexplorarK", "BotonGuardarGrafico");
+    guion.En("SaveDialog1", [&](QWidget*) { ResponderDialogoArchivo(svg); });
     guion.Pulsar("TFexplorarK", "BotonCerrar");
     EJECUTAR_GUION(guion, P().Accion("OpcionExplorarK")->trigger());
+    const QImage imagen(png);
+    QVERIFY(!imagen.isNull());
+    QVERIFY(imagen.width() >= 800);
+    QVERIFY(Leer(svg).contains("<svg"));
   }
 
   void cancelStopsALongSweepWithinASecondKeepingItsRows() {

@@ -152,7 +152,8 @@ class TestMuestras : public QObject {
       QCOMPARE(dialogo->acceptMode(), QFileDialog::AcceptOpen);
       QCOMPARE(dialogo->fileMode(), QFileDialog::ExistingFile);
       const QStringList filtros{"Archivos de muestra positiva (*.pos)", "Archivos de muestra negativa (*.neg)",
-                                "Archivos de muestra test (*.tst)", "Archivos de muestra situación/acción (*.sya)"};
+                                "Archivos de muestra test (*.tst)", "Archivos de muestra situación/acción (*.sya)",
+                                "Todos los archivos (*)"};
       QCOMPARE(dialogo->nameFilters(), filtros);
       QCOMPARE(dialogo->selectedNameFilter(), filtros[filtro]);
       QCOMPARE(dialogo->defaultSuffix(), archivo.section('.', 1));
@@ -205,6 +206,13 @@ class TestMuestras : public QObject {
       QCOMPARE(d->windowTitle(), QStringLiteral("Importar"));
       QCOMPARE(d->acceptMode(), QFileDialog::AcceptOpen);
     });
+    auto contar = [](const QString& texto) {
+      AlAbrirseModal<QMessageBox>([texto](QMessageBox* caja) {
+        QCOMPARE(caja->text(), texto);
+        caja->button(QMessageBox::Ok)->click();
+      });
+    };
+    contar(QStringLiteral("Cadenas leídas del archivo Abbadingo: positivas: 1, negativas: 1, test: 1"));
     Accion("Importar")->trigger();
     QCOMPARE(Positiva(), QStringList{"ab"});
     QCOMPARE(Visor(), QStringList{"ab"});
@@ -213,6 +221,7 @@ class TestMuestras : public QObject {
       QCOMPARE(d->windowTitle(), QStringLiteral("Exportar"));
       QCOMPARE(d->acceptMode(), QFileDialog::AcceptSave);
     });
+    contar(QStringLiteral("Cadenas escritas en el archivo Abbadingo: positivas: 1, negativas: 1, test: 1"));
     Accion("Exportar")->trigger();
     QFile vuelta(QDir(m_casa->Ruta()).filePath(QStringLiteral("vuelta.abbadingo")));
     QVERIFY(vuelta.open(QIODevice::ReadOnly));

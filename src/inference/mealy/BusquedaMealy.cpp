@@ -1,6 +1,7 @@
 // BusquedaMealy: SKR and SKC learn a Mealy machine by running KR or KC over pair symbols
-// (four characters each) and keeping the k whose merged machine is consistent: from no
-// state may two pairs of one situation with different actions lead to different states.
+// ("S1A1", "S12A11": one symbol each) and keeping the k whose merged machine is
+// consistent: from no state may two pairs of one situation with different actions lead to
+// different states.
 // For SKR every sequence is followed by the end marker "$" so that KR starts from the
 // block of all whole sequences; KR takes that block and the marker away again. SKC merges
 // the acceptor of the sequences as they stand. Each k starts from a fresh acceptor.

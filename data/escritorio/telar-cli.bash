@@ -21,10 +21,11 @@ _telar_cli() {
 
   local orden=${COMP_WORDS[1]}
   case $anterior in
-    -k|--cota|-e|-n|--longitud|--cuentas|--limite) return ;;
-    --comparar) COMPREPLY=($(_telar_cli_automatas "$actual")); compopt -o plusdirs 2>/dev/null; return ;;
+    -k|--cota|-e|-n|--longitud|--cuentas|--limite|--positivos|--negativos|--test|--semilla|--entrenamiento) return ;;
+    --caracteristica) COMPREPLY=($(compgen -W "rpni kr" -- "$actual")); return ;;
+    --comparar|--objetivo) COMPREPLY=($(_telar_cli_automatas "$actual")); compopt -o plusdirs 2>/dev/null; return ;;
     --heuristico) COMPREPLY=($(compgen -W "levine miclet ksufijos" -- "$actual")); return ;;
-    --negativa) COMPREPLY=($(compgen -f -X '!*.[nN][eE][gG]' -- "$actual")); compopt -o plusdirs 2>/dev/null; return ;;
+    --negativa|--test-negativo) COMPREPLY=($(compgen -f -X '!*.[nN][eE][gG]' -- "$actual")); compopt -o plusdirs 2>/dev/null; return ;;
     --validar) COMPREPLY=($(compgen -f -X '!*.[tT][sS][tT]' -- "$actual")); compopt -o plusdirs 2>/dev/null; return ;;
     -o|--diagrama) compopt -o filenames 2>/dev/null; COMPREPLY=($(compgen -f -- "$actual")); return ;;
   esac
@@ -37,7 +38,7 @@ _telar_cli() {
   fi
   case $orden in
     # an AUTOMATA argument: a .json or .jff file (or er:EXPRESION, typed by hand)
-    minimizar|comparar|expresion|cadenas)
+    minimizar|comparar|expresion|cadenas|generar)
       COMPREPLY=($(_telar_cli_automatas "$actual")); compopt -o plusdirs 2>/dev/null; return ;;
   esac
   compopt -o filenames 2>/dev/null

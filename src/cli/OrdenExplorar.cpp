@@ -5,13 +5,16 @@
 
 #include <unistd.h>
 
-#include "app/ventanas/ArchivosResultado.h"
 #include "app/comandos/BarridoK.h"
 #include "app/comandos/ComandosKR.h"
+#include "app/objetivos/BarridoObjetivo.h"
 #include "app/sesion/Sesion.h"
+#include "app/ventanas/ArchivosResultado.h"
 #include "cli/Argumentos.h"
 #include "cli/InteraccionCli.h"
 #include "cli/Orden.h"
+#include "cli/SalidaAutomatas.h"
+#include "core/ErrorInterno.h"
 #include "core/Texto.h"
 #include "inference/AlgoritmoKR.h"
 
@@ -20,18 +23,22 @@ namespace {
 const TSintaxisOrden kSintaxis = {
     .orden = "explorar",
     .uso = "telar-cli explorar FICHERO.pos [--negativa NEG.neg] [--validar TEST.tst] "
-           "[--algoritmo kr|kc|im1] [--formato tabla|csv|json]",
+           "[--algoritmo kr|kc|im1] [--formato tabla|csv|json] [--objetivo AUTOMATA]",
     .ayuda = "  explorar FICHERO.pos [--negativa NEG.neg] [--validar TEST.tst]\n"
-             "           [--algoritmo kr|kc|im1] [--formato tabla|csv|json]\n"
+             "           [--algoritmo kr|kc|im1] [--formato tabla|csv|json] [--objetivo AUTOMATA]\n"
              "      KR y KC (o uno de ellos) para cada K de 0 al ejemplo más largo, o IM1 con\n"
              "      Levine para cada cota S: estados, transiciones, negativos aceptados (y si\n"
              "      el resultado es consistente), ejemplos de test aceptados con sus aciertos\n"
              "      (el test se lee como lo lee \"Validar\") y tiempo. tabla alineada (por\n"
-             "      omisión), csv con cabecera o json (objetos con los nombres de columna).\n",
+             "      omisión), csv con cabecera o json (objetos con los nombres de columna).\n"
+             "      --objetivo AUTOMATA añade las columnas Identifica (sí si el resultado\n"
+             "      acepta el lenguaje del objetivo) y Exactitud etiquetada (en el test, con\n"
+             "      las etiquetas que le pone el objetivo; vacía sin --validar).\n",
     .opciones = {{.nombre = "--negativa", .conValor = true, .entrada = true},
                  {.nombre = "--validar", .conValor = true, .entrada = true},
                  {"--algoritmo", true},
-                 {"--formato", true}},
+                 {"--formato", true},
+                 {.nombre = "--objetivo", .conValor = true, .entrada = true}},
     .minimoFicheros = 1,
     .maximoFicheros = 1};
 
@@ -79,8 +86,14 @@ std::string CadenaJson(const std::string& texto) {
 std::string ValorJson(const std::string& columna, const std::string& texto) {
   if (texto.empty()) return "null";
   if (columna == "Algoritmo") return CadenaJson(texto);
-  if (columna == "Consistente") return texto == "no" ? "false" : "true";
+  if (columna == "Consistente" || columna == "Identifica") return texto == "no" ? "false" : "true";
   if (columna == "Aciertos") return texto.substr(0, texto.size() - 1);
+  if (columna == "Exactitud etiquetada") {
+    std::string numero = texto.substr(0, texto.size() - 1);
+    for (char& c : numero)
+      if (c == ',') c = '.';
+    return numero;
+  }
   return texto;
 }
 
@@ -96,8 +109,16 @@ std::string ObjetoJson(const std::vector<std::string>& columnas, const std::vect
 // shows how many runs are done.
 class TSalidaExplorar : public TProgresoBarrido {
  public:
-  TSalidaExplorar(std::string formato, const TMuestrasBarrido& muestras, std::vector<std::string> columnas)
-      : m_formato(std::move(formato)), m_muestras(muestras), m_progreso(::isatty(STDERR_FILENO) == 1) {
+  // With `objetivo`, each row also says whether it identifies it, and its accuracy on the
+  // test labelled by it.
+  TSalidaExplorar(std::string formato, const TMuestrasBarrido& muestras, std::vector<std::string> columnas,
+                  const TAutomataFinito* objetivo)
+      : m_formato(std::move(formato)), m_muestras(muestras), m_progreso(::isatty(STDERR_FILENO) == 1),
+        m_objetivo(objetivo) {
+    if (m_objetivo) {
+      for (auto& columna : ColumnasObjetivo()) columnas.push_back(std::move(columna));
+      if (!muestras.test.empty()) m_test = EtiquetarConObjetivo(muestras.test, *m_objetivo);
+    }
     m_tabla.push_back(std::move(columnas));
     if (m_formato == "csv") std::cout << LineaCsv(m_tabla.front()) << std::flush;
     if (m_formato == "json") std::cout << "[" << std::flush;
@@ -107,6 +128,10 @@ class TSalidaExplorar : public TProgresoBarrido {
 
   void FilaHecha(const TFilaBarrido& fila, std::size_t hechas, std::size_t total) override {
     std::vector<std::string> textos = TextosFila(fila, m_muestras);
+    if (m_objetivo)
+      for (auto& texto : TextosObjetivo(MedirConObjetivo(m_muestras.positiva, fila.paso, *m_objetivo,
+                                                         m_test ? &*m_test : nullptr)))
+        textos.push_back(std::move(texto));
     if (m_formato == "csv")
       std::cout << LineaCsv(textos) << std::flush;
     else if (m_formato == "json")
@@ -128,6 +153,8 @@ class TSalidaExplorar : public TProgresoBarrido {
   std::string m_formato;
   const TMuestrasBarrido& m_muestras;
   bool m_progreso;
+  const TAutomataFinito* m_objetivo;
+  std::optional<TTestEtiquetado> m_test;
   TTabla m_tabla;  // the header, then the table's rows
   std::size_t m_filas = 0;
 };
@@ -148,6 +175,10 @@ int Explorar(const TArgumentos& argumentos) {
   if (formato != "tabla" && formato != "csv" && formato != "json")
     return ErrorDeUso(kSintaxis, "--formato debe ser tabla, csv o json");
 
+  std::optional<TAutomataFinito> objetivo;
+  if (const auto argumento = argumentos.Valor("--objetivo"))
+    if (!(objetivo = LeerAutomataCli(*argumento))) return kSalidaEntradaIncorrecta;
+
   TSesion sesion;
   if (!AbrirMuestraCli(sesion, argumentos.ficheros.front())) return kSalidaEntradaIncorrecta;
   const bool conKR = std::find(algoritmos.begin(), algoritmos.end(), TAlgoritmoBarrido::KR) != algoritmos.end();
@@ -161,7 +192,8 @@ int Explorar(const TArgumentos& argumentos) {
   }
 
   const TMuestrasBarrido muestras{sesion.MuestraPositiva, sesion.MuestraNegativa, sesion.MuestraValidacion};
-  TSalidaExplorar salida(formato, muestras, ColumnasBarrido(muestras, algoritmos));
+  TSalidaExplorar salida(formato, muestras, ColumnasBarrido(muestras, algoritmos),
+                         objetivo ? &*objetivo : nullptr);
   Barrido(muestras, algoritmos, &salida);
   salida.Terminar();
   return kSalidaResultado;

@@ -30,7 +30,8 @@ TSintaxisOrden Sintaxis() {
       .orden = "im1",
       .uso = "telar-cli im1 --heuristico levine|miclet|ksufijos [-k K] [--cota S] [--cotas] FICHERO.pos "
              "[--determinista] [--validar TEST.tst] [-o FICHERO] [--traza FICHERO]"
-              " [--diagrama FICHERO [--forzar]] [--minimizar] [--comparar AUTOMATA]",
+              " [--diagrama FICHERO [--forzar]] [--minimizar] [--comparar AUTOMATA] [--objetivo AUTOMATA]"
+              " [--evaluar [--test-negativo NEG.neg]]",
       .ayuda = std::string("  im1 --heuristico levine|miclet|ksufijos [-k K] [--cota S] FICHERO.pos\n"
                            "      IM1: une los estados del árbol aceptor que aprueba el heurístico.\n"
                            "      ksufijos usa -k K (0 por omisión, de 0 a la longitud del ejemplo más\n"

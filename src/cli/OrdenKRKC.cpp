@@ -35,7 +35,8 @@ TSintaxisOrden SintaxisKRKC(TAlgoritmoK algoritmo) {
   return {.orden = orden,
           .uso = "telar-cli " + orden + " (-k K [-e EJEMPLO ...] | --negativa NEG.neg) FICHERO.pos "
                  "[--determinista] [--validar TEST.tst] [-o FICHERO] [--traza FICHERO]"
-                  " [--diagrama FICHERO [--forzar]] [--minimizar] [--comparar AUTOMATA]",
+                  " [--diagrama FICHERO [--forzar]] [--minimizar] [--comparar AUTOMATA] [--objetivo AUTOMATA]"
+                  " [--evaluar [--test-negativo NEG.neg]]",
           .ayuda = "  " + orden + " -k K FICHERO.pos\n"
                    "      Informe de la ventana del resultado de " + nombre + " con el parámetro K\n"
                    "      (de 0 a la longitud del ejemplo más largo).\n"

@@ -15,6 +15,7 @@
 #include "automatas/AutomataDeResultado.h"
 #include "automatas/InformeAutomata.h"
 #include "automatas/Minimizacion.h"
+#include "automatas/objetivos/Identificacion.h"
 #include "cli/InteraccionCli.h"
 #include "cli/Orden.h"
 #include "core/Texto.h"
@@ -32,7 +33,12 @@ const char* const kAyudaSalidaResultado =
     "      --diagrama FICHERO dibuja el autómata del informe. --minimizar: el informe (y el\n"
     "      dibujo) del autómata determinista mínimo del resultado. --comparar AUTOMATA: tras\n"
     "      todo, si el resultado y AUTOMATA (.json, .jff o er:EXPRESION) son equivalentes y,\n"
-    "      si no, el testigo y quién lo acepta (salida 1).\n";
+    "      si no, el testigo y quién lo acepta (salida 1). --objetivo AUTOMATA: al final,\n"
+    "      si el resultado identifica el objetivo (acepta su mismo lenguaje) y, si no, el\n"
+    "      testigo. --evaluar (con --validar): la validación con etiquetas: exactitud,\n"
+    "      matriz de confusión, precisión, exhaustividad, exactitud equilibrada y las\n"
+    "      cadenas mal clasificadas; las etiquetas las pone --objetivo o, sin él, las\n"
+    "      cadenas del test son del lenguaje y las de --test-negativo NEG.neg no.\n";
 
 std::vector<TOpcionCli> OpcionesSalidaResultado() {
   return {{"--determinista"},
@@ -42,7 +48,10 @@ std::vector<TOpcionCli> OpcionesSalidaResultado() {
           OpcionDiagrama(),
           OpcionForzar(),
           {.nombre = "--comparar", .conValor = true, .entrada = true},
-          {"--minimizar"}};
+          {"--minimizar"},
+          {.nombre = "--objetivo", .conValor = true, .entrada = true},
+          {"--evaluar"},
+          {.nombre = "--test-negativo", .conValor = true, .entrada = true}};
 }
 
 TOpcionesSalida LeerOpcionesSalida(const TArgumentos& argumentos) {
@@ -55,8 +64,22 @@ TOpcionesSalida LeerOpcionesSalida(const TArgumentos& argumentos) {
   opciones.forzar = argumentos.Tiene("--forzar");
   opciones.comparar = argumentos.Valor("--comparar");
   opciones.minimizar = argumentos.Tiene("--minimizar");
+  opciones.objetivo = argumentos.Valor("--objetivo");
+  opciones.evaluar = argumentos.Tiene("--evaluar");
+  opciones.testNegativo = argumentos.Valor("--test-negativo");
   return opciones;
 }
+
+namespace {
+
+// The negative test strings of --test-negativo, read as "Validar" reads a test file.
+bool LeerTestNegativo(const std::string& ruta, TLista& muestra) {
+  TInteraccionCli interaccion;
+  interaccion.archivoAbrir = ruta;
+  return ElegirMuestraValidacion(interaccion, muestra);
+}
+
+}  // namespace
 
 int SalidaResultado(TFmostrarAutomataLogica& ventana, const TOpcionesSalida& opciones) {
   TSesion& sesion = ventana.Sesion();
@@ -66,6 +89,12 @@ int SalidaResultado(TFmostrarAutomataLogica& ventana, const TOpcionesSalida& opc
   if (!ComprobarDiagrama(opciones.diagrama)) return kSalidaEntradaIncorrecta;
   std::optional<TAutomataFinito> otro;
   if (opciones.comparar && !(otro = LeerAutomataCli(*opciones.comparar))) return kSalidaEntradaIncorrecta;
+  if (opciones.evaluar && !opciones.validar) return ErrorDeEntrada("--evaluar necesita --validar TEST.tst");
+  if (opciones.testNegativo && !opciones.evaluar) return ErrorDeEntrada("--test-negativo necesita --evaluar");
+  std::optional<TAutomataFinito> objetivo;
+  if (opciones.objetivo && !(objetivo = LeerAutomataCli(*opciones.objetivo))) return kSalidaEntradaIncorrecta;
+  TLista testNegativo;
+  if (opciones.testNegativo && !LeerTestNegativo(*opciones.testNegativo, testNegativo)) return kSalidaEntradaIncorrecta;
   TInteraccionCli interaccion;
   if (opciones.validar) {
     interaccion.archivoAbrir = *opciones.validar;
@@ -81,7 +110,7 @@ int SalidaResultado(TFmostrarAutomataLogica& ventana, const TOpcionesSalida& opc
   TDiagrama diagrama;
   std::unique_ptr<TFmostrarAutomataDeterLogica> determinista;
   std::optional<TAutomataFinito> resultado;
-  if (opciones.minimizar || otro) resultado = AutomataDeCociente(ventana.Automata(), ventana.Datos());
+  if (opciones.minimizar || otro || objetivo || opciones.evaluar) resultado = AutomataDeCociente(ventana.Automata(), ventana.Datos());
   std::optional<TAutomataFinito> minimo;
   if (opciones.minimizar) {
     minimo = Minimizar(*resultado).automata;
@@ -118,10 +147,21 @@ int SalidaResultado(TFmostrarAutomataLogica& ventana, const TOpcionesSalida& opc
       for (std::size_t i = 0; i < sesion.MuestraValidacion.size(); ++i)
         std::cout << (detalle.aceptado[i] ? "Aceptado: " : "Rechazado: ")
                   << Cp1252AUtf8(TextoEjemplo(sesion.MuestraValidacion[i])) << "\n";
+    if (opciones.evaluar) {
+      const TTestEtiquetado etiquetado = objetivo ? EtiquetarConObjetivo(sesion.MuestraValidacion, *objetivo)
+                                                  : TTestEtiquetado{sesion.MuestraValidacion, testNegativo};
+      for (const auto& linea : LineasEvaluacion(EvaluarAutomata(*resultado, etiquetado)))
+        std::cout << Cp1252AUtf8(linea) << "\n";
+    }
     std::cout << std::flush;
   }
-  if (const int codigo = EmitirDiagrama(diagrama, opciones.diagrama); codigo != kSalidaResultado || !otro)
-    return codigo;
+  if (const int codigo = EmitirDiagrama(diagrama, opciones.diagrama); codigo != kSalidaResultado) return codigo;
+  if (objetivo) {
+    for (const auto& linea : LineasIdentificacion(Identificar(*resultado, *objetivo)))
+      std::cout << Cp1252AUtf8(linea) << "\n";
+    std::cout << std::flush;
+  }
+  if (!otro) return kSalidaResultado;
   return EmitirComparacion(*resultado, *otro, false, "el resultado", NombreDeArgumento(*opciones.comparar));
 }
 

@@ -23,6 +23,9 @@ struct TOpcionesSalida {
   bool forzar = false;                  // --forzar
   std::optional<std::string> comparar;  // --comparar AUTOMATA
   bool minimizar = false;               // --minimizar
+  std::optional<std::string> objetivo;  // --objetivo AUTOMATA
+  bool evaluar = false;                 // --evaluar
+  std::optional<std::string> testNegativo;  // --test-negativo NEG.neg
 };
 
 // "--determinista", "--validar" (with a value), "--detalle", "-o", "--diagrama" and
@@ -59,6 +62,11 @@ TOpcionesSalida LeerOpcionesSalida(const TArgumentos& argumentos);
 //  - With --comparar AUTOMATA (read before anything is written), the verdict of comparing the
 //    result with AUTOMATA follows everything else (LineasComparacion: "Equivalentes", or the
 //    witness and the side that accepts it); exit 1 when they are not equivalent.
+//  - With --evaluar (only with --validar), the labelled validation follows the counts
+//    (LineasEvaluacion): the test strings are labelled by --objetivo when given, else they
+//    are all in the language and those of --test-negativo outside it.
+//  - With --objetivo AUTOMATA, after everything but --comparar's verdict, whether the result
+//    identifies it (LineasIdentificacion); the exit code does not change.
 // Returns 0, 1 (not equivalent), or 2 after a message on stderr.
 int SalidaResultado(const TAutomata& automata, const TLista& muestraPositiva, const std::string& caption,
                     const TLista* ejemplosAnadidos, const TOpcionesSalida& opciones);

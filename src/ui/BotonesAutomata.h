@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 
 #include "app/comandos/OperacionesAutomata.h"
 
@@ -10,6 +11,12 @@ class QBoxLayout;
 class QWidget;
 
 // Adds "Minimizar" (BotonMinimizar), "Comparar..." (BotonComparar), "Expresión regular"
-// (BotonExpresion) and "Cadenas..." (BotonCadenas) to `columna`, children of `ventana`; each
+// (BotonExpresion), "Cadenas..." (BotonCadenas) and "Validar con etiquetas"
+// (BotonValidarEtiquetas) to `columna`, children of `ventana`; each
 // calls `accion` with its operation.
 void AnadirBotonesAutomata(QWidget* ventana, QBoxLayout* columna, std::function<void(TOperacionAutomata)> accion);
+
+// A label (EtiquetaIdentifica) added to `columna` that, each time `ventana` is shown, says
+// whether the automaton `origen` gives identifies the session's target, with the witness
+// otherwise (LineasIdentificacionVentana); hidden when no target is set or `origen` gives none.
+void AnadirIdentificacion(QWidget* ventana, QBoxLayout* columna, std::function<std::optional<TAutomataVentana>()> origen);

@@ -64,6 +64,11 @@ class TInteraccionVentanasQt : public TInteraccionQt, public TInteraccionIM1, pu
   void MostrarComparacion(const TFcompararLogica& ventana) override;
   void MostrarExpresion(const TFexpresionLogica& ventana) override;
   void MostrarCadenas(TFcadenasLogica& ventana) override;
+  // TInteraccionObjetivo (InteraccionObjetivoQt.cpp): an input box for the expression, the
+  // generation dialog and the target's window, each new every time.
+  std::optional<std::string> PedirExpresionObjetivo(const std::string& actual) override;
+  bool PedirGeneracion(TDatosGeneracion& datos) override;
+  void MostrarObjetivo(const TVerObjetivo& ventana) override;
 
  private:
   // The parent of a window opened now: the active modal window, or the main window.

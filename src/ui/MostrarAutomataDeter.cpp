@@ -32,6 +32,10 @@ TFmostrarAutomataDeter::TFmostrarAutomataDeter(TAyuda& ayuda, QWidget* padre)
   AnadirBotonesAutomata(this, Botones(), [this](TOperacionAutomata operacion) {
     if (m_ventana) OperacionAutomataClick(operacion, AutomataDeVentana(*m_ventana), *m_interaccion);
   });
+  AnadirIdentificacion(this, Botones(), [this]() -> std::optional<TAutomataVentana> {
+    if (!m_ventana) return std::nullopt;
+    return AutomataDeVentana(*m_ventana);
+  });
   Botones()->addStretch(1);
   AnadirBoton("BitBtn1", QStringLiteral("Cerrar"), {}, [this] { reject(); });
   auto* botonAyuda = CrearBotonAyuda(this);

@@ -29,6 +29,10 @@ TFmostrarAutomataFinito::TFmostrarAutomataFinito(TAyuda& ayuda, QWidget* padre)
   AnadirBotonesAutomata(this, Botones(), [this](TOperacionAutomata operacion) {
     if (m_ventana) OperacionAutomataClick(operacion, m_ventana->AutomataVentana(), *m_interaccion);
   });
+  AnadirIdentificacion(this, Botones(), [this]() -> std::optional<TAutomataVentana> {
+    if (!m_ventana) return std::nullopt;
+    return m_ventana->AutomataVentana();
+  });
   Botones()->addStretch(1);
   AnadirBoton("BitBtn1", QStringLiteral("Cerrar"), {}, [this] { reject(); });
   auto* botonAyuda = CrearBotonAyuda(this);

@@ -15,6 +15,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QStackedLayout>
+#include <QRandomGenerator>
 #include <QStatusBar>
 #include <QTime>
 #include <QTimer>
@@ -28,6 +29,7 @@
 #include "app/comandos/OperacionesAutomata.h"
 #include "app/muestras/FlujosAbbadingo.h"
 #include "app/muestras/FlujosMuestra.h"
+#include "app/objetivos/FlujosObjetivo.h"
 #include "app/sesion/ResumenMuestras.h"
 #include "app/ventanas/ExplorarKLogica.h"
 #include "ui/AcercaDe.h"
@@ -120,6 +122,12 @@ TFprincipal::TFprincipal(QWidget* padre)
   barra->addWidget(m_panel0);
   barra->addWidget(m_panelMuestras);
   barra->addWidget(m_panel1, 1);  // the last panel reaches the window's right edge
+  // the session's target, when one is set ("Objetivo: (a|b)*ab")
+  m_panelObjetivo = new QLabel(barra);
+  m_panelObjetivo->setObjectName("PanelObjetivo");
+  m_panelObjetivo->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  m_panelObjetivo->hide();
+  barra->addPermanentWidget(m_panelObjetivo);
   setStatusBar(barra);
 
   CrearMenus();
@@ -246,6 +254,8 @@ void TFprincipal::CrearMenus() {
   m_explorarK = item(algoritmos, "OpcionExplorarK", DeCp1252(TFexplorarKLogica::kCaptionMenu));
   connect(m_explorarK, &QAction::triggered, this, &TFprincipal::ExplorarKClick);
 
+  CrearMenuObjetivo(menu, item);
+
   // A radio group whose items follow the session: kinds, KR variants, KC variants.
   auto radios = [this, &item](QMenu* m, const auto& valores, auto datosDe, auto& acciones, auto elegir) {
     auto* grupo = new QActionGroup(this);
@@ -311,6 +321,38 @@ QStringList TFprincipal::CrearVentanas(const std::function<void()>& paso) {
   m_interaccion->PonerEditores(m_nuevMuestra, m_nuevaMuestraSA);
   Refrescar();
   return nombres;
+}
+
+void TFprincipal::CrearMenuObjetivo(const std::function<QMenu*(QMenu*, const char*, const QString&)>& menu,
+                                    const std::function<QAction*(QMenu*, const char*, const QString&)>& item) {
+  QMenu* objetivo = menu(nullptr, "ObjetivoM", DeCp1252(kMenuObjetivo));
+  const auto hacer = [this](auto flujo) {
+    return [this, flujo] {
+      flujo();
+      RefrescarObjetivo();
+    };
+  };
+  connect(item(objetivo, "DefinirExpresion", DeCp1252(kDefinirExpresion)), &QAction::triggered, this,
+          hacer([this] { DefinirExpresionClick(*m_sesion, *m_interaccion); }));
+  connect(item(objetivo, "AbrirObjetivo", DeCp1252(kAbrirAutomataObjetivo)), &QAction::triggered, this,
+          hacer([this] { AbrirObjetivoClick(*m_sesion, *m_interaccion); }));
+  objetivo->addSeparator();
+  m_accionesObjetivo = {item(objetivo, "VerObjetivo", DeCp1252(kVerObjetivo)),
+                        item(objetivo, "GenerarMuestras", DeCp1252(kGenerarMuestras)),
+                        item(objetivo, "QuitarObjetivo", DeCp1252(kQuitarObjetivo))};
+  connect(m_accionesObjetivo[0], &QAction::triggered, this, [this] { VerObjetivoClick(*m_sesion, *m_interaccion); });
+  connect(m_accionesObjetivo[1], &QAction::triggered, this, hacer([this] {
+            GenerarMuestrasClick(*m_sesion, *m_interaccion, QRandomGenerator::global()->bounded(1000000u));
+          }));
+  connect(m_accionesObjetivo[2], &QAction::triggered, this, hacer([this] { QuitarObjetivoClick(*m_sesion); }));
+  RefrescarObjetivo();
+}
+
+void TFprincipal::RefrescarObjetivo() {
+  const QString texto = DeCp1252(TextoEstadoObjetivo(*m_sesion));
+  m_panelObjetivo->setText(texto);
+  m_panelObjetivo->setVisible(!texto.isEmpty());
+  for (QAction* accion : m_accionesObjetivo) accion->setEnabled(HayObjetivo(*m_sesion));
 }
 
 void TFprincipal::Refrescar() {

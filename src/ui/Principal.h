@@ -107,6 +107,10 @@ class TFprincipal : public QMainWindow {
   void MostrarVisor();
   // Re-reads the session: captions, checks, enabled commands, the viewer's memo.
   void Refrescar();
+  // The "&Objetivo" menu (built with CrearMenus' helpers) and the sign of the target.
+  void CrearMenuObjetivo(const std::function<QMenu*(QMenu*, const char*, const QString&)>& menu,
+                         const std::function<QAction*(QMenu*, const char*, const QString&)>& item);
+  void RefrescarObjetivo();
 
   std::unique_ptr<TSesion> m_sesion;
   QString m_directorioInicial;
@@ -126,6 +130,8 @@ class TFprincipal : public QMainWindow {
   QLabel* m_panel0;
   QLabel* m_panelMuestras;  // the session's samples: kind, file, strings
   QLabel* m_panel1;
+  QLabel* m_panelObjetivo;                       // "Objetivo: ..." while a target is set
+  std::array<QAction*, 3> m_accionesObjetivo{};  // Ver, Generar, Quitar: enabled with a target
 
   // Created by CrearVentanas, owned as children of this window.
   TFacercaDe* m_acercaDe = nullptr;

@@ -17,7 +17,9 @@
 #include "InteraccionGuion.h"
 #include "soporte/Guion.h"
 #include "soporte/Soporte.h"
+#include "app/objetivos/FlujosObjetivo.h"
 #include "app/ventanas/ExpresionAutomataLogica.h"
+#include "automatas/LecturaAutomata.h"
 #include "automatas/AutomataFinito.h"
 #include "ui/CompararAutomatas.h"
 #include "ui/ExpresionAutomata.h"
@@ -128,6 +130,26 @@ class TestAutomatas : public QObject {
     guion.Pulsar("TFmostrarAutomataFinito", "BitBtn1");
     guion.Pulsar("TFmostrarAutomata", "BitBtn1");
     EJECUTAR_GUION(guion, Accion("OpcionKRnormal")->trigger());
+  }
+
+  // With a target set, the result window says whether it identifies it: k = 2 does, k = 1
+  // not (with the witness).
+  void identificaElObjetivo() {
+    m_principal->Sesion().Objetivo = std::make_shared<const TObjetivo>(
+        TObjetivo{*LeerAutomataDeArgumento("er:(a|b)*ab").automata, "(a|b)*ab", true});
+    for (const int k : {2, 1}) {
+      TGuion guion;
+      KR(k, [k](QWidget* v) {
+        EsperarDibujo(v);
+        auto* veredicto = Hijo<QLabel>(v, "EtiquetaIdentifica");
+        QVERIFY(veredicto->isVisible());
+        QCOMPARE(veredicto->text().startsWith(QStringLiteral("Identifica el objetivo: s")), k == 2);
+        if (k == 1) QVERIFY(veredicto->text().contains(QStringLiteral("Testigo: ")));
+        CapturarYCerrar(QStringLiteral("TFmostrarAutomata-objetivo-k%1").arg(k))(v);
+      }, guion);
+      EJECUTAR_GUION(guion, Accion("OpcionKRnormal")->trigger());
+    }
+    m_principal->Sesion().Objetivo.reset();
   }
 
   // k = 0 accepts every string: the witness & traced on both sides; a malformed

@@ -120,7 +120,7 @@ class TestPrincipal : public QObject {
   void estructuraDeMenus_data() {
     QTest::addColumn<QString>("menu");
     QTest::addColumn<QStringList>("textos");
-    QTest::newRow("barra") << "" << QStringList{"&Muestra", "&Algoritmos", "&Configuración", "Ay&uda", "&Tutorial"};
+    QTest::newRow("barra") << "" << QStringList{"&Muestra", "&Algoritmos", "&Objetivo", "&Configuración", "Ay&uda", "&Tutorial"};
     QTest::newRow("Muestra") << "MuestraM"
                              << QStringList{"&Nueva...", "&Abrir...", "&Ver", "&Guardar como...", "-",
                                             "Importar...", "Exportar...", "-", "Abrir autómata...", "-", "&Salir"};
@@ -133,6 +133,9 @@ class TestPrincipal : public QObject {
     QTest::newRow("VariantesKC") << "TipoKC" << QStringList{"KC", "KC incremental", "KC ejemplos negativos"};
     QTest::newRow("Ayuda") << "AyudaM" << QStringList{"&Temas de Ayuda", "-", "&Acerca de..."};
     QTest::newRow("Tutorial") << "MTutorial" << QStringList{"&Temas Tutorial"};
+    QTest::newRow("Objetivo") << "ObjetivoM"
+                              << QStringList{"Definir expresión...", "Abrir autómata...", "-", "Ver objetivo",
+                                             "Generar muestras...", "Quitar objetivo"};
   }
   void estructuraDeMenus() {
     QFETCH(QString, menu);

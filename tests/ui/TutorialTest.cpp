@@ -39,7 +39,8 @@ class TestTutorial : public TPruebaConPrincipal {
     QVERIFY(QTest::qWaitForWindowExposed(tutorial));
     QCOMPARE(tutorial->PaginaActual().fileName(), QStringLiteral("tutor_index.html"));
     QHelpContentWidget* contenido = tutorial->Motor().contentWidget();
-    QTRY_VERIFY(contenido->model()->rowCount(contenido->model()->index(0, 0)) == 5);
+    // the five steps and the lesson on identifying the target language
+    QTRY_VERIFY(contenido->model()->rowCount(contenido->model()->index(0, 0)) == 6);
     QVERIFY(contenido->isVisible());  // it opens on its contents
     // beside the main window, not over its middle
     QVERIFY(!tutorial->frameGeometry().contains(P()->frameGeometry().center()));

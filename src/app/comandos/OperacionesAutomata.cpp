@@ -4,10 +4,11 @@
 
 #include <optional>
 
+#include "app/interaccion/InteraccionResultados.h"
+#include "app/objetivos/FlujosObjetivo.h"
 #include "app/ventanas/CadenasAutomataLogica.h"
 #include "app/ventanas/CompararAutomataLogica.h"
 #include "app/ventanas/ExpresionAutomataLogica.h"
-#include "app/interaccion/InteraccionResultados.h"
 #include "app/ventanas/MostrarAutomataFinitoLogica.h"
 #include "automatas/InformeAutomata.h"
 #include "automatas/LecturaAutomata.h"
@@ -68,6 +69,7 @@ void OperacionAutomataClick(TOperacionAutomata operacion, const TAutomataVentana
     case TOperacionAutomata::Comparar: return BotonCompararClick(origen, interaccion);
     case TOperacionAutomata::Expresion: return BotonExpresionClick(origen, interaccion);
     case TOperacionAutomata::Cadenas: return BotonCadenasClick(origen, interaccion);
+    case TOperacionAutomata::ValidarConEtiquetas: ValidarConEtiquetasClick(origen, interaccion); return;
   }
 }
 

@@ -19,7 +19,8 @@ struct TAutomataVentana {
   TSesion* sesion = nullptr;  // never null: validation and reports read its samples
 };
 
-enum class TOperacionAutomata { Minimizar, Comparar, Expresion, Cadenas };
+// ValidarConEtiquetas: "Validar con etiquetas" (FlujosObjetivo).
+enum class TOperacionAutomata { Minimizar, Comparar, Expresion, Cadenas, ValidarConEtiquetas };
 
 // The long work's texts.
 inline constexpr const char* kProgresoMinimizar = "Minimizando el aut\xF3mata...";

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "app/interaccion/Interaccion.h"
+#include "app/objetivos/InteraccionObjetivo.h"
 
 class TFcadenasLogica;
 class TFcompararLogica;
@@ -13,7 +14,9 @@ class TFelegirComparacionLogica;
 class TFexpresionLogica;
 class TFmostrarAutomataFinitoLogica;
 
-class TInteraccionAutomatas : public virtual TInteraccion {
+// It also shows the target's dialogs (TInteraccionObjetivo), which the result windows'
+// "Validar con etiquetas" and the main window's "&Objetivo" menu use.
+class TInteraccionAutomatas : public virtual TInteraccionObjetivo {
  public:
   // The automaton window TFmostrarAutomataFinito, modal above the window that opened it:
   // ventana.FormShow(*this) when it appears, its buttons to the handlers (BotonValidarClick,

@@ -10,12 +10,14 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "core/Lista.h"
 
 class TInteraccion;
+struct TObjetivo;
 
 // The four sample kinds, named as their radio items under "&Configuración" / "&Muestra".
 enum class TTipoMuestra { TipoM_Pos, TipoM_Neg, TipoM_Test, TipoM_SA };
@@ -95,6 +97,8 @@ class TSesion {
   TLista MuestraNegativa;
   TLista MuestraValidacion;
   TLista MuestraSA;
+  // The target language, at most one (FlujosObjetivo); null when none is set.
+  std::shared_ptr<const TObjetivo> Objetivo;
 
   // The checked sample kind; choosing one (TipoM_PosClick...) checks it, which changes the
   // captions of the four sample buttons. Nothing else changes, the memo included.

@@ -33,7 +33,7 @@ TAutomataFinito KR(const TLista& muestra, int k) {
 template <typename Final>
 TAutomataFinito Producto(const TAutomataFinito& a, const TAutomataFinito& b, Final final) {
   const TAutomataFinito ca = Minimizar(a, TModoMinimo::Completo).automata;
-  const TAutomataFinito cb = Minimizar(SobreAlfabeto(b, a.Alfabeto()), TModoMinimo::Completo).automata;
+  const TAutomataFinito cb = Minimizar(RenumeradoAlAlfabeto(b, a.Alfabeto()), TModoMinimo::Completo).automata;
   TAutomataFinito p(a.Alfabeto());
   const int nb = cb.NumeroDeEstados();
   for (int x = 0; x < ca.NumeroDeEstados(); ++x)

@@ -33,6 +33,7 @@ const std::vector<TLlamada>& Llamadas() {
       {"convertir", {pos, testing::TempDir() + "/fallos-internos.txt"}},
       {"explorar", {pos}},
       {"expresion", {"er:ab*"}},
+      {"generar", {"er:ab*", "--positivos", "2", "--negativos", "2", "-o", testing::TempDir() + "/fallos-generar"}},
       {"im1", {"--heuristico", "miclet", pos}},
       {"kc", {"-k", "0", pos}},
       {"kr", {"-k", "0", pos}},

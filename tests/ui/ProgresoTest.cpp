@@ -60,7 +60,7 @@ class TestProgreso : public QObject {
       latidosAntes = latidos;
       auto* dialogo = qobject_cast<TFprogreso*>(w);
       QVERIFY(dialogo);
-      QCOMPARE(dialogo->windowModality(), Qt::ApplicationModal);
+      QCOMPARE(dialogo->windowModality(), Qt::WindowModal);  // over the main window only
       QCOMPARE(dialogo->labelText(), QStringLiteral("Ejecutando KR..."));
       QCOMPARE(dialogo->minimum(), 0);  // a busy bar: no measure of how much is done
       QCOMPARE(dialogo->maximum(), 0);

@@ -146,9 +146,6 @@ TLecturaTexto LeerArchivoTexto(const std::string& ruta) {
 
 TLecturaTexto LeerEntradaEstandar(const std::string& nombre) { return LeerYDecodificar(stdin, nombre); }
 
-namespace {
-
-// write() until every byte is out; false with errno set on the first failure.
 bool EscribirTodo(int descriptor, std::string_view texto) {
   std::size_t hecho = 0;
   while (hecho < texto.size()) {
@@ -159,6 +156,8 @@ bool EscribirTodo(int descriptor, std::string_view texto) {
   }
   return true;
 }
+
+namespace {
 
 // Writes all of a file's content to an open descriptor; false with errno set on failure.
 using TContenido = std::function<bool(int descriptor)>;

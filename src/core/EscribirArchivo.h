@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/Lista.h"
@@ -17,6 +18,10 @@
 // that fails with an input/output error is reported, the file already replaced.
 // Returns the empty text on success, else a Windows-1252 message that names the file.
 std::string EscribirArchivo(const std::string& ruta, const std::string& bytes);
+
+// write() until every byte of `texto` is out on `descriptor` (a file, a pipe), again after
+// EINTR; false with errno set on the first failure (a reader that went away included).
+bool EscribirTodo(int descriptor, std::string_view texto);
 
 // The file a write to `ruta` replaces: `ruta` itself, or, through a chain of symbolic links,
 // the path the last link names (which need not exist: a dangling link gets its target

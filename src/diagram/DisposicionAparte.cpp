@@ -14,6 +14,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "core/EscribirArchivo.h"
+
 namespace {
 
 void Numero(std::string& texto, double valor) {
@@ -79,18 +81,6 @@ class TLector {
  private:
   std::string_view m_resto;
 };
-
-// Writes all of `texto` to `descriptor`; false when the reader went away.
-bool EscribirTodo(int descriptor, const std::string& texto) {
-  std::size_t hecho = 0;
-  while (hecho < texto.size()) {
-    const ssize_t n = ::write(descriptor, texto.data() + hecho, texto.size() - hecho);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    hecho += static_cast<std::size_t>(n);
-  }
-  return true;
-}
 
 std::optional<TDisposicion> DisponerAqui(const TDiagrama& diagrama) {
   try {
